@@ -1,0 +1,22 @@
+// The Linux entry point: the same entry flow as on Windows, headless only.
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "app/entry.h"
+
+namespace {
+
+int window_unavailable(void*) {
+    std::fputs("braden: the window needs Windows (or Wine); --selftest [path] runs headless.\n",
+               stderr);
+    return 1;
+}
+
+wchar_t command_line[COMMAND_LINE_CAPACITY];
+
+} // namespace
+
+int main(int argc, char** argv) {
+    command_line_from_arguments(argc, argv, command_line, COMMAND_LINE_CAPACITY);
+    return entry_run(command_line, window_unavailable, nullptr);
+}

@@ -1,0 +1,64 @@
+#include "core/format.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "core/text.h"
+
+namespace {
+
+// Holds the widest number text of any format: 309 integer digits, sign, point, three decimals
+// and the percent sign.
+constexpr int NUMBER_TEXT_CAPACITY = 400;
+
+struct FormatName {
+    const char* name;
+    const wchar_t* conversion; // null for "date"
+};
+
+// Looked up in this order; any other name, "f2" itself included, selects "%.2f".
+const FormatName format_names[] = {
+    {"f0", L"%.0f"},  {"f1", L"%.1f"},    {"f3", L"%.3f"},
+    {"int", L"%.0f"}, {"pct", L"%.1f%%"}, {"date", nullptr},
+};
+
+const wchar_t* const default_conversion = L"%.2f";
+
+} // namespace
+
+void format_value(const char* format, double value, wchar_t* dest, int capacity) {
+    if (dest == nullptr || capacity < 1) return;
+    if (!std::isfinite(value)) {
+        text_copy(dest, capacity, L"--");
+        return;
+    }
+    const wchar_t* conversion = default_conversion;
+    bool is_date = false;
+    if (format != nullptr) {
+        for (const FormatName& entry : format_names) {
+            if (std::strcmp(format, entry.name) == 0) {
+                conversion = entry.conversion;
+                is_date = entry.conversion == nullptr;
+                break;
+            }
+        }
+    }
+    wchar_t text[NUMBER_TEXT_CAPACITY];
+    if (is_date) {
+        // Truncated toward zero; checked before the conversion so that it is always defined.
+        const double day = std::trunc(value);
+        if (std::fabs(day) >= 4611686018427387904.0) { // 2^62
+            text_copy(dest, capacity, L"--");
+            return;
+        }
+        civil_from_days(static_cast<std::int64_t>(day), text, NUMBER_TEXT_CAPACITY);
+    } else {
+        text_format(text, NUMBER_TEXT_CAPACITY, conversion, value);
+    }
+    if (text_length(text) >= capacity) {
+        text_copy(dest, capacity, L"--");
+        return;
+    }
+    text_copy(dest, capacity, text);
+}

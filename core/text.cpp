@@ -1,0 +1,60 @@
+#include "core/text.h"
+
+#include "core/text_sink.h"
+
+int text_length(const wchar_t* text) {
+    if (text == nullptr) return 0;
+    int n = 0;
+    while (text[n] != L'\0') ++n;
+    return n;
+}
+
+bool text_is_empty(const wchar_t* text) { return text == nullptr || text[0] == L'\0'; }
+
+int text_copy(wchar_t* dest, int capacity, const wchar_t* src) {
+    if (dest == nullptr || capacity < 1) return 0;
+    dest[0] = L'\0';
+    return text_append(dest, capacity, src);
+}
+
+int text_append(wchar_t* dest, int capacity, const wchar_t* src) {
+    if (dest == nullptr || capacity < 1) return 0;
+    TextSink sink = text_sink_at_end(dest, capacity);
+    if (src != nullptr) {
+        for (int i = 0; src[i] != L'\0' && !text_sink_full(sink); ++i) text_sink_put(sink, src[i]);
+    }
+    return sink.length;
+}
+
+int text_append_char(wchar_t* dest, int capacity, wchar_t c) {
+    if (dest == nullptr || capacity < 1) return 0;
+    TextSink sink = text_sink_at_end(dest, capacity);
+    text_sink_put(sink, c);
+    return sink.length;
+}
+
+int text_format(wchar_t* dest, int capacity, const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int length = text_vformat(dest, capacity, format, args);
+    va_end(args);
+    return length;
+}
+
+int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args) {
+    if (dest == nullptr || capacity < 1) return 0;
+    dest[0] = L'\0';
+    TextSink sink = text_sink_at_end(dest, capacity);
+    text_sink_vformat(sink, format, args);
+    return sink.length;
+}
+
+int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...) {
+    if (dest == nullptr || capacity < 1) return 0;
+    TextSink sink = text_sink_at_end(dest, capacity);
+    va_list args;
+    va_start(args, format);
+    text_sink_vformat(sink, format, args);
+    va_end(args);
+    return sink.length;
+}

@@ -1,0 +1,33 @@
+// Bounded text helpers. Every capacity counts wide characters including the terminator; writes
+// are cut at capacity - 1 and the text is always left terminated. A null buffer or a capacity
+// below 1 is never written to.
+#pragma once
+
+#include <cstdarg>
+
+// Length of a terminated text; 0 for a null pointer.
+int text_length(const wchar_t* text);
+
+// True when the text is null or empty.
+bool text_is_empty(const wchar_t* text);
+
+// Copies src (null counts as empty) into dest; returns the length written.
+int text_copy(wchar_t* dest, int capacity, const wchar_t* src);
+
+// Appends src after the current text of dest: when the current length n is below capacity - 1,
+// at most capacity - 1 - n characters are added; otherwise nothing. Returns the new length.
+int text_append(wchar_t* dest, int capacity, const wchar_t* src);
+
+// Appends one character by the same rule.
+int text_append_char(wchar_t* dest, int capacity, wchar_t c);
+
+// printf-style formatting into dest, independent of locale and identical on every platform.
+// Conversions: d i u x X c s (narrow) ls (wide) f F e E g G %, with the flags - 0 + space #,
+// widths, precisions and the length modifiers h l ll z. Floating-point values are correctly
+// rounded from their exact stored value, halves to even; NaN prints as "nan" whatever its sign.
+// Returns the length written.
+int text_format(wchar_t* dest, int capacity, const wchar_t* format, ...);
+int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args);
+
+// Formats and appends by the rule of text_append. Returns the new length.
+int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...);

@@ -1,0 +1,283 @@
+// The printf-style formatter behind text_format. It is written here rather than taken from the C
+// library so that every platform prints the same text: numbers go through std::to_chars, which
+// rounds the exact stored value correctly with halves to even and knows nothing of locales.
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+#include "core/text_sink.h"
+
+namespace {
+
+// Largest precision honoured for a floating-point conversion; the scratch below holds the widest
+// text any double can produce with it (309 integer digits, point, 300 decimals, sign).
+constexpr int MAX_FLOAT_PRECISION = 300;
+constexpr int NUMBER_SCRATCH = 1024;
+
+struct Spec {
+    bool left = false;
+    bool zero = false;
+    bool plus = false;
+    bool space = false;
+    bool alternate = false;
+    int width = 0;
+    int precision = -1;
+    int size = 0; // 0 int, 1 long, 2 long long, 3 size_t or ptrdiff_t, 4 long double
+    wchar_t conversion = 0;
+};
+
+void put_repeated(TextSink& sink, wchar_t c, int count) {
+    for (int i = 0; i < count; ++i) text_sink_put(sink, c);
+}
+
+// Writes sign/prefix and body narrow texts with the field width of spec. Zero padding goes
+// between the prefix and the body.
+void put_field(TextSink& sink, const Spec& spec, const char* prefix, const char* body,
+               int body_length, bool zero_padding) {
+    int prefix_length = 0;
+    while (prefix[prefix_length] != '\0') ++prefix_length;
+    const int padding =
+        spec.width > prefix_length + body_length ? spec.width - prefix_length - body_length : 0;
+    if (!spec.left && !zero_padding) put_repeated(sink, L' ', padding);
+    for (int i = 0; i < prefix_length; ++i) text_sink_put(sink, static_cast<wchar_t>(prefix[i]));
+    if (!spec.left && zero_padding) put_repeated(sink, L'0', padding);
+    for (int i = 0; i < body_length; ++i)
+        text_sink_put(sink, static_cast<wchar_t>(static_cast<unsigned char>(body[i])));
+    if (spec.left) put_repeated(sink, L' ', padding);
+}
+
+const char* sign_prefix(const Spec& spec, bool negative) {
+    if (negative) return "-";
+    if (spec.plus) return "+";
+    if (spec.space) return " ";
+    return "";
+}
+
+void put_integer(TextSink& sink, const Spec& spec, unsigned long long magnitude, bool negative) {
+    char digits[NUMBER_SCRATCH];
+    const bool hex = spec.conversion == L'x' || spec.conversion == L'X';
+    const auto converted = std::to_chars(digits, digits + 64, magnitude, hex ? 16 : 10);
+    int length = static_cast<int>(converted.ptr - digits);
+    if (spec.conversion == L'X') {
+        for (int i = 0; i < length; ++i)
+            if (digits[i] >= 'a' && digits[i] <= 'f') digits[i] = static_cast<char>(digits[i] - 32);
+    }
+    // A precision gives the minimum number of digits; precision 0 prints nothing for 0.
+    char body[NUMBER_SCRATCH];
+    int body_length = 0;
+    const int precision = spec.precision > 600 ? 600 : spec.precision;
+    if (precision == 0 && magnitude == 0) {
+        length = 0;
+    }
+    for (int i = length; i < precision; ++i) body[body_length++] = '0';
+    for (int i = 0; i < length; ++i) body[body_length++] = digits[i];
+
+    const char* prefix = hex ? "" : sign_prefix(spec, negative);
+    if (hex && spec.alternate && magnitude != 0) prefix = spec.conversion == L'X' ? "0X" : "0x";
+    put_field(sink, spec, prefix, body, body_length, spec.zero && spec.precision < 0);
+}
+
+void put_double(TextSink& sink, const Spec& spec, double value) {
+    const bool upper =
+        spec.conversion == L'F' || spec.conversion == L'E' || spec.conversion == L'G';
+    char body[NUMBER_SCRATCH];
+    int length = 0;
+    bool negative = std::signbit(value);
+    bool finite = true;
+    if (std::isnan(value)) {
+        negative = false;
+        finite = false;
+        const char* text = upper ? "NAN" : "nan";
+        for (; text[length] != '\0'; ++length) body[length] = text[length];
+    } else if (std::isinf(value)) {
+        finite = false;
+        const char* text = upper ? "INF" : "inf";
+        for (; text[length] != '\0'; ++length) body[length] = text[length];
+    } else {
+        int precision = spec.precision < 0 ? 6 : spec.precision;
+        if (precision > MAX_FLOAT_PRECISION) precision = MAX_FLOAT_PRECISION;
+        std::chars_format style = std::chars_format::fixed;
+        if (spec.conversion == L'e' || spec.conversion == L'E')
+            style = std::chars_format::scientific;
+        if (spec.conversion == L'g' || spec.conversion == L'G') style = std::chars_format::general;
+        const auto converted =
+            std::to_chars(body, body + NUMBER_SCRATCH, std::fabs(value), style, precision);
+        length = converted.ec == std::errc() ? static_cast<int>(converted.ptr - body) : 0;
+        if (upper) {
+            for (int i = 0; i < length; ++i)
+                if (body[i] >= 'a' && body[i] <= 'z') body[i] = static_cast<char>(body[i] - 32);
+        }
+    }
+    put_field(sink, spec, sign_prefix(spec, negative), body, length, spec.zero && finite);
+}
+
+void put_wide_string(TextSink& sink, const Spec& spec, const wchar_t* text) {
+    if (text == nullptr) text = L"";
+    int length = 0;
+    while (text[length] != L'\0' && (spec.precision < 0 || length < spec.precision)) ++length;
+    const int padding = spec.width > length ? spec.width - length : 0;
+    if (!spec.left) put_repeated(sink, L' ', padding);
+    for (int i = 0; i < length; ++i) text_sink_put(sink, text[i]);
+    if (spec.left) put_repeated(sink, L' ', padding);
+}
+
+void put_narrow_string(TextSink& sink, const Spec& spec, const char* text) {
+    if (text == nullptr) text = "";
+    int length = 0;
+    while (text[length] != '\0' && (spec.precision < 0 || length < spec.precision)) ++length;
+    put_field(sink, spec, "", text, length, false);
+}
+
+int read_count(const wchar_t*& p, va_list& args, bool& from_argument) {
+    from_argument = false;
+    if (*p == L'*') {
+        ++p;
+        from_argument = true;
+        return va_arg(args, int);
+    }
+    int count = 0;
+    while (*p >= L'0' && *p <= L'9') {
+        if (count < 100000) count = count * 10 + static_cast<int>(*p - L'0');
+        ++p;
+    }
+    return count;
+}
+
+// Reads the directive after '%'; returns false when it ends the format early.
+bool read_spec(const wchar_t*& p, va_list& args, Spec& spec) {
+    for (;; ++p) {
+        if (*p == L'-')
+            spec.left = true;
+        else if (*p == L'0')
+            spec.zero = true;
+        else if (*p == L'+')
+            spec.plus = true;
+        else if (*p == L' ')
+            spec.space = true;
+        else if (*p == L'#')
+            spec.alternate = true;
+        else
+            break;
+    }
+    bool from_argument = false;
+    spec.width = read_count(p, args, from_argument);
+    if (spec.width < 0) {
+        spec.left = true;
+        spec.width = -spec.width;
+    }
+    if (*p == L'.') {
+        ++p;
+        spec.precision = read_count(p, args, from_argument);
+        if (spec.precision < 0) spec.precision = -1;
+    }
+    if (*p == L'h') {
+        while (*p == L'h') ++p;
+    } else if (*p == L'l') {
+        ++p;
+        spec.size = 1;
+        if (*p == L'l') {
+            ++p;
+            spec.size = 2;
+        }
+    } else if (*p == L'z' || *p == L'j' || *p == L't') {
+        ++p;
+        spec.size = 3;
+    } else if (*p == L'L') {
+        ++p;
+        spec.size = 4;
+    }
+    if (*p == L'\0') return false;
+    spec.conversion = *p++;
+    return true;
+}
+
+long long signed_argument(const Spec& spec, va_list& args) {
+    switch (spec.size) {
+    case 1: return va_arg(args, long);
+    case 2: return va_arg(args, long long);
+    case 3: return va_arg(args, std::ptrdiff_t);
+    default: return va_arg(args, int);
+    }
+}
+
+unsigned long long unsigned_argument(const Spec& spec, va_list& args) {
+    switch (spec.size) {
+    case 1: return va_arg(args, unsigned long);
+    case 2: return va_arg(args, unsigned long long);
+    case 3: return va_arg(args, std::size_t);
+    default: return va_arg(args, unsigned int);
+    }
+}
+
+} // namespace
+
+TextSink text_sink_at_end(wchar_t* dest, int capacity) {
+    int length = 0;
+    while (length < capacity - 1 && dest[length] != L'\0') ++length;
+    dest[length] = L'\0';
+    return TextSink{dest, capacity, length};
+}
+
+void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
+    if (format == nullptr) return;
+    // A copy, so that the helpers can take the list by reference on every platform.
+    va_list list;
+    va_copy(list, args);
+    const wchar_t* p = format;
+    while (*p != L'\0') {
+        if (*p != L'%') {
+            text_sink_put(sink, *p++);
+            continue;
+        }
+        const wchar_t* directive = p++;
+        Spec spec;
+        if (!read_spec(p, list, spec)) {
+            while (*directive != L'\0') text_sink_put(sink, *directive++);
+            break;
+        }
+        switch (spec.conversion) {
+        case L'%': text_sink_put(sink, L'%'); break;
+        case L'd':
+        case L'i': {
+            const long long value = signed_argument(spec, list);
+            const unsigned long long magnitude = value < 0
+                                                     ? 0ULL - static_cast<unsigned long long>(value)
+                                                     : static_cast<unsigned long long>(value);
+            put_integer(sink, spec, magnitude, value < 0);
+            break;
+        }
+        case L'u':
+        case L'x':
+        case L'X': put_integer(sink, spec, unsigned_argument(spec, list), false); break;
+        case L'c': {
+            // A char, wchar_t or wint_t argument arrives promoted to int on every platform here.
+            const wchar_t c = static_cast<wchar_t>(va_arg(list, int));
+            const wchar_t text[2] = {c, L'\0'};
+            put_wide_string(sink, spec, text);
+            break;
+        }
+        case L's':
+            if (spec.size == 1)
+                put_wide_string(sink, spec, va_arg(list, const wchar_t*));
+            else
+                put_narrow_string(sink, spec, va_arg(list, const char*));
+            break;
+        case L'f':
+        case L'F':
+        case L'e':
+        case L'E':
+        case L'g':
+        case L'G':
+            if (spec.size == 4)
+                put_double(sink, spec, static_cast<double>(va_arg(list, long double)));
+            else
+                put_double(sink, spec, va_arg(list, double));
+            break;
+        default:
+            // Not a conversion this formatter knows: shown as written, nothing consumed.
+            for (const wchar_t* q = directive; q < p; ++q) text_sink_put(sink, *q);
+            break;
+        }
+    }
+    va_end(list);
+}

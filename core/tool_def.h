@@ -1,0 +1,46 @@
+// The static description of the one tool the program shows: inputs, outputs defined by formulas,
+// verdict rules defined by conditions, and a report kind. All of it is constant data.
+#pragma once
+
+constexpr int TOOL_MAX_INPUTS = 16;
+constexpr int TOOL_MAX_OUTPUTS = 16;
+
+struct InputDef {
+    const char* key;
+    const wchar_t* label;
+    const wchar_t* unit;
+    double default_value;
+};
+
+struct OutputDef {
+    const char* key;
+    const wchar_t* label;
+    const wchar_t* unit;
+    const char* formula;
+    const char* format;
+};
+
+struct RuleDef {
+    const char* condition;
+    int level;
+    const wchar_t* verdict;
+};
+
+struct ToolDef {
+    int id;
+    const wchar_t* title;
+    const wchar_t* subtitle;
+    const wchar_t* category;
+    const wchar_t* reference;
+    const wchar_t* note;
+    int input_count;
+    const InputDef* inputs;
+    int output_count;
+    const OutputDef* outputs;
+    int rule_count;
+    const RuleDef* rules;
+    int report_kind;
+};
+
+// The Braden pressure-sore risk scale, the tool this program is built for.
+const ToolDef* get_tool();

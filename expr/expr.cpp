@@ -1,0 +1,276 @@
+// Recursive-descent evaluator: one routine per grammar rule, from the lowest precedence to the
+// highest. Every operand is parsed and evaluated left to right; nothing is short-circuited. A
+// failure sets the context's error flag, a fixed value takes the failing construct's place, and
+// parsing goes on where it can.
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "expr/expr.h"
+
+namespace {
+
+constexpr int NAME_CAPACITY = 64; // 63 name characters and the terminator
+
+struct ExprContext {
+    const ToolDef& tool;
+    const double* values;
+    const double* output_table;
+    const char* cursor;
+    int error;
+    int depth;
+    bool too_deep;
+};
+
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool is_name_char(char c) { return is_letter(c) || is_digit(c) || c == '_'; }
+bool is_true(double v) { return v != 0.0; } // NaN is true, both zeros are false
+
+void skip_space(ExprContext& ctx) {
+    while (is_space(*ctx.cursor)) ++ctx.cursor;
+}
+
+bool next_is(const ExprContext& ctx, const char* token) {
+    return std::strncmp(ctx.cursor, token, std::strlen(token)) == 0;
+}
+
+double conditional(ExprContext& ctx);
+double power(ExprContext& ctx);
+double unary(ExprContext& ctx);
+
+// Each nesting construct goes through here, so that the depth of recursion is bounded.
+using Rule = double (*)(ExprContext&);
+double nested(ExprContext& ctx, Rule rule) {
+    if (ctx.depth >= EXPR_MAX_NESTING) {
+        ctx.error = 1;
+        ctx.too_deep = true;
+        return 0.0;
+    }
+    ++ctx.depth;
+    const double value = rule(ctx);
+    --ctx.depth;
+    return value;
+}
+
+double variable(ExprContext& ctx, const char* name) {
+    for (int i = 0; i < ctx.tool.input_count; ++i) {
+        if (std::strcmp(ctx.tool.inputs[i].key, name) == 0) return ctx.values[i];
+    }
+    for (int j = 0; j < ctx.tool.output_count; ++j) {
+        if (std::strcmp(ctx.tool.outputs[j].key, name) == 0) return ctx.output_table[j];
+    }
+    ctx.error = 1;
+    return 0.0;
+}
+
+void expect_close(ExprContext& ctx) {
+    skip_space(ctx);
+    if (*ctx.cursor == ')')
+        ++ctx.cursor;
+    else
+        ctx.error = 1;
+}
+
+// After the name and its "(": one or two arguments, then the closing parenthesis.
+double call(ExprContext& ctx, const char* name) {
+    ++ctx.cursor;
+    const double a = nested(ctx, conditional);
+    skip_space(ctx);
+    if (*ctx.cursor != ',') {
+        expect_close(ctx);
+        return apply_function1(name, a, &ctx.error);
+    }
+    ++ctx.cursor;
+    const double b = nested(ctx, conditional);
+    expect_close(ctx);
+    if (std::strcmp(name, "min") == 0) return a < b ? a : b;
+    if (std::strcmp(name, "max") == 0) return a > b ? a : b;
+    if (std::strcmp(name, "pow") == 0) return std::pow(a, b);
+    if (std::strcmp(name, "mod") == 0 && b != 0.0) return std::fmod(a, b);
+    ctx.error = 1;
+    return 0.0;
+}
+
+// A name of at most 63 characters: a variable, or a call when "(" follows. Further name
+// characters stay in the text, and the evaluation fails on them.
+double name_or_call(ExprContext& ctx) {
+    char name[NAME_CAPACITY];
+    int length = 0;
+    while (is_name_char(*ctx.cursor) && length < NAME_CAPACITY - 1) name[length++] = *ctx.cursor++;
+    name[length] = '\0';
+    skip_space(ctx);
+    if (*ctx.cursor == '(') return call(ctx, name);
+    return variable(ctx, name);
+}
+
+double number(ExprContext& ctx) {
+    char* end = nullptr;
+    const double value = std::strtod(ctx.cursor, &end);
+    if (end == ctx.cursor) {
+        ctx.error = 1;
+        return 0.0;
+    }
+    ctx.cursor = end;
+    return value;
+}
+
+double unary(ExprContext& ctx) {
+    if (ctx.too_deep) return 0.0;
+    skip_space(ctx);
+    const char c = *ctx.cursor;
+    if (c == '(') {
+        ++ctx.cursor;
+        const double value = nested(ctx, conditional);
+        expect_close(ctx);
+        return value;
+    }
+    if (c == '-') {
+        ++ctx.cursor;
+        return -nested(ctx, unary); // flips the sign bit: negating zero gives negative zero
+    }
+    if (c == '+') {
+        ++ctx.cursor;
+        return nested(ctx, unary);
+    }
+    if (c == '!') {
+        ++ctx.cursor;
+        return nested(ctx, unary) == 0.0 ? 1.0 : 0.0;
+    }
+    if (is_digit(c) || c == '.') return number(ctx);
+    if (is_letter(c) || c == '_') return name_or_call(ctx);
+    ctx.error = 1;
+    return 0.0;
+}
+
+// Right-associative, and binds looser than the prefix operators: "-2^2" is 4.
+double power(ExprContext& ctx) {
+    const double base = unary(ctx);
+    skip_space(ctx);
+    if (*ctx.cursor != '^') return base;
+    ++ctx.cursor;
+    const double exponent = nested(ctx, power);
+    return std::pow(base, exponent);
+}
+
+double term(ExprContext& ctx) {
+    double r = power(ctx);
+    while (!ctx.too_deep) {
+        skip_space(ctx);
+        const char c = *ctx.cursor;
+        if (c == '*' && ctx.cursor[1] == '*') break; // no "**" operator: left over, fails
+        if (c == '*') {
+            ++ctx.cursor;
+            r *= power(ctx);
+        } else if (c == '/' || c == '%') {
+            ++ctx.cursor;
+            const double s = power(ctx);
+            if (s == 0.0) { // the whole term fails and ends here; a NaN divisor is not zero
+                ctx.error = 1;
+                return 0.0;
+            }
+            r = c == '/' ? r / s : std::fmod(r, s);
+        } else {
+            break;
+        }
+    }
+    return r;
+}
+
+double additive(ExprContext& ctx) {
+    double r = term(ctx);
+    while (!ctx.too_deep) {
+        skip_space(ctx);
+        const char c = *ctx.cursor;
+        if (c != '+' && c != '-') break;
+        ++ctx.cursor;
+        const double s = term(ctx);
+        r = c == '+' ? r + s : r - s;
+    }
+    return r;
+}
+
+// One comparison at most: "1<2<3" leaves "<3" over and fails.
+double comparison(ExprContext& ctx) {
+    const double a = additive(ctx);
+    skip_space(ctx);
+    static const char* const operators[] = {"<=", ">=", "==", "!=", "<", ">"};
+    for (int op = 0; op < 6; ++op) {
+        if (!next_is(ctx, operators[op])) continue;
+        ctx.cursor += std::strlen(operators[op]);
+        const double b = additive(ctx);
+        bool holds = false;
+        switch (op) {
+        case 0: holds = a <= b; break;
+        case 1: holds = a >= b; break;
+        case 2: holds = a == b; break;
+        case 3: holds = a != b; break;
+        case 4: holds = a < b; break;
+        default: holds = a > b; break;
+        }
+        return holds ? 1.0 : 0.0;
+    }
+    return a;
+}
+
+double logical_and(ExprContext& ctx) {
+    double r = comparison(ctx);
+    while (!ctx.too_deep) {
+        skip_space(ctx);
+        if (!next_is(ctx, "&&")) break;
+        ctx.cursor += 2;
+        const double s = comparison(ctx);
+        r = is_true(r) && is_true(s) ? 1.0 : 0.0;
+    }
+    return r;
+}
+
+double logical_or(ExprContext& ctx) {
+    double r = logical_and(ctx);
+    while (!ctx.too_deep) {
+        skip_space(ctx);
+        if (!next_is(ctx, "||")) break;
+        ctx.cursor += 2;
+        const double s = logical_and(ctx);
+        r = is_true(r) || is_true(s) ? 1.0 : 0.0;
+    }
+    return r;
+}
+
+// Both branches are always evaluated, so a failure in either fails the whole text.
+double conditional(ExprContext& ctx) {
+    const double c = logical_or(ctx);
+    skip_space(ctx);
+    if (*ctx.cursor != '?') return c;
+    ++ctx.cursor;
+    const double a = nested(ctx, conditional);
+    skip_space(ctx);
+    if (*ctx.cursor == ':')
+        ++ctx.cursor;
+    else
+        ctx.error = 1;
+    const double b = nested(ctx, conditional);
+    return is_true(c) ? a : b;
+}
+
+} // namespace
+
+double expr_evaluate(const ToolDef& tool, const char* text, const double* values,
+                     const double* output_table, int* error_out) {
+    int ignored = 0;
+    int& error = error_out != nullptr ? *error_out : ignored;
+    if (text == nullptr || text[0] == '\0') {
+        error = 1;
+        return 0.0;
+    }
+    ExprContext ctx{tool, values, output_table, text, 0, 0, false};
+    const double value = conditional(ctx);
+    if (ctx.too_deep) {
+        error = 1;
+        return 0.0;
+    }
+    skip_space(ctx);
+    error = (*ctx.cursor != '\0' || ctx.error != 0 || !std::isfinite(value)) ? 1 : 0;
+    return value;
+}

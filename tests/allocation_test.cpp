@@ -1,0 +1,89 @@
+// The calculation path allocates nothing: the global allocation functions are replaced with
+// counting ones (and, under AddressSanitizer, every malloc is counted through its hooks).
+#include <cstdlib>
+#include <new>
+
+#include <gtest/gtest.h>
+
+#include "app/selftest.h"
+#include "core/engine.h"
+#include "core/format.h"
+#include "expr/expr.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer runtime's allocator interface.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
+                                                                             std::size_t),
+                                                         void (*free_hook)(const volatile void*));
+#endif
+
+namespace {
+
+volatile long allocations = 0;
+
+#if defined(__SANITIZE_ADDRESS__)
+void count_malloc(const volatile void*, std::size_t) { allocations = allocations + 1; }
+void ignore_free(const volatile void*) {}
+#endif
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    allocations = allocations + 1;
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr) throw std::bad_alloc();
+    return p;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+class NoAllocation : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+#if defined(__SANITIZE_ADDRESS__)
+        __sanitizer_install_malloc_and_free_hooks(count_malloc, ignore_free);
+#endif
+    }
+    long before = 0;
+    void start() { before = allocations; }
+    long counted() const { return allocations - before; }
+};
+
+TEST_F(NoAllocation, CalculationPath) {
+    const ToolDef& tool = *get_tool();
+    const double values[] = {3, 2, 2, 2, 2, 2};
+    const double outputs[16] = {};
+    static wchar_t result[4096], verdict[512], kept[8192], text[128];
+    static wchar_t report[SELFTEST_REPORT_CAPACITY];
+    int error = 0;
+    int level = 0;
+
+    start();
+    for (int i = 0; i < tool.rule_count; ++i)
+        expr_evaluate(tool, tool.rules[i].condition, values, outputs, &error);
+    expr_evaluate(tool, tool.outputs[0].formula, values, outputs, &error);
+    expr_evaluate(tool, "round(2.5)+0x1A*sqrt(16)^2%7-(1?2:3)+min(1,2)", values, outputs, &error);
+    EXPECT_EQ(counted(), 0) << "expr_evaluate";
+
+    start();
+    const char* formats[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", nullptr, "other"};
+    for (const char* format : formats) format_value(format, 12345.678, text, 128);
+    format_value("f0", 1e300, text, 128);
+    civil_from_days(-719529, text, 128);
+    EXPECT_EQ(counted(), 0) << "format_value";
+
+    start();
+    tool_compute(tool, values, result, 4096, verdict, 512, &level, kept, 8192);
+    EXPECT_EQ(counted(), 0) << "tool_compute";
+
+    start();
+    selftest_report(tool, report, SELFTEST_REPORT_CAPACITY);
+    EXPECT_EQ(counted(), 0) << "selftest_report";
+}
+
+} // namespace
