@@ -1,10 +1,73 @@
 // Custom reports: a tool whose report kind is not 0 gets a multi-line report text, a one-line
-// verdict and a level from here instead of formulas and rules.
+// verdict and a level from here instead of formulas and rules. Every write into the report and
+// verdict buffers stays within their capacities; text that does not fit is dropped silently.
 #pragma once
+
+#include <cstdint>
 
 #include "core/tool_def.h"
 
 // Empties both buffers, writes the report of the kind (1 to 11) or the fallback for any other
-// kind, and returns the level. Every write stays within its buffer's capacity.
+// kind, and returns the level.
 int report_dispatch(int kind, const ToolDef& tool, const double* values, wchar_t* report,
                     int report_capacity, wchar_t* verdict, int verdict_capacity);
+
+// The value of the first input whose key equals key exactly; 0 when no input has it.
+double report_input_value(const ToolDef& tool, const double* values, const char* key);
+
+// Truncates toward zero; NaN and values outside the 32-bit range give -2147483648, which falls
+// below every lower bound a report applies.
+int report_to_int(double value);
+
+// The input of that key as a whole number, by report_to_int.
+int report_input_int(const ToolDef& tool, const double* values, const char* key);
+
+// Formats one line (wide printf rules, into 512 characters) and appends it and CR LF, each by
+// the bounded rule: the report never holds more than capacity - 1 characters.
+void report_append_line(wchar_t* report, int report_capacity, const wchar_t* format, ...);
+
+// Appends a text as it stands, with no line break, by the bounded rule.
+void report_append_text(wchar_t* report, int report_capacity, const wchar_t* text);
+
+// Appends a fixed line as it stands (percent signs are not conversions), then CR LF.
+void report_append_fixed_line(wchar_t* report, int report_capacity, const wchar_t* line);
+
+// The generators: each is called with both buffers empty and returns its level.
+int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* report,
+                          int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* report,
+                            int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_blood_draw_order(const ToolDef& tool, const double* values, wchar_t* report,
+                            int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_critical_values(const ToolDef& tool, const double* values, wchar_t* report,
+                           int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_high_alert_drugs(const ToolDef& tool, const double* values, wchar_t* report,
+                            int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_drug_compatibility(const ToolDef& tool, const double* values, wchar_t* report,
+                              int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_follow_up_plan(const ToolDef& tool, const double* values, wchar_t* report,
+                          int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_surgical_checklist(const ToolDef& tool, const double* values, wchar_t* report,
+                              int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_handover_template(const ToolDef& tool, const double* values, wchar_t* report,
+                             int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_infusion_card(const ToolDef& tool, const double* values, wchar_t* report,
+                         int report_capacity, wchar_t* verdict, int verdict_capacity);
+int report_laboratory_panels(const ToolDef& tool, const double* values, wchar_t* report,
+                             int report_capacity, wchar_t* verdict, int verdict_capacity);
+
+// The follow-up plan counted from a given today (a day number); report_follow_up_plan passes
+// today's local date.
+int report_follow_up_plan_from(const ToolDef& tool, const double* values, wchar_t* report,
+                               int report_capacity, wchar_t* verdict, int verdict_capacity,
+                               std::int64_t today);
+
+// Today's local calendar date as a day number.
+std::int64_t report_today();
+
+// Appends fixed lines, each followed by CR LF; an empty text makes an empty line.
+void report_append_fixed_lines(wchar_t* report, int report_capacity, const wchar_t* const* lines,
+                               int count);
+
+// Index of a numbered choice: value itself when it is 1 to count, else 0 (the "any other" entry).
+int report_choice(int value, int count);

@@ -1,0 +1,45 @@
+// Report kind 2: the clock time of every dose from the first dose's hour, an interval and a
+// number of doses, all on one line; times past midnight move to the next day.
+#include <cmath>
+
+#include "core/text.h"
+#include "reports/report.h"
+
+namespace {
+
+constexpr double DEFAULT_INTERVAL_HOURS = 8.0;
+constexpr int MAX_DOSES = 30;
+constexpr int CELL_CAPACITY = 64;
+
+} // namespace
+
+int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* report,
+                            int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    double start = report_input_value(tool, values, "start");
+    double interval = report_input_value(tool, values, "interval");
+    int times = report_input_int(tool, values, "times");
+    // Written so that NaN takes the default too.
+    if (!(start >= 0.0)) start = 0.0;
+    if (!(interval > 0.0)) interval = DEFAULT_INTERVAL_HOURS;
+    if (times < 1) times = 1;
+    if (times > MAX_DOSES) times = MAX_DOSES;
+
+    report_append_line(report, report_capacity, L"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：",
+                       start, interval, times);
+    for (int j = 0; j < times; ++j) {
+        const double t = start + static_cast<double>(j) * interval;
+        const double r = std::fmod(t, 24.0);
+        const int hour = report_to_int(r);
+        const int minute = report_to_int((r - hour) * 60.0); // truncated, never rounded
+        const long long day = 1LL + report_to_int(t / 24.0);
+        wchar_t cell[CELL_CAPACITY];
+        text_format(cell, CELL_CAPACITY, L"第%lld天 %02d:%02d", day, hour, minute);
+        report_append_text(report, report_capacity, cell);
+        if (j + 1 < times) report_append_text(report, report_capacity, L"  |  ");
+    }
+    report_append_text(report, report_capacity, L"\r\n");
+    report_append_fixed_line(report, report_capacity,
+                             L"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
+    text_copy(verdict, verdict_capacity, L"给药时间表已生成，注意首剂与夜间给药时间");
+    return 0;
+}

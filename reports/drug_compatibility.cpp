@@ -1,0 +1,75 @@
+// Report kind 6: may two injectable drugs share one infusion bottle? The only report whose level
+// is not always 0.
+#include "core/text.h"
+#include "reports/report.h"
+
+namespace {
+
+const wchar_t* const drug_names[] = {
+    L"头孢曲松", L"葡萄糖酸钙", L"万古霉素", L"呋塞米",   L"氨溴索",
+    L"奥美拉唑", L"维生素C",    L"胰岛素",   L"碳酸氢钠", L"多巴胺",
+};
+constexpr int DRUG_COUNT = 10;
+
+struct PairRule {
+    int lo_a, hi_a, lo_b, hi_b; // the rule matches (lo_a, hi_a) or (lo_b, hi_b)
+    const wchar_t* conclusion;
+    const wchar_t* verdict;
+    int level;
+};
+
+const PairRule pair_rules[] = {
+    {1, 2, 2, 9,
+     L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。",
+     L"禁忌：不可同瓶输注，需间隔冲管", 3},
+    {3, 6, 3, 9, L"结论：不宜同瓶。万古霉素与碱性药物/奥美拉唑配伍稳定性差，应分开输注并冲管。",
+     L"不宜同瓶，分开输注并冲管", 2},
+    {4, 10, 5, 9, L"结论：不宜同瓶。呋塞米与多巴胺、氨溴索与碱性液混合易发生理化变化。",
+     L"不宜同瓶，建议分开输注", 2},
+    {6, 7, 6, 7, L"结论：奥美拉唑与维生素C 同瓶 pH 冲突，稳定性下降，建议分开。", L"建议分开输注",
+     1},
+};
+
+const PairRule no_known_rule = {
+    0,
+    0,
+    0,
+    0,
+    L"结论：本工具库内未收录该组合的明确禁忌，但仍须查本院配伍表并现配现用、注意冲管。",
+    L"未收录明确禁忌，仍需核对院内配伍表",
+    0};
+
+// Numbers outside the table show the name of drug 1.
+const wchar_t* drug_name(int number) {
+    return number >= 1 && number <= DRUG_COUNT ? drug_names[number - 1] : drug_names[0];
+}
+
+const PairRule& rule_for(int a, int b) {
+    const int lo = a < b ? a : b;
+    const int hi = a < b ? b : a;
+    for (const PairRule& rule : pair_rules) {
+        if ((lo == rule.lo_a && hi == rule.hi_a) || (lo == rule.lo_b && hi == rule.hi_b))
+            return rule;
+    }
+    return no_known_rule;
+}
+
+} // namespace
+
+int report_drug_compatibility(const ToolDef& tool, const double* values, wchar_t* report,
+                              int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    const int a = report_input_int(tool, values, "drugA");
+    const int b = report_input_int(tool, values, "drugB");
+    report_append_line(report, report_capacity, L"待查：%d 号 %ls  +  %d 号 %ls", a, drug_name(a),
+                       b, drug_name(b));
+    report_append_fixed_line(report, report_capacity, L"");
+    report_append_fixed_line(report, report_capacity,
+                             L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索");
+    report_append_fixed_line(report, report_capacity,
+                             L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺");
+    report_append_fixed_line(report, report_capacity, L"");
+    const PairRule& rule = rule_for(a, b);
+    report_append_fixed_line(report, report_capacity, rule.conclusion);
+    text_copy(verdict, verdict_capacity, rule.verdict);
+    return rule.level;
+}

@@ -1,0 +1,343 @@
+#include <algorithm>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "core/format.h"
+#include "tests/report_support.h"
+
+namespace {
+
+const double nan_value = std::numeric_limits<double>::quiet_NaN();
+
+const wchar_t* const drug_legend_1 = L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索";
+const wchar_t* const drug_legend_2 = L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺";
+
+TEST(DrugCompatibility, PairsInBothOrders) {
+    const wchar_t* contraindicated =
+        L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。";
+    const wchar_t* vancomycin =
+        L"结论：不宜同瓶。万古霉素与碱性药物/奥美拉唑配伍稳定性差，应分开输注并冲管。";
+    const wchar_t* furosemide =
+        L"结论：不宜同瓶。呋塞米与多巴胺、氨溴索与碱性液混合易发生理化变化。";
+    const wchar_t* omeprazole = L"结论：奥美拉唑与维生素C 同瓶 pH 冲突，稳定性下降，建议分开。";
+    const wchar_t* unknown =
+        L"结论：本工具库内未收录该组合的明确禁忌，但仍须查本院配伍表并现配现用、注意冲管。";
+    struct Case {
+        double a, b;
+        const wchar_t* conclusion;
+        const wchar_t* verdict;
+        int level;
+    };
+    const Case cases[] = {
+        {1, 2, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
+        {2, 1, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
+        {9, 2, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
+        {2, 9, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
+        {6, 3, vancomycin, L"不宜同瓶，分开输注并冲管", 2},
+        {3, 9, vancomycin, L"不宜同瓶，分开输注并冲管", 2},
+        {10, 4, furosemide, L"不宜同瓶，建议分开输注", 2},
+        {9, 5, furosemide, L"不宜同瓶，建议分开输注", 2},
+        {7, 6, omeprazole, L"建议分开输注", 1},
+        {6, 7, omeprazole, L"建议分开输注", 1},
+        {5, 5, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
+        {1, 9, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
+        {11, 2.6, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
+        {1.9, 2.9, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(6, {{"drugA", c.a}, {"drugB", c.b}}).run();
+        EXPECT_EQ(run.level, c.level) << c.a << "+" << c.b;
+        EXPECT_EQ(run.verdict, c.verdict);
+        const std::size_t last = run.report.rfind(L"结论：");
+        EXPECT_EQ(run.report.substr(last), std::wstring(c.conclusion) + L"\r\n");
+    }
+}
+
+TEST(DrugCompatibility, HeadingShowsTheNumbersAsEntered) {
+    struct Case {
+        std::vector<ReportInput> inputs;
+        const wchar_t* heading;
+    };
+    const Case cases[] = {
+        {{}, L"待查：0 号 头孢曲松  +  0 号 头孢曲松"},
+        {{{"drugA", 11}, {"drugB", 2.6}}, L"待查：11 号 头孢曲松  +  2 号 葡萄糖酸钙"},
+        {{{"drugB", 10}, {"drugA", 7}}, L"待查：7 号 维生素C  +  10 号 多巴胺"},
+        {{{"drugA", -3}, {"drugB", nan_value}},
+         L"待查：-3 号 头孢曲松  +  -2147483648 号 头孢曲松"},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(6, c.inputs).run();
+        const std::wstring expected_start =
+            report_lines({c.heading, L"", drug_legend_1, drug_legend_2, L""});
+        EXPECT_EQ(run.report.substr(0, expected_start.size()), expected_start);
+        EXPECT_EQ(std::count(run.report.begin(), run.report.end(), L'\n'), 6);
+    }
+}
+
+TEST(DosingTimetable, CellsAcrossMidnight) {
+    const wchar_t* note = L"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。";
+    struct Case {
+        std::vector<ReportInput> inputs;
+        const wchar_t* heading;
+        const wchar_t* cells;
+    };
+    const Case cases[] = {
+        {{{"start", 8}, {"interval", 8}, {"times", 3}},
+         L"首剂时间 8:00，间隔 8 小时，共 3 次：",
+         L"第1天 08:00  |  第1天 16:00  |  第2天 00:00"},
+        {{{"start", 20}, {"interval", 8}, {"times", 4}},
+         L"首剂时间 20:00，间隔 8 小时，共 4 次：",
+         L"第1天 20:00  |  第2天 04:00  |  第2天 12:00  |  第2天 20:00"},
+        {{{"start", 8}, {"interval", 6.5}, {"times", 3}},
+         L"首剂时间 8:00，间隔 6 小时，共 3 次：", // 6.5 rounds to the even 6
+         L"第1天 08:00  |  第1天 14:30  |  第1天 21:00"},
+        {{{"start", 8}, {"interval", 0.1}, {"times", 2}},
+         L"首剂时间 8:00，间隔 0 小时，共 2 次：",
+         L"第1天 08:00  |  第1天 08:05"},
+        {{{"start", -3}}, L"首剂时间 0:00，间隔 8 小时，共 1 次：", L"第1天 00:00"},
+        {{}, L"首剂时间 0:00，间隔 8 小时，共 1 次：", L"第1天 00:00"},
+        {{{"start", 25}, {"interval", 6}, {"times", 2}},
+         L"首剂时间 25:00，间隔 6 小时，共 2 次：",
+         L"第2天 01:00  |  第2天 07:00"},
+        {{{"start", 7.5}, {"interval", -4}, {"times", 2.9}},
+         L"首剂时间 8:00，间隔 8 小时，共 2 次：",
+         L"第1天 07:30  |  第1天 15:30"},
+        {{{"start", nan_value}, {"interval", nan_value}, {"times", nan_value}},
+         L"首剂时间 0:00，间隔 8 小时，共 1 次：",
+         L"第1天 00:00"},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(2, c.inputs).run();
+        EXPECT_EQ(run.report, report_lines({c.heading, c.cells, note}));
+        EXPECT_EQ(run.verdict, L"给药时间表已生成，注意首剂与夜间给药时间");
+        EXPECT_EQ(run.level, 0);
+    }
+}
+
+TEST(DosingTimetable, AtMostThirtyDoses) {
+    const ReportRun run = ReportTool(2, {{"start", 0}, {"interval", 1}, {"times", 100}}).run();
+    const std::size_t first_end = run.report.find(L"\r\n");
+    const std::wstring cells =
+        run.report.substr(first_end + 2, run.report.find(L"\r\n", first_end + 2) - first_end - 2);
+    std::size_t separators = 0;
+    for (std::size_t at = cells.find(L"  |  "); at != std::wstring::npos;
+         at = cells.find(L"  |  ", at + 1))
+        ++separators;
+    EXPECT_EQ(separators, 29u);
+    EXPECT_EQ(cells.substr(cells.size() - 9), L"第2天 05:00");
+    EXPECT_NE(run.report.find(L"共 30 次"), std::wstring::npos);
+}
+
+std::wstring follow_up(std::vector<ReportInput> inputs, std::int64_t today) {
+    const ReportTool tool(7, inputs);
+    wchar_t report[4096], verdict[64];
+    report[0] = verdict[0] = L'\0';
+    EXPECT_EQ(
+        report_follow_up_plan_from(tool.tool(), tool.values(), report, 4096, verdict, 64, today),
+        0);
+    EXPECT_STREQ(verdict, L"随访计划已生成，可按日期短信提醒患者");
+    return report;
+}
+
+TEST(FollowUpPlan, DatesFromAFixedToday) {
+    const wchar_t* content =
+        L"内容：症状与体征、用药依从性、复查项目、并发症预警、是否需要提前复诊。";
+    struct Case {
+        std::vector<ReportInput> inputs;
+        int year, month, day;
+        std::wstring expected;
+    };
+    const Case cases[] = {
+        {{{"start", 1}, {"gap", 7}, {"times", 3}},
+         2026,
+         12,
+         7,
+         report_lines({L"随访节点（以今天为基准，起始第 1 天，间隔 7 天，共 3 次）：",
+                       L"第 1 次：2026-12-08", L"第 2 次：2026-12-15", L"第 3 次：2026-12-22",
+                       content})},
+        {{{"gap", 0}, {"times", 2}},
+         2028,
+         2,
+         26,
+         report_lines({L"随访节点（以今天为基准，起始第 0 天，间隔 7 天，共 2 次）：",
+                       L"第 1 次：2028-02-26", L"第 2 次：2028-03-04", content})},
+        {{{"start", -30}, {"gap", 30}, {"times", 3}},
+         2026,
+         12,
+         28,
+         report_lines({L"随访节点（以今天为基准，起始第 -30 天，间隔 30 天，共 3 次）：",
+                       L"第 1 次：2026-11-28", L"第 2 次：2026-12-28", L"第 3 次：2027-01-27",
+                       content})},
+        {{{"start", 2}, {"gap", 1}, {"times", 2}},
+         2024,
+         2,
+         27,
+         report_lines({L"随访节点（以今天为基准，起始第 2 天，间隔 1 天，共 2 次）：",
+                       L"第 1 次：2024-02-29", L"第 2 次：2024-03-01", content})},
+        {{{"start", 0}, {"times", 0}},
+         2026,
+         12,
+         31,
+         report_lines({L"随访节点（以今天为基准，起始第 0 天，间隔 7 天，共 1 次）：",
+                       L"第 1 次：2026-12-31", content})},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(follow_up(c.inputs, days_from_civil(c.year, c.month, c.day)), c.expected);
+}
+
+TEST(FollowUpPlan, AtMostTwentyFollowUps) {
+    const std::wstring report = follow_up({{"times", 21}, {"gap", 1}}, 0);
+    EXPECT_NE(report.find(L"共 20 次"), std::wstring::npos);
+    EXPECT_NE(report.find(L"第 20 次：1970-01-20\r\n"), std::wstring::npos);
+    EXPECT_EQ(report.find(L"第 21 次"), std::wstring::npos);
+}
+
+TEST(FollowUpPlan, CountsFromTodaysDate) {
+    const ReportRun run = ReportTool(7, {}).run();
+    wchar_t today[DATE_TEXT_CAPACITY];
+    civil_from_days(report_today(), today, DATE_TEXT_CAPACITY);
+    EXPECT_NE(run.report.find(std::wstring(L"第 1 次：") + today), std::wstring::npos);
+    EXPECT_GT(report_today(), days_from_civil(2020, 1, 1));
+}
+
+TEST(InfusionCard, Lines) {
+    struct Case {
+        std::vector<ReportInput> inputs;
+        const wchar_t* bed;
+        const wchar_t* drug;
+        const wchar_t* rate;
+    };
+    const Case cases[] = {
+        {{{"bed", 12}, {"dose", 0.5}, {"volume", 250}, {"gtt", 40}},
+         L"床号：12",
+         L"药液：医嘱药量 0.50 ，加入溶媒 250 ml",
+         L"滴速：40 滴/分（约 120 ml/h）"},
+        {{}, L"床号：0", L"药液：医嘱药量 0.00 ，加入溶媒 0 ml", L"滴速：0 滴/分（约 0 ml/h）"},
+        {{{"bed", 7.9}, {"gtt", 33.3}},
+         L"床号：7",
+         L"药液：医嘱药量 0.00 ，加入溶媒 0 ml",
+         L"滴速：33 滴/分（约 100 ml/h）"},
+        {{{"dose", -1.005}, {"volume", 2.5}},
+         L"床号：0",
+         L"药液：医嘱药量 -1.00 ，加入溶媒 2 ml",
+         L"滴速：0 滴/分（约 0 ml/h）"},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(10, c.inputs).run();
+        EXPECT_EQ(run.report,
+                  report_lines({L"静脉输液卡", c.bed, c.drug, c.rate,
+                                L"核对：药名/剂量/浓度/有效期/配伍；双人签名。",
+                                L"观察：穿刺点、滴速、输注反应；每 30 分钟巡视并记录。"}));
+        EXPECT_EQ(run.verdict, L"输液卡已生成，双人核对后执行");
+        EXPECT_EQ(run.level, 0);
+    }
+}
+
+const wchar_t* const roster_rule =
+    L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。";
+const wchar_t* const roster_tip =
+    L"提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。";
+
+TEST(ShiftRotation, ThreeNursesThreeDays) {
+    const ReportRun run = ReportTool(1, {{"nurses", 3}, {"days", 3}}).run();
+    EXPECT_EQ(run.report, report_lines({roster_rule, L"人员：3 人；周期：3 天", L"", L"护士01：",
+                                        L"  1日D 2日R 3日N ", L"护士02：", L"  1日N 2日D 3日R ",
+                                        L"护士03：", L"  1日R 2日N 3日D ", L"", roster_tip}));
+    EXPECT_EQ(run.verdict, L"已生成轮转排班表，可复制到排班本或表格");
+    EXPECT_EQ(run.level, 0);
+}
+
+TEST(ShiftRotation, ClampsAndDefaults) {
+    struct Case {
+        std::vector<ReportInput> inputs;
+        const wchar_t* counts;
+        const wchar_t* last_block;
+    };
+    const Case cases[] = {
+        {{}, L"人员：1 人；周期：1 天", L"护士01：\r\n  1日D \r\n"},
+        {{{"nurses", 41}, {"days", 0}}, L"人员：40 人；周期：1 天", L"护士40：\r\n  1日D \r\n"},
+        {{{"nurses", -2}, {"days", nan_value}},
+         L"人员：1 人；周期：1 天",
+         L"护士01：\r\n  1日D \r\n"},
+        {{{"nurses", 4.9}, {"days", 2}},
+         L"人员：4 人；周期：2 天",
+         L"护士04：\r\n  1日D 2日R \r\n"},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(1, c.inputs).run();
+        EXPECT_NE(run.report.find(std::wstring(L"\r\n") + c.counts + L"\r\n"), std::wstring::npos);
+        const std::wstring end = std::wstring(c.last_block) + L"\r\n" + roster_tip + L"\r\n";
+        ASSERT_GE(run.report.size(), end.size());
+        EXPECT_EQ(run.report.substr(run.report.size() - end.size()), end);
+    }
+}
+
+TEST(ShiftRotation, LargestRosterWholeAndCut) {
+    const ReportTool tool(1, {{"nurses", 40}, {"days", 31.9}});
+    const ReportRun whole = tool.run(8192);
+    EXPECT_EQ(whole.report.size(), 6390u);
+    EXPECT_NE(
+        whole.report.find(L"护士01：\r\n  1日D 2日R 3日N 4日D 5日R 6日N 7日D 8日R 9日N 10日D "),
+        std::wstring::npos);
+    // Nurse 4 repeats nurse 1, nurse 5 nurse 2.
+    const auto row = [&](int nurse) {
+        wchar_t name[16];
+        text_format(name, 16, L"护士%02d：\r\n", nurse);
+        const std::size_t at = whole.report.find(name) + text_length(name);
+        return whole.report.substr(at, whole.report.find(L"\r\n", at) - at);
+    };
+    EXPECT_EQ(row(4), row(1));
+    EXPECT_EQ(row(5), row(2));
+    EXPECT_NE(row(1), row(2));
+
+    const ReportRun cut = tool.run(4096);
+    EXPECT_EQ(cut.report.size(), 4095u);
+    EXPECT_EQ(cut.report, whole.report.substr(0, 4095));
+    EXPECT_NE(cut.report.find(L"护士25：\r\n"), std::wstring::npos);
+    EXPECT_NE(cut.report.find(L"护士26：\r\n"), std::wstring::npos);
+    EXPECT_EQ(cut.report.find(L"提示："), std::wstring::npos);
+    EXPECT_EQ(cut.verdict, L"已生成轮转排班表，可复制到排班本或表格");
+}
+
+TEST(CriticalValues, Groups) {
+    const wchar_t* heading = L"常见检验危急值（参考，需以本院文件为准）：";
+    const wchar_t* procedure =
+        L"处置要求：核实标本→15 分钟内电话报告临床→记录报告与接听人→医师 30 分钟内处理并记录。";
+    const wchar_t* catalogue = L"请查阅本院《危急值报告目录》";
+    struct Case {
+        std::vector<ReportInput> inputs;
+        std::wstring expected;
+    };
+    const Case cases[] = {
+        {{{"kind", 1}},
+         report_lines({heading, L"血钾 <2.5 或 >6.5 mmol/L", L"血钠 <120 或 >160 mmol/L",
+                       L"血钙 <1.5 或 >3.5 mmol/L", L"", procedure})},
+        {{{"kind", 2}},
+         report_lines({heading, L"血糖 <2.8 或 >22.2 mmol/L",
+                       L"pH <7.20 或 >7.60；PaO2 <45 mmHg；PaCO2 >70 mmHg", L"", procedure})},
+        {{{"kind", 3}},
+         report_lines({heading, L"白细胞 <1.0 或 >30.0 ×10^9/L",
+                       L"血红蛋白 <50 g/L；血小板 <20 或 >1000 ×10^9/L", L"", procedure})},
+        {{{"kind", 4}},
+         report_lines({heading, L"INR >4.0；纤维蛋白原 <1.0 g/L",
+                       L"D-二聚体显著升高并伴临床血栓表现", L"", procedure})},
+        {{{"kind", 5}},
+         report_lines({heading, L"血培养阳性（无菌部位）", L"脑脊液培养阳性；HIV 初筛阳性需确认",
+                       L"", procedure})},
+        {{{"kind", 6.8}},
+         report_lines({heading, L"肌钙蛋白明显升高（高于第 99 百分位）",
+                       L"血淀粉酶/脂肪酶 >3 倍正常上限", L"", procedure})},
+        {{{"kind", 0}}, report_lines({heading, catalogue, L"", procedure})},
+        {{{"kind", 7}}, report_lines({heading, catalogue, L"", procedure})},
+        {{}, report_lines({heading, catalogue, L"", procedure})},
+    };
+    for (const Case& c : cases) {
+        const ReportRun run = ReportTool(4, c.inputs).run();
+        EXPECT_EQ(run.report, c.expected);
+        EXPECT_EQ(run.verdict, L"危急值必须闭环：报告、接收、处理、记录");
+        EXPECT_EQ(run.level, 0);
+    }
+}
+
+} // namespace
