@@ -1,0 +1,244 @@
+#include "tests/e2e/window_driver.h"
+
+std::wstring program_path;
+
+namespace {
+
+constexpr DWORD SEND_LIMIT_MS = 5000;
+constexpr UINT SEND_FLAGS = SMTO_ABORTIFHUNG | SMTO_BLOCK;
+
+struct WindowSearch {
+    DWORD process_id;
+    const wchar_t* class_name;
+    const wchar_t* caption; // null: any
+    std::vector<HWND> found;
+};
+
+std::wstring class_of(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+BOOL CALLBACK collect_window(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    if (process_id != search->process_id || class_of(window) != search->class_name) return TRUE;
+    if (search->caption != nullptr && window_text(window) != search->caption) return TRUE;
+    if (!IsWindowVisible(window)) return TRUE;
+    search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK collect_child(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    if (class_of(window) == search->class_name) search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> top_level_windows(DWORD process_id, const wchar_t* class_name,
+                                    const wchar_t* caption) {
+    WindowSearch search{process_id, class_name, caption, {}};
+    EnumWindows(collect_window, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
+std::wstring window_text(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SEND_FLAGS, SEND_LIMIT_MS, &length))
+        return L"<no answer>";
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
+                        SEND_FLAGS, SEND_LIMIT_MS, &copied);
+    text.resize(copied);
+    return text;
+}
+
+bool BradenWindow::start() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + program_path + L"\"";
+    if (!CreateProcessW(program_path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_))
+        return false;
+    WaitForInputIdle(process_.hProcess, 10000);
+    const bool found = wait_until([&] {
+        const std::vector<HWND> windows =
+            top_level_windows(process_.dwProcessId, L"HalviMedToolWnd", nullptr);
+        main_ = windows.empty() ? nullptr : windows.front();
+        return main_ != nullptr;
+    });
+    return found && sync();
+}
+
+void BradenWindow::stop() {
+    if (process_.hProcess == nullptr) return;
+    for (HWND box : open_message_boxes()) close_message_box(box);
+    if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = PROCESS_INFORMATION{};
+    main_ = nullptr;
+}
+
+// Posts a harmless marker (a new text limit for the read-only result box) behind whatever was
+// posted before, and waits until the box reports it: posted messages are handled in order.
+bool BradenWindow::sync() {
+    const HWND box = control(3000);
+    const LPARAM marker = 100000 + (++marker_);
+    PostMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0);
+    return wait_until([&] {
+        DWORD_PTR limit = 0;
+        SendMessageTimeoutW(box, EM_GETLIMITTEXT, 0, 0, SEND_FLAGS, SEND_LIMIT_MS, &limit);
+        return static_cast<LPARAM>(limit) == marker;
+    });
+}
+
+void BradenWindow::set_text(HWND window, const std::wstring& text) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SEND_FLAGS,
+                        SEND_LIMIT_MS, &ignored);
+}
+
+void BradenWindow::click(int button_id) {
+    PostMessageW(control(button_id), BM_CLICK, 0, 0);
+    sync();
+}
+
+void BradenWindow::press(HWND window, WPARAM key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+    sync();
+}
+
+HWND BradenWindow::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+HWND BradenWindow::wait_for_message_box(const std::wstring& caption) {
+    HWND box = nullptr;
+    wait_until([&] {
+        const std::vector<HWND> boxes =
+            top_level_windows(process_.dwProcessId, L"#32770", caption.c_str());
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr;
+    });
+    return box;
+}
+
+std::vector<HWND> BradenWindow::open_message_boxes() const {
+    return top_level_windows(process_.dwProcessId, L"#32770", nullptr);
+}
+
+// The message text is the static control with the identifier 0xFFFF.
+std::wstring BradenWindow::message_box_text(HWND box) const {
+    const HWND text = GetDlgItem(box, 0xFFFF);
+    return text != nullptr ? window_text(text) : L"<no text control>";
+}
+
+void BradenWindow::close_message_box(HWND box) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    wait_until([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    sync();
+}
+
+std::vector<HWND> BradenWindow::statics() const {
+    WindowSearch search{0, L"Static", nullptr, {}};
+    EnumChildWindows(main_, collect_child, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<DWORD> BradenWindow::capture_client(int* width, int* height) const {
+    RECT client;
+    GetClientRect(main_, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(main_, &origin);
+    *width = client.right;
+    *height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = *width;
+    info.bmiHeader.biHeight = -*height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> copy(pixels, pixels + static_cast<std::size_t>(*width) * *height);
+    for (DWORD& pixel : copy) pixel &= 0x00FFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return copy;
+}
+
+bool BradenWindow::save_screenshot(const std::wstring& path) const {
+    int width = 0, height = 0;
+    const std::vector<DWORD> pixels = capture_client(&width, &height);
+    const int row_bytes = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + row_bytes * height;
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const HANDLE out =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &info, sizeof info, &written, nullptr);
+    std::vector<BYTE> row(row_bytes, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const DWORD pixel = pixels[static_cast<std::size_t>(y) * width + x];
+            row[x * 3] = static_cast<BYTE>(pixel & 0xFF);
+            row[x * 3 + 1] = static_cast<BYTE>((pixel >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<BYTE>((pixel >> 16) & 0xFF);
+        }
+        WriteFile(out, row.data(), row_bytes, &written, nullptr);
+    }
+    CloseHandle(out);
+    return true;
+}
+
+std::wstring clipboard_text() {
+    std::wstring text = L"<clipboard not open>";
+    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return text;
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) {
+        text = L"<empty clipboard>";
+    } else {
+        const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
+        text = chars != nullptr ? chars : L"<unlockable>";
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void empty_clipboard() {
+    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}

@@ -1,0 +1,63 @@
+// Drives the real braden.exe from another process through Win32 messages only, as a nurse would
+// work the window: typing into edits, clicking buttons, posting keys, reading window texts, the
+// clipboard, message boxes and the pixels on the screen. Every wait polls with a time limit.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The program under test, set from the command line.
+extern std::wstring program_path;
+
+class BradenWindow {
+  public:
+    // Starts the program and waits for its main window.
+    bool start();
+    // Closes every message box and the window, and waits for the process to end.
+    void stop();
+
+    HWND main() const { return main_; }
+    HWND control(int id) const { return GetDlgItem(main_, id); }
+    HWND edit(int index) const { return control(2000 + index); }
+
+    // Waits until the program has handled every message posted to it so far.
+    bool sync();
+    void set_text(HWND window, const std::wstring& text);
+    void click(int button_id);
+    void press(HWND window, WPARAM key);
+    HWND focus() const;
+
+    // A message box of this program with the caption, waited for; null when none came.
+    HWND wait_for_message_box(const std::wstring& caption);
+    std::wstring message_box_text(HWND box) const;
+    void close_message_box(HWND box);
+    std::vector<HWND> open_message_boxes() const;
+
+    std::vector<HWND> statics() const;
+
+    // The client area as it is on the screen, 0x00RRGGBB per pixel, rows from the top.
+    std::vector<DWORD> capture_client(int* width, int* height) const;
+    // Saves the client area as a 24-bit bitmap file.
+    bool save_screenshot(const std::wstring& path) const;
+
+  private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+    int marker_ = 0;
+};
+
+std::wstring window_text(HWND window);
+std::wstring clipboard_text();
+void empty_clipboard();
+
+// Polls predicate every 20 ms until it holds or the limit passes.
+template <typename Predicate> bool wait_until(Predicate predicate, DWORD limit_ms = 10000) {
+    const DWORD start = GetTickCount();
+    while (!predicate()) {
+        if (GetTickCount() - start > limit_ms) return false;
+        Sleep(20);
+    }
+    return true;
+}

@@ -1,0 +1,330 @@
+// End-to-end tests of the real window. Run: window_tests.exe PATH_TO_braden.exe
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "tests/e2e/window_driver.h"
+
+namespace {
+
+constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_COPY = 1003, ID_RESET = 1004, ID_ABOUT = 1005;
+constexpr int ID_RESULT = 3000;
+
+const wchar_t* const title = L"Braden 压疮风险评估";
+const wchar_t* const verdict_start = L"填写左侧参数，点击“计算”";
+const wchar_t* const note = L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。";
+const wchar_t* const reference =
+    L"参考依据：Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危";
+const wchar_t* const level_verdicts[] = {L"低危，常规护理", L"中危，加强观察与营养",
+                                         L"高危，落实翻身与皮肤保护",
+                                         L"极高危，使用减压床垫并每 2 小时翻身"};
+
+class Window : public ::testing::Test {
+  protected:
+    BradenWindow window;
+    void SetUp() override {
+        empty_clipboard();
+        ASSERT_TRUE(window.start()) << "braden.exe did not show its window";
+    }
+    void TearDown() override { window.stop(); }
+
+    HWND verdict_label() {
+        for (HWND label : window.statics()) {
+            RECT rect;
+            GetWindowRect(label, &rect);
+            POINT corner = {rect.left, rect.top};
+            ScreenToClient(window.main(), &corner);
+            if (corner.x == 492 && corner.y == 142) return label;
+        }
+        return nullptr;
+    }
+    std::wstring result() { return window_text(window.control(ID_RESULT)); }
+    std::wstring verdict() { return window_text(verdict_label()); }
+
+    void type_inputs(const std::vector<std::wstring>& texts) {
+        for (std::size_t j = 0; j < texts.size(); ++j)
+            window.set_text(window.edit(static_cast<int>(j)), texts[j]);
+    }
+
+    // Expects a message box with that caption and text, and closes it.
+    void expect_message_box(const std::wstring& caption, const std::wstring& text) {
+        const HWND box = window.wait_for_message_box(caption);
+        ASSERT_NE(box, nullptr) << "no message box";
+        EXPECT_EQ(window.message_box_text(box), text);
+        window.close_message_box(box);
+    }
+
+    int count_colour(DWORD colour, int left, int top, int right, int bottom) {
+        int width = 0, height = 0;
+        const std::vector<DWORD> pixels = window.capture_client(&width, &height);
+        int count = 0;
+        for (int y = top; y < bottom && y < height; ++y)
+            for (int x = left; x < right && x < width; ++x)
+                if (pixels[static_cast<std::size_t>(y) * width + x] == colour) ++count;
+        return count;
+    }
+    DWORD pixel(int x, int y) {
+        int width = 0, height = 0;
+        const std::vector<DWORD> pixels = window.capture_client(&width, &height);
+        return pixels[static_cast<std::size_t>(y) * width + x];
+    }
+    // Waits until the verdict label shows text in exactly this colour.
+    bool verdict_drawn_in(DWORD colour) {
+        return wait_until([&] { return count_colour(colour, 492, 142, 984, 188) > 20; }, 5000);
+    }
+};
+
+TEST_F(Window, StartState) {
+    EXPECT_EQ(window_text(window.main()), title);
+    RECT client;
+    GetClientRect(window.main(), &client);
+    EXPECT_EQ(client.right, 1020);
+    EXPECT_EQ(client.bottom, 720);
+    const LONG style = GetWindowLongW(window.main(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+
+    const wchar_t* labels[] = {L"感觉 1-4", L"潮湿 1-4", L"活动 1-4",
+                               L"移动 1-4", L"营养 1-4", L"摩擦力 1-3"};
+    const wchar_t* values[] = {L"3", L"2", L"2", L"2", L"2", L"2"};
+    std::vector<std::wstring> static_texts;
+    for (HWND label : window.statics()) static_texts.push_back(window_text(label));
+    for (int j = 0; j < 6; ++j) {
+        EXPECT_EQ(window_text(window.edit(j)), values[j]);
+        EXPECT_NE(std::find(static_texts.begin(), static_texts.end(), labels[j]),
+                  static_texts.end());
+        RECT rect;
+        GetWindowRect(window.edit(j), &rect);
+        POINT corner = {rect.left, rect.top};
+        ScreenToClient(window.main(), &corner);
+        EXPECT_EQ(corner.x, 216);
+        EXPECT_EQ(corner.y, 150 + 34 * j - 4);
+    }
+    EXPECT_EQ(window.edit(6), nullptr);
+    // Six labels, the verdict, the note and the reference: no unit labels.
+    EXPECT_EQ(static_texts.size(), 9u);
+    EXPECT_EQ(verdict(), verdict_start);
+    EXPECT_NE(std::find(static_texts.begin(), static_texts.end(), note), static_texts.end());
+    EXPECT_NE(std::find(static_texts.begin(), static_texts.end(), reference), static_texts.end());
+    EXPECT_EQ(result(), L"");
+
+    const std::pair<int, const wchar_t*> buttons[] = {{ID_CALC, L"计算 (F5)"},
+                                                      {ID_SAVE, L"保存记录"},
+                                                      {ID_COPY, L"复制结果"},
+                                                      {ID_RESET, L"清空重填"},
+                                                      {ID_ABOUT, L"关于"}};
+    for (const auto& button : buttons)
+        EXPECT_EQ(window_text(window.control(button.first)), button.second);
+    EXPECT_EQ(window.focus(), window.edit(0));
+}
+
+TEST_F(Window, CannotBeResized) {
+    RECT frame;
+    GetWindowRect(window.main(), &frame);
+    SetWindowPos(window.main(), nullptr, 0, 0, frame.right - frame.left + 200,
+                 frame.bottom - frame.top + 150, SWP_NOMOVE | SWP_NOZORDER);
+    window.sync();
+    RECT client;
+    GetClientRect(window.main(), &client);
+    EXPECT_EQ(client.right, 1020);
+    EXPECT_EQ(client.bottom, 720);
+}
+
+TEST_F(Window, CalculateByButtonF5AndEnter) {
+    window.click(ID_CALC);
+    EXPECT_EQ(result(), L"Braden 总分：13 分\r\n");
+    EXPECT_EQ(verdict(), L"中危，加强观察与营养");
+    EXPECT_EQ(window.focus(), window.main());
+
+    window.set_text(window.edit(0), L"1"); // sum 11
+    window.press(window.edit(0), VK_F5);
+    EXPECT_EQ(result(), L"Braden 总分：11 分\r\n");
+    EXPECT_EQ(verdict(), L"高危，落实翻身与皮肤保护");
+
+    window.set_text(window.edit(5), L"3"); // sum 12
+    window.press(window.edit(5), VK_RETURN);
+    EXPECT_EQ(result(), L"Braden 总分：12 分\r\n");
+
+    // The focus is on the main window now: a second F5 there is not a calculation.
+    ASSERT_EQ(window.focus(), window.main());
+    window.set_text(window.edit(0), L"4");
+    window.press(window.main(), VK_F5);
+    window.press(window.main(), VK_RETURN);
+    EXPECT_EQ(result(), L"Braden 总分：12 分\r\n");
+
+    // F5 on a focused button and in the result box calculates as well.
+    window.press(window.control(ID_ABOUT), VK_F5);
+    EXPECT_EQ(result(), L"Braden 总分：15 分\r\n");
+    EXPECT_TRUE(window.open_message_boxes().empty());
+    window.set_text(window.edit(0), L"3");
+    window.press(window.control(ID_RESULT), VK_RETURN);
+    EXPECT_EQ(result(), L"Braden 总分：14 分\r\n");
+}
+
+TEST_F(Window, GradesBySum) {
+    struct Case {
+        std::vector<std::wstring> inputs;
+        const wchar_t* result;
+        int level;
+    };
+    const Case cases[] = {
+        {{L"1", L"1", L"1", L"2", L"2", L"2"}, L"Braden 总分：9 分\r\n", 3},
+        {{L"2", L"2", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n", 2},
+        {{L"3", L"3", L"2", L"2", L"2", L"2"}, L"Braden 总分：14 分\r\n", 1},
+        {{L"3", L"3", L"3", L"2", L"2", L"2"}, L"Braden 总分：15 分\r\n", 0},
+        {{L"2.4", L"2", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n", 1},
+        {{L"4", L"4", L"4", L"4", L"4", L"3"}, L"Braden 总分：23 分\r\n", 0},
+    };
+    for (const Case& c : cases) {
+        type_inputs(c.inputs);
+        window.click(ID_CALC);
+        EXPECT_EQ(result(), c.result);
+        EXPECT_EQ(verdict(), level_verdicts[c.level]);
+    }
+}
+
+TEST_F(Window, RefusedInputsChangeNothing) {
+    window.click(ID_CALC);
+    const std::wstring before = result();
+    for (const wchar_t* text : {L"1e999", L"inf", L"nan", L"-INF", L"  nan(0x1)"}) {
+        window.set_text(window.edit(0), text);
+        window.click(ID_CALC);
+        expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入数字。");
+        EXPECT_EQ(window.focus(), window.edit(0)) << "focus after refusing";
+        EXPECT_EQ(result(), before);
+        EXPECT_EQ(verdict(), L"中危，加强观察与营养");
+    }
+    window.set_text(window.edit(0), L"3");
+    window.set_text(window.edit(3), L"1e400");
+    window.click(ID_CALC);
+    expect_message_box(L"输入有误", L"第 4 项“移动 1-4”请输入数字。");
+    EXPECT_EQ(window.focus(), window.edit(3));
+}
+
+TEST_F(Window, LooseInputsAreAccepted) {
+    struct Case {
+        const wchar_t* first;
+        const wchar_t* result;
+    };
+    const Case cases[] = {
+        {L"12abc", L"Braden 总分：22 分\r\n"}, {L"2,5", L"Braden 总分：12 分\r\n"},
+        {L"abc", L"Braden 总分：10 分\r\n"},   {L"   ", L"Braden 总分：10 分\r\n"},
+        {L"", L"Braden 总分：10 分\r\n"},      {L" 0x3", L"Braden 总分：13 分\r\n"},
+        {L"-1", L"Braden 总分：9 分\r\n"},     {L"1e1", L"Braden 总分：20 分\r\n"},
+    };
+    for (const Case& c : cases) {
+        window.set_text(window.edit(0), c.first);
+        window.click(ID_CALC);
+        EXPECT_TRUE(window.open_message_boxes().empty()) << "refused";
+        EXPECT_EQ(result(), c.result);
+    }
+}
+
+TEST_F(Window, CopyNeedsAResult) {
+    window.click(ID_COPY);
+    expect_message_box(L"提示", L"请先点击“计算”生成结果。");
+    EXPECT_EQ(clipboard_text(), L"<empty clipboard>");
+
+    window.click(ID_CALC);
+    window.click(ID_COPY);
+    EXPECT_TRUE(window.open_message_boxes().empty());
+    EXPECT_EQ(clipboard_text(),
+              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+
+    // Editing the inputs keeps the last result until the next Calculate.
+    window.set_text(window.edit(0), L"1");
+    empty_clipboard();
+    window.click(ID_COPY);
+    EXPECT_EQ(clipboard_text(),
+              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+
+    window.click(ID_RESET);
+    empty_clipboard();
+    window.click(ID_COPY);
+    expect_message_box(L"提示", L"请先点击“计算”生成结果。");
+    EXPECT_EQ(clipboard_text(), L"<empty clipboard>");
+}
+
+TEST_F(Window, ResetRestoresTheStart) {
+    type_inputs({L"1", L"4", L"x", L"", L"9", L"0.5"});
+    window.click(ID_CALC);
+    ASSERT_NE(result(), L"");
+    window.click(ID_RESET);
+    const wchar_t* values[] = {L"3", L"2", L"2", L"2", L"2", L"2"};
+    for (int j = 0; j < 6; ++j) EXPECT_EQ(window_text(window.edit(j)), values[j]);
+    EXPECT_EQ(result(), L"");
+    EXPECT_EQ(verdict(), verdict_start);
+    EXPECT_TRUE(verdict_drawn_in(0x008060)); // level 0 colour again
+}
+
+TEST_F(Window, AboutShowsNineLines) {
+    window.click(ID_ABOUT);
+    expect_message_box(L"关于本工具",
+                       L"Braden 压疮风险评估\r\n"
+                       L"\r\n"
+                       L"分类：护理\r\n"
+                       L"参考依据：Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 "
+                       L"低危\r\n"
+                       L"\r\n"
+                       L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                       L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
+                       L"\r\n"
+                       L"版本 V1.0    官网：www.halvimed.example");
+}
+
+TEST_F(Window, ColoursOnTheScreen) {
+    ASSERT_TRUE(wait_until([&] { return pixel(600, 82) == 0x006C96; }, 5000)) << "never painted";
+    struct Spot {
+        int x, y;
+        DWORD colour;
+        const char* what;
+    };
+    const Spot spots[] = {
+        {600, 82, 0x006C96, "header"},
+        {1000, 50, 0x006C96, "header, right"},
+        {4, 44, 0x0084B0, "accent strip"},
+        {10, 300, 0xF4F7F9, "window background"},
+        {440, 600, 0xFFFFFF, "input panel"},
+        {990, 640, 0xFFFFFF, "result panel"},
+        {20, 300, 0xDAE2E8, "input panel outline"},
+        {999, 300, 0xDAE2E8, "result panel outline"},
+        {200, 133, 0xE4EAEE, "caption rule"},
+        {735, 670, 0xECF1F4, "footer"},
+        {25, 672, 0x007AA8, "calculate face"},
+        {20, 690, 0x006A94, "calculate outline"},
+        {189, 672, 0xFFFFFF, "secondary face"},
+        {184, 690, 0xCED8E0, "secondary outline"},
+        {735, 715, 0xECF1F4, "footer beside the status line"},
+    };
+    for (const Spot& spot : spots) EXPECT_EQ(pixel(spot.x, spot.y), spot.colour) << spot.what;
+    EXPECT_GT(count_colour(0xFFFFFF, 26, 12, 726, 50), 50) << "title text";
+    EXPECT_GT(count_colour(0x006C96, 36, 104, 336, 134), 10) << "panel caption";
+    EXPECT_GT(count_colour(0x78848E, 740, 704, 1004, 720), 5) << "status line";
+
+    // The verdict in the colour of its level: 0 at the start, then 1, 2, 3 and 0 after Reset.
+    EXPECT_TRUE(verdict_drawn_in(0x008060)) << "level 0";
+    window.click(ID_CALC);
+    EXPECT_TRUE(verdict_drawn_in(0xB08400)) << "level 1";
+    EXPECT_TRUE(window.save_screenshot(L"braden_window.bmp"));
+    type_inputs({L"2", L"2", L"2", L"2", L"2", L"2"});
+    window.click(ID_CALC);
+    EXPECT_TRUE(verdict_drawn_in(0xD66C00)) << "level 2";
+    type_inputs({L"1", L"1", L"1", L"2", L"2", L"2"});
+    window.click(ID_CALC);
+    EXPECT_TRUE(verdict_drawn_in(0xBE1E2D)) << "level 3";
+    window.click(ID_RESET);
+    EXPECT_TRUE(verdict_drawn_in(0x008060)) << "level 0 after Reset";
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fputws(L"usage: window_tests.exe PATH_TO_braden.exe\n", stderr);
+        return 2;
+    }
+    program_path = argv[1];
+    return RUN_ALL_TESTS();
+}

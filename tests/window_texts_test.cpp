@@ -1,0 +1,121 @@
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ui/input_text.h"
+#include "ui/window_texts.h"
+
+namespace {
+
+TEST(InputText, ReadLikeWcstod) {
+    struct Case {
+        const wchar_t* text;
+        double value;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {L"3", 3, true},
+        {L"12abc", 12, true},
+        {L"2,5", 2, true},
+        {L"abc", 0, true},
+        {L"", 0, true},
+        {L"    ", 0, true},
+        {L"  2.5  ", 2.5, true},
+        {L"\t-1e1", -10, true},
+        {L"+.5", 0.5, true},
+        {L"0x1A", 26, true},
+        {L"1e", 1, true},
+        {L"12分", 12, true},
+        {L"１２", 0, true},
+        {L"3\u3000", 3, true},
+        {L"-0", -0.0, true},
+        {L"1e999", HUGE_VAL, false},
+        {L"-1e999", -HUGE_VAL, false},
+        {L"inf", HUGE_VAL, false},
+        {L"-Infinity", -HUGE_VAL, false},
+        {L"nan", NAN, false},
+        {L"NaN(123)", NAN, false},
+    };
+    for (const Case& c : cases) {
+        double value = 12345;
+        EXPECT_EQ(input_text_to_value(c.text, &value), c.accepted);
+        if (std::isnan(c.value)) {
+            EXPECT_TRUE(std::isnan(value));
+        } else {
+            EXPECT_EQ(value, c.value);
+        }
+    }
+}
+
+TEST(InputText, OnlyTheFirst127CharactersAreRead) {
+    std::wstring text(126, L'0');
+    text += L"12"; // the 2 is the 128th character
+    double value = 0;
+    EXPECT_TRUE(input_text_to_value(text.c_str(), &value));
+    EXPECT_EQ(value, 1);
+}
+
+const InputDef inputs[] = {{"a", L"感觉 1-4", L"", 3}, {"b", L"剂量", L"mg", 0.5}};
+const ToolDef report_tool = {9,      L"排班", nullptr, L"护理", L"依据", nullptr, 2,
+                             inputs, 0,       nullptr, 0,       nullptr, 1};
+
+TEST(WindowTexts, DefaultValuesUseSixSignificantDigits) {
+    struct Case {
+        double value;
+        const wchar_t* text;
+    };
+    const Case cases[] = {{3, L"3"},           {0.5, L"0.5"},    {1234567, L"1.23457e+06"},
+                          {-2.25, L"-2.25"},   {1e-5, L"1e-05"}, {100000, L"100000"},
+                          {0.1 + 0.2, L"0.3"}, {0, L"0"}};
+    for (const Case& c : cases) {
+        wchar_t text[DEFAULT_TEXT_CAPACITY];
+        build_default_text(c.value, text, DEFAULT_TEXT_CAPACITY);
+        EXPECT_STREQ(text, c.text);
+    }
+}
+
+TEST(WindowTexts, BradenTexts) {
+    const ToolDef& tool = *get_tool();
+    wchar_t text[ABOUT_TEXT_CAPACITY];
+    build_reference_text(tool, text, REFERENCE_TEXT_CAPACITY);
+    EXPECT_STREQ(text,
+                 L"参考依据：Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危");
+    build_header_line(tool, text, HEADER_LINE_CAPACITY);
+    EXPECT_STREQ(text, L"护理  ·  六项子评分合计与风险分级");
+    build_input_error_text(tool, 0, text, MESSAGE_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"第 1 项“感觉 1-4”请输入数字。");
+    build_input_error_text(tool, 5, text, MESSAGE_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"第 6 项“摩擦力 1-3”请输入数字。");
+    build_calc_status(tool, text, STATUS_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"计算完成  Braden 压疮风险评估");
+    build_about_text(tool, text, ABOUT_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"Braden 压疮风险评估\r\n\r\n分类：护理\r\n"
+                       L"参考依据：Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 "
+                       L"低危\r\n\r\n"
+                       L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                       L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
+                       L"版本 V1.0    官网：www.halvimed.example");
+}
+
+TEST(WindowTexts, CopyAndClipboardTexts) {
+    const ToolDef& braden = *get_tool();
+    wchar_t copy[COPY_TEXT_CAPACITY];
+    build_copy_text(braden, L"Braden 总分：13 分\r\n", L"中危，加强观察与营养", copy,
+                    COPY_TEXT_CAPACITY);
+    EXPECT_STREQ(copy, L"Braden 总分：13 分\r\n—— 中危，加强观察与营养");
+    const int capacity = clipboard_text_capacity(braden, copy);
+    std::wstring clipboard(capacity, L'#');
+    build_clipboard_text(braden, copy, &clipboard[0], capacity);
+    EXPECT_STREQ(clipboard.c_str(),
+                 L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+
+    // A report's copy text is the report alone, cut at 1023 characters.
+    const std::wstring long_report(2000, L'班');
+    build_copy_text(report_tool, long_report.c_str(), L"判定", copy, COPY_TEXT_CAPACITY);
+    EXPECT_EQ(std::wstring(copy), long_report.substr(0, 1023));
+    build_header_line(report_tool, copy, HEADER_LINE_CAPACITY);
+    EXPECT_STREQ(copy, L"护理  ·  ");
+}
+
+} // namespace

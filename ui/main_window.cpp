@@ -1,0 +1,128 @@
+// The window procedure and the child controls built from the tool descriptor.
+#include "core/text.h"
+#include "ui/commands.h"
+#include "ui/gui.h"
+#include "ui/painting.h"
+#include "ui/window_state.h"
+
+namespace {
+
+constexpr int ROW_TOP = 150;
+constexpr int ROW_STEP = 34;
+
+struct ButtonDef {
+    int id;
+    int x;
+    int width;
+    const wchar_t* caption;
+};
+
+const ButtonDef button_defs[BUTTON_COUNT] = {
+    {ID_CALC, 20, 152, L"计算 (F5)"}, {ID_SAVE, 184, 132, L"保存记录"},
+    {ID_COPY, 328, 132, L"复制结果"}, {ID_RESET, 472, 132, L"清空重填"},
+    {ID_ABOUT, 616, 110, L"关于"},
+};
+
+HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style, int x, int y,
+                    int width, int height, int id, HFONT font, const wchar_t* text) {
+    const HWND control = CreateWindowExW(
+        ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+        window_state.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        window_state.instance, nullptr);
+    if (control != nullptr && font != nullptr)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return control;
+}
+
+void create_input_rows() {
+    const ToolDef& tool = *window_state.tool;
+    for (int j = 0; j < window_input_count(); ++j) {
+        const InputDef& input = tool.inputs[j];
+        const int y = ROW_TOP + ROW_STEP * j;
+        create_control(L"STATIC", 0, SS_RIGHT, 24, y + 1, 184, 22, 0, window_state.font_label,
+                       input.label);
+        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, 216, y - 4, 152,
+                                         27, ID_INPUT_BASE + j, window_state.font_input, L"");
+        wchar_t text[DEFAULT_TEXT_CAPACITY];
+        build_default_text(input.default_value, text, DEFAULT_TEXT_CAPACITY);
+        SetWindowTextW(edit, text);
+        window_state.input_edits[j] = edit;
+        if (!text_is_empty(input.unit)) {
+            create_control(L"STATIC", 0, 0, 374, y, 78, 22, 0, window_state.font_small, input.unit);
+        }
+    }
+}
+
+void create_result_panel() {
+    const ToolDef& tool = *window_state.tool;
+    window_state.verdict_label = create_control(L"STATIC", 0, 0, 492, 142, 492, 46, 0,
+                                                window_state.font_verdict, TEXT_VERDICT_START);
+    window_state.result_box = create_control(
+        L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 492,
+        196, 492, 232, ID_RESULT, window_state.font_result, L"");
+    window_state.note_label =
+        create_control(L"STATIC", 0, 0, 492, 444, 492, 120, 0, window_state.font_small,
+                       tool.note != nullptr ? tool.note : L"");
+    wchar_t reference[REFERENCE_TEXT_CAPACITY];
+    build_reference_text(tool, reference, REFERENCE_TEXT_CAPACITY);
+    create_control(L"STATIC", 0, 0, 492, 576, 492, 56, 0, window_state.font_small, reference);
+}
+
+void create_buttons() {
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        const ButtonDef& button = button_defs[i];
+        window_state.buttons[i] =
+            create_control(L"BUTTON", 0, BS_OWNERDRAW, button.x, 668, button.width, 40, button.id,
+                           nullptr, button.caption);
+    }
+}
+
+void build_controls(HWND window) {
+    window_state.main_window = window;
+    create_input_rows();
+    create_result_panel();
+    create_buttons();
+    text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
+}
+
+bool run_command(int id) {
+    switch (id) {
+    case ID_CALC: calc_and_show(); return true;
+    case ID_SAVE: record_save(); return true;
+    case ID_COPY: copy_result(); return true;
+    case ID_RESET: reset_inputs(); return true;
+    case ID_ABOUT: show_about(); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE: build_controls(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_PAINT: paint_main(window); return 0;
+    case WM_ERASEBKGND: return 1; // paint_main covers the whole client area
+    case WM_GETMINMAXINFO: {
+        // Both tracking sizes are the window's own outer size, so it can be neither resized nor
+        // pushed away from its 1020 x 720 client area by a frame of another size.
+        const SIZE outer = main_window_outer_size();
+        auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+        info->ptMinTrackSize = {outer.cx, outer.cy};
+        info->ptMaxTrackSize = {outer.cx, outer.cy};
+        return 0;
+    }
+    case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return 1;
+    case WM_COMMAND:
+        if (run_command(LOWORD(wparam))) return 0;
+        break;
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<LRESULT>(control_colour_edit(reinterpret_cast<HDC>(wparam)));
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(
+            control_colour_static(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+    default: break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}

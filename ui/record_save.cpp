@@ -1,0 +1,3 @@
+#include "ui/commands.h"
+
+void record_save() {}

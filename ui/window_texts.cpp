@@ -1,0 +1,67 @@
+#include "ui/window_texts.h"
+
+#include "core/text.h"
+
+const wchar_t* const MAKER_WEB_ADDRESS = L"www.halvimed.example";
+const wchar_t* const TEXT_READY = L"就绪：填写参数后按 F5 或点击“计算”";
+const wchar_t* const TEXT_VERDICT_START = L"填写左侧参数，点击“计算”";
+const wchar_t* const TEXT_COPIED = L"结果已复制到剪贴板";
+const wchar_t* const TEXT_RESET_DONE = L"已恢复默认值";
+const wchar_t* const TEXT_COPY_NEEDS_RESULT = L"请先点击“计算”生成结果。";
+const wchar_t* const CAPTION_INPUT_ERROR = L"输入有误";
+const wchar_t* const CAPTION_HINT = L"提示";
+const wchar_t* const CAPTION_ABOUT = L"关于本工具";
+const wchar_t* const CAPTION_INPUT_PANEL = L"输入参数";
+const wchar_t* const CAPTION_RESULT_PANEL = L"计算结果";
+
+void build_default_text(double value, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"%.6g", value);
+}
+
+void build_reference_text(const ToolDef& tool, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"参考依据：%ls", tool.reference);
+}
+
+void build_header_line(const ToolDef& tool, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"%ls  ·  %ls", tool.category,
+                tool.subtitle != nullptr ? tool.subtitle : L"");
+}
+
+void build_input_error_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"第 %d 项“%ls”请输入数字。", index + 1, tool.inputs[index].label);
+}
+
+void build_copy_text(const ToolDef& tool, const wchar_t* result, const wchar_t* verdict,
+                     wchar_t* dest, int capacity) {
+    if (tool.report_kind != 0)
+        text_copy(dest, capacity, result);
+    else
+        text_format(dest, capacity, L"%ls—— %ls", result, verdict);
+}
+
+void build_clipboard_text(const ToolDef& tool, const wchar_t* copy_text, wchar_t* dest,
+                          int capacity) {
+    text_format(dest, capacity, L"%ls\r\n%ls", tool.title, copy_text);
+}
+
+int clipboard_text_capacity(const ToolDef& tool, const wchar_t* copy_text) {
+    return text_length(copy_text) + text_length(tool.title) + 16;
+}
+
+void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"计算完成  %ls", tool.title);
+}
+
+void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity) {
+    text_format(dest, capacity,
+                L"%ls\r\n"
+                L"\r\n"
+                L"分类：%ls\r\n"
+                L"参考依据：%ls\r\n"
+                L"\r\n"
+                L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
+                L"\r\n"
+                L"版本 V1.0    官网：%ls",
+                tool.title, tool.category, tool.reference, MAKER_WEB_ADDRESS);
+}

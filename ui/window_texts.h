@@ -1,0 +1,59 @@
+// The texts the main window builds from the tool and the last result, kept apart from the
+// platform calls so that they are built and tested everywhere.
+#pragma once
+
+#include "core/tool_def.h"
+
+// Capacities of the window's own texts, in wide characters with the terminator.
+constexpr int KEPT_RESULT_CAPACITY = 8192;
+constexpr int COPY_TEXT_CAPACITY = 1024;
+constexpr int STATUS_TEXT_CAPACITY = 256;
+constexpr int DEFAULT_TEXT_CAPACITY = 64;
+constexpr int REFERENCE_TEXT_CAPACITY = 512;
+constexpr int HEADER_LINE_CAPACITY = 256;
+constexpr int MESSAGE_TEXT_CAPACITY = 256;
+constexpr int ABOUT_TEXT_CAPACITY = 1400;
+constexpr int CALC_RESULT_CAPACITY = 4096;
+constexpr int CALC_VERDICT_CAPACITY = 512;
+
+extern const wchar_t* const MAKER_WEB_ADDRESS;
+extern const wchar_t* const TEXT_READY;
+extern const wchar_t* const TEXT_VERDICT_START;
+extern const wchar_t* const TEXT_COPIED;
+extern const wchar_t* const TEXT_RESET_DONE;
+extern const wchar_t* const TEXT_COPY_NEEDS_RESULT;
+extern const wchar_t* const CAPTION_INPUT_ERROR;
+extern const wchar_t* const CAPTION_HINT;
+extern const wchar_t* const CAPTION_ABOUT;
+extern const wchar_t* const CAPTION_INPUT_PANEL;
+extern const wchar_t* const CAPTION_RESULT_PANEL;
+
+// An input's default value as shown in its edit: "%.6g".
+void build_default_text(double value, wchar_t* dest, int capacity);
+
+// "参考依据：" and the tool's reference.
+void build_reference_text(const ToolDef& tool, wchar_t* dest, int capacity);
+
+// The header's second line: category, "  ·  ", subtitle (empty when there is none).
+void build_header_line(const ToolDef& tool, wchar_t* dest, int capacity);
+
+// The warning for input index (0-based) that is not a number.
+void build_input_error_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
+
+// What Copy puts under the title: for a tool with a report, the result text itself; otherwise
+// the result text, "—— " and the verdict.
+void build_copy_text(const ToolDef& tool, const wchar_t* result, const wchar_t* verdict,
+                     wchar_t* dest, int capacity);
+
+// The clipboard text: title, CR LF, copy text.
+void build_clipboard_text(const ToolDef& tool, const wchar_t* copy_text, wchar_t* dest,
+                          int capacity);
+
+// Characters the clipboard text needs, terminator and margin included.
+int clipboard_text_capacity(const ToolDef& tool, const wchar_t* copy_text);
+
+// The status line after a Calculate.
+void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity);
+
+// The nine lines of the About box.
+void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity);
