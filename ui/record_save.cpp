@@ -1,3 +1,109 @@
-#include "ui/commands.h"
+// Save: appends the last result to the per-user CSV record file, creating the folder, the file,
+// its byte-order mark and its header on first use. A save that did not reach the file is
+// reported as a failure, never as saved.
+#include <shlobj.h>
+#include <windows.h>
 
-void record_save() {}
+#include "core/text.h"
+#include "ui/commands.h"
+#include "ui/record_lines.h"
+#include "ui/window_state.h"
+
+namespace {
+
+// Creates the folder level by level from its fourth character on (after a drive prefix such as
+// C:\); levels that exist already are no obstacle.
+void create_folder_chain(const wchar_t* folder) {
+    wchar_t level[RECORD_FOLDER_CAPACITY];
+    const int length = text_length(folder);
+    for (int i = 3; i < length; ++i) {
+        if (folder[i] != L'\\') continue;
+        text_copy(level, i + 1 < RECORD_FOLDER_CAPACITY ? i + 1 : RECORD_FOLDER_CAPACITY, folder);
+        CreateDirectoryW(level, nullptr);
+    }
+    CreateDirectoryW(folder, nullptr);
+}
+
+// Appends bytes with one write to a handle opened for appending only, so that a line lands
+// whole at the end of the file even when another program appends too.
+bool append_bytes(const wchar_t* path, const char* bytes, int count) {
+    const HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool complete = WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) &&
+                          written == static_cast<DWORD>(count);
+    const bool closed = CloseHandle(file) != FALSE;
+    return complete && closed;
+}
+
+bool append_line(const wchar_t* path, const wchar_t* line, bool with_byte_order_mark) {
+    char bytes[RECORD_UTF8_CAPACITY + sizeof RECORD_BYTE_ORDER_MARK];
+    int offset = 0;
+    if (with_byte_order_mark) {
+        for (char byte : RECORD_BYTE_ORDER_MARK) bytes[offset++] = byte;
+    }
+    const int length = utf8_from_wide(line, bytes + offset, RECORD_UTF8_CAPACITY);
+    if (length < 0) return false;
+    return append_bytes(path, bytes, offset + length);
+}
+
+bool file_exists(const wchar_t* path) {
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+void report_failure(const wchar_t* where) {
+    wchar_t message[RECORD_PATH_CAPACITY + 64];
+    build_save_failure_text(where, message, RECORD_PATH_CAPACITY + 64);
+    text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, STATUS_SAVE_FAILED);
+    invalidate_main_window();
+    MessageBoxW(window_state.main_window, message, CAPTION_SAVE_FAILED, MB_OK | MB_ICONWARNING);
+}
+
+LocalTime local_time_now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+} // namespace
+
+void record_save() {
+    if (text_is_empty(window_state.kept_result)) {
+        MessageBoxW(window_state.main_window, TEXT_SAVE_NEEDS_RESULT, CAPTION_HINT,
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const ToolDef& tool = *window_state.tool;
+    wchar_t app_data[MAX_PATH + 1] = L"";
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) !=
+            S_OK ||
+        app_data[0] == L'\0') {
+        report_failure(RECORD_SUBFOLDER);
+        return;
+    }
+    wchar_t folder[RECORD_FOLDER_CAPACITY];
+    build_record_folder(app_data, folder, RECORD_FOLDER_CAPACITY);
+    create_folder_chain(folder);
+    wchar_t path[RECORD_PATH_CAPACITY];
+    build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY);
+
+    wchar_t line[RECORD_LINE_CAPACITY];
+    build_record_line(tool, local_time_now(), window_state.input_values, window_state.kept_result,
+                      line, RECORD_LINE_CAPACITY);
+    if (!file_exists(path)) {
+        wchar_t header[RECORD_HEADER_CAPACITY];
+        build_record_header(tool, header, RECORD_HEADER_CAPACITY);
+        if (!append_line(path, header, true)) {
+            report_failure(path);
+            return;
+        }
+    }
+    if (!append_line(path, line, false)) {
+        report_failure(path);
+        return;
+    }
+    build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
+    invalidate_main_window();
+    MessageBoxW(window_state.main_window, TEXT_SAVED, CAPTION_SAVED, MB_OK | MB_ICONINFORMATION);
+}

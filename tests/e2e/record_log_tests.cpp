@@ -1,0 +1,210 @@
+// End-to-end tests of Save: the per-user CSV record file written by the real program.
+#include <shlobj.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/window_driver.h"
+
+namespace {
+
+constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_RESET = 1004;
+
+const wchar_t* const header =
+    L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n";
+const wchar_t* const saved_text = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
+
+std::wstring records_folder() {
+    wchar_t app_data[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data);
+    return std::wstring(app_data) + L"\\HalviMedSuite\\records";
+}
+
+std::wstring record_path() { return records_folder() + L"\\T138.csv"; }
+
+std::string read_bytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::wstring from_utf8(const std::string& bytes) {
+    if (bytes.empty()) return L"";
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(length, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
+    return text;
+}
+
+// A record's tail after its time stamp.
+std::wstring record_tail(const std::vector<std::wstring>& values, const std::wstring& result) {
+    const wchar_t* labels[] = {L"感觉 1-4", L"潮湿 1-4", L"活动 1-4",
+                               L"移动 1-4", L"营养 1-4", L"摩擦力 1-3"};
+    std::wstring tail = L",Braden 压疮风险评估";
+    for (int j = 0; j < 6; ++j) tail += std::wstring(L",") + labels[j] + L"=" + values[j];
+    return tail + L"," + result + L"\r\n";
+}
+
+const std::vector<std::wstring> defaults = {L"3", L"2", L"2", L"2", L"2", L"2"};
+const wchar_t* const default_result = L"Braden 总分：13 分\r\n";
+
+// Splits the file after the byte-order mark and header into its records, checking each one's
+// time stamp "YYYY-MM-DD hh:mm:ss".
+std::vector<std::wstring> records_of(const std::wstring& body) {
+    std::vector<std::wstring> records;
+    std::size_t at = 0;
+    while (at < body.size()) {
+        const std::wstring stamp = body.substr(at, 19);
+        bool stamp_ok = stamp.size() == 19;
+        for (int i = 0; stamp_ok && i < 19; ++i) {
+            const wchar_t c = stamp[i];
+            const bool digit = c >= L'0' && c <= L'9';
+            stamp_ok = (i == 4 || i == 7)     ? c == L'-'
+                       : i == 10              ? c == L' '
+                       : (i == 13 || i == 16) ? c == L':'
+                                              : digit;
+        }
+        if (!stamp_ok) {
+            records.push_back(L"<bad time stamp>" + body.substr(at));
+            break;
+        }
+        // Each Braden record ends in the result's own line break and its CR LF.
+        const std::size_t end = body.find(L"\r\n\r\n", at);
+        if (end == std::wstring::npos) {
+            records.push_back(L"<unterminated>" + body.substr(at));
+            break;
+        }
+        records.push_back(body.substr(at + 19, end + 4 - at - 19));
+        at = end + 4;
+    }
+    return records;
+}
+
+class RecordLog : public ::testing::Test {
+  protected:
+    BradenWindow window;
+    void SetUp() override {
+        DeleteFileW(record_path().c_str());
+        RemoveDirectoryW(records_folder().c_str());
+        RemoveDirectoryW((records_folder() + L"\\..").c_str());
+        ASSERT_TRUE(window.start());
+    }
+    void TearDown() override { window.stop(); }
+
+    void save_expecting(const std::wstring& caption, const std::wstring& text) {
+        window.click(ID_SAVE);
+        const HWND box = window.wait_for_message_box(caption);
+        ASSERT_NE(box, nullptr) << "no message box after Save";
+        EXPECT_EQ(window.message_box_text(box), text);
+        window.close_message_box(box);
+    }
+    void save() { save_expecting(L"已保存", saved_text); }
+
+    // The file's records, after checking its byte-order mark and single header.
+    std::vector<std::wstring> file_records() {
+        const std::string bytes = read_bytes(record_path());
+        EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+        const std::wstring text = from_utf8(bytes.substr(3));
+        EXPECT_EQ(text.substr(0, std::wstring(header).size()), header);
+        EXPECT_EQ(text.find(L"\xFEFF"), std::wstring::npos) << "a second byte-order mark";
+        EXPECT_EQ(text.find(header, 1), std::wstring::npos) << "a second header";
+        return records_of(text.substr(std::wstring(header).size()));
+    }
+};
+
+TEST_F(RecordLog, FirstAndSecondSave) {
+    window.click(ID_CALC);
+    save();
+    std::vector<std::wstring> records = file_records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0], record_tail(defaults, default_result));
+
+    window.set_text(window.edit(1), L"1"); // edited but not calculated
+    save();
+    records = file_records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1], record_tail(defaults, default_result));
+
+    window.click(ID_CALC); // now 12
+    save();
+    records = file_records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2],
+              record_tail({L"3", L"1", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n"));
+}
+
+TEST_F(RecordLog, RefusedWithoutAResult) {
+    save_expecting(L"提示", L"请先点击“计算”生成结果，再保存记录。");
+    EXPECT_EQ(read_bytes(record_path()), "<missing>");
+    window.click(ID_CALC);
+    window.click(ID_RESET);
+    save_expecting(L"提示", L"请先点击“计算”生成结果，再保存记录。");
+    EXPECT_EQ(read_bytes(record_path()), "<missing>");
+}
+
+TEST_F(RecordLog, SaveAfterARefusedCalculateWritesTheRefusedValue) {
+    window.click(ID_CALC);
+    for (const wchar_t* refused : {L"inf", L"-1e999", L"nan"}) {
+        window.set_text(window.edit(0), L"2.5");
+        window.set_text(window.edit(2), refused);
+        window.click(ID_CALC);
+        const HWND box = window.wait_for_message_box(L"输入有误");
+        ASSERT_NE(box, nullptr);
+        window.close_message_box(box);
+        save();
+    }
+    const std::vector<std::wstring> records = file_records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0], record_tail({L"2.5", L"2", L"inf", L"2", L"2", L"2"}, default_result));
+    EXPECT_EQ(records[1], record_tail({L"2.5", L"2", L"-inf", L"2", L"2", L"2"}, default_result));
+    EXPECT_EQ(records[2], record_tail({L"2.5", L"2", L"nan", L"2", L"2", L"2"}, default_result));
+}
+
+TEST_F(RecordLog, DeletedFileIsRecreatedWithItsHeader) {
+    window.click(ID_CALC);
+    save();
+    ASSERT_TRUE(DeleteFileW(record_path().c_str()));
+    save();
+    EXPECT_EQ(file_records().size(), 1u);
+}
+
+TEST_F(RecordLog, LockedFileIsReportedAsAFailure) {
+    window.click(ID_CALC);
+    save();
+    const std::string before = read_bytes(record_path());
+    const HANDLE locked = CreateFileW(record_path().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    save_expecting(L"保存失败", L"记录保存失败：无法写入 " + record_path());
+    EXPECT_TRUE(window.open_message_boxes().empty()) << "something claimed a save";
+    CloseHandle(locked);
+    EXPECT_EQ(read_bytes(record_path()), before);
+    save();
+    EXPECT_EQ(file_records().size(), 2u);
+}
+
+TEST_F(RecordLog, FiveHundredSavesInARow) {
+    window.click(ID_CALC);
+    for (int i = 0; i < 500; ++i) {
+        window.click(ID_SAVE);
+        const HWND box = window.wait_for_message_box(L"已保存");
+        ASSERT_NE(box, nullptr) << "save " << i;
+        window.close_message_box(box);
+    }
+    const std::vector<std::wstring> records = file_records();
+    ASSERT_EQ(records.size(), 500u);
+    for (const std::wstring& record : records)
+        ASSERT_EQ(record, record_tail(defaults, default_result));
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/utf8.h"
+#include "ui/record_lines.h"
+
+namespace {
+
+const LocalTime save_time = {2026, 12, 7, 9, 30, 5};
+const wchar_t* const braden_result = L"Braden 总分：13 分\r\n";
+
+std::wstring record(const double* values, const wchar_t* result,
+                    const LocalTime& time = save_time) {
+    wchar_t line[RECORD_LINE_CAPACITY];
+    build_record_line(*get_tool(), time, values, result, line, RECORD_LINE_CAPACITY);
+    return line;
+}
+
+std::string utf8(const std::wstring& text) {
+    static char bytes[RECORD_UTF8_CAPACITY];
+    EXPECT_GE(utf8_from_wide(text.c_str(), bytes, RECORD_UTF8_CAPACITY), 0);
+    return bytes;
+}
+
+TEST(RecordLines, BradenHeader) {
+    wchar_t header[RECORD_HEADER_CAPACITY];
+    build_record_header(*get_tool(), header, RECORD_HEADER_CAPACITY);
+    EXPECT_STREQ(header,
+                 L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n");
+    EXPECT_EQ(utf8(header).substr(0, 14), "\xE6\x97\xB6\xE9\x97\xB4,\xE5\xB7\xA5\xE5\x85\xB7,");
+}
+
+TEST(RecordLines, RecordWithTheDefaultInputs) {
+    const double values[] = {3, 2, 2, 2, 2, 2};
+    const std::wstring line = record(values, braden_result);
+    EXPECT_EQ(line, L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
+                    L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分\r\n\r\n");
+    // The exact bytes: every Braden record is followed by an empty line.
+    const std::string bytes = utf8(line);
+    EXPECT_EQ(bytes.substr(0, 20), "2026-12-07 09:30:05,");
+    EXPECT_EQ(bytes.substr(bytes.size() - 4), "\r\n\r\n");
+    EXPECT_NE(bytes.find("\xE6\x80\xBB\xE5\x88\x86\xEF\xBC\x9A"
+                         "13 "),
+              std::string::npos);
+}
+
+TEST(RecordLines, ValuesAreWrittenWithPercentG) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double first;
+        const wchar_t* cell;
+    };
+    const Case cases[] = {
+        {inf, L",感觉 1-4=inf,"},
+        {-inf, L",感觉 1-4=-inf,"},
+        {std::numeric_limits<double>::quiet_NaN(), L",感觉 1-4=nan,"},
+        {2.5, L",感觉 1-4=2.5,"},
+        {1234567, L",感觉 1-4=1.23457e+06,"},
+        {-0.0, L",感觉 1-4=-0,"},
+        {0.1 + 0.2, L",感觉 1-4=0.3,"},
+    };
+    for (const Case& c : cases) {
+        const double values[] = {c.first, 2, 2, 2, 2, 2};
+        EXPECT_NE(record(values, braden_result).find(c.cell), std::wstring::npos) << c.cell;
+    }
+}
+
+TEST(RecordLines, ResultTextIsCutAt254Characters) {
+    const double values[] = {3, 2, 2, 2, 2, 2};
+    const std::wstring long_result(300, L'长');
+    const std::wstring line = record(values, long_result.c_str());
+    const std::wstring tail = L",摩擦力 1-3=2," + long_result.substr(0, 254) + L"\r\n";
+    ASSERT_GE(line.size(), tail.size());
+    EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+}
+
+TEST(RecordLines, TimeStampsArePadded) {
+    const double values[] = {3, 2, 2, 2, 2, 2};
+    const LocalTime early = {987, 1, 2, 3, 4, 5};
+    EXPECT_EQ(record(values, L"", early).substr(0, 20), L"0987-01-02 03:04:05,");
+}
+
+TEST(RecordLines, LongestLineConvertsWhole) {
+    // A record line of 4095 Chinese characters needs 12285 bytes of UTF-8: it fits.
+    const std::wstring line(RECORD_LINE_CAPACITY - 1, L'字');
+    static char bytes[RECORD_UTF8_CAPACITY];
+    EXPECT_EQ(utf8_from_wide(line.c_str(), bytes, RECORD_UTF8_CAPACITY), 12285);
+}
+
+TEST(RecordLines, FolderPathAndMessages) {
+    wchar_t folder[RECORD_FOLDER_CAPACITY];
+    build_record_folder(L"C:\\Users\\nurse\\AppData\\Local", folder, RECORD_FOLDER_CAPACITY);
+    EXPECT_STREQ(folder, L"C:\\Users\\nurse\\AppData\\Local\\HalviMedSuite\\records");
+    wchar_t path[RECORD_PATH_CAPACITY];
+    build_record_path(folder, 138, path, RECORD_PATH_CAPACITY);
+    EXPECT_STREQ(path, L"C:\\Users\\nurse\\AppData\\Local\\HalviMedSuite\\records\\T138.csv");
+    build_record_path(L"D:", 7, path, RECORD_PATH_CAPACITY);
+    EXPECT_STREQ(path, L"D:\\T007.csv");
+    build_record_path(L"D:", 1234, path, RECORD_PATH_CAPACITY);
+    EXPECT_STREQ(path, L"D:\\T1234.csv");
+    wchar_t text[256];
+    build_save_status(L"D:\\T007.csv", text, 256);
+    EXPECT_STREQ(text, L"记录已保存：D:\\T007.csv");
+    build_save_failure_text(L"D:\\T007.csv", text, 256);
+    EXPECT_STREQ(text, L"记录保存失败：无法写入 D:\\T007.csv");
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "ui/record_lines.h"
+
+#include "core/text.h"
+
+const char RECORD_BYTE_ORDER_MARK[3] = {'\xEF', '\xBB', '\xBF'};
+const wchar_t* const RECORD_SUBFOLDER = L"HalviMedSuite\\records";
+const wchar_t* const TEXT_SAVE_NEEDS_RESULT = L"请先点击“计算”生成结果，再保存记录。";
+const wchar_t* const TEXT_SAVED = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
+const wchar_t* const CAPTION_SAVED = L"已保存";
+const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
+const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
+
+namespace {
+
+int input_count(const ToolDef& tool) {
+    return tool.input_count < TOOL_MAX_INPUTS ? tool.input_count : TOOL_MAX_INPUTS;
+}
+
+} // namespace
+
+void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity) {
+    text_copy(dest, capacity, L"时间,工具");
+    for (int i = 0; i < input_count(tool); ++i) {
+        wchar_t cell[RECORD_CELL_CAPACITY];
+        text_format(cell, RECORD_CELL_CAPACITY, L",%ls", tool.inputs[i].label);
+        text_append(dest, capacity, cell);
+    }
+    text_append(dest, capacity, L",结果\r\n");
+}
+
+void build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
+                       const wchar_t* kept_result, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
+                time.day, time.hour, time.minute, time.second, tool.title);
+    for (int i = 0; i < input_count(tool); ++i) {
+        wchar_t cell[RECORD_CELL_CAPACITY];
+        text_format(cell, RECORD_CELL_CAPACITY, L",%ls=%g", tool.inputs[i].label, values[i]);
+        text_append(dest, capacity, cell);
+    }
+    wchar_t result[RECORD_RESULT_CELL_CAPACITY];
+    text_format(result, RECORD_RESULT_CELL_CAPACITY, L",%ls", kept_result);
+    text_append(dest, capacity, result);
+    text_append(dest, capacity, L"\r\n");
+}
+
+void build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"%ls\\%ls", local_app_data, RECORD_SUBFOLDER);
+}
+
+void build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"%ls\\T%03d.csv", folder, tool_id);
+}
+
+void build_save_status(const wchar_t* path, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"记录已保存：%ls", path);
+}
+
+void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"记录保存失败：无法写入 %ls", path);
+}
