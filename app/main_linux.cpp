@@ -7,8 +7,9 @@
 namespace {
 
 int window_unavailable(void*) {
-    std::fputs("braden: the window needs Windows (or Wine); --selftest [path] runs headless.\n",
-               stderr);
+    const char* message =
+        "braden: the window needs Windows (or Wine); --selftest [path] runs headless.\n";
+    static_cast<void>(std::fputs(message, stderr)); // nothing more to do if stderr is gone
     return 1;
 }
 

@@ -18,7 +18,7 @@ std::int64_t days_from_civil(int year, int month, int day) {
     const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = month > 2 ? std::int64_t{month} - 3 : std::int64_t{month} + 9;
+    const std::int64_t mp = (month > 2) ? (std::int64_t{month} - 3) : (std::int64_t{month} + 9);
     const std::int64_t doy = (153 * mp + 2) / 5 + day - 1;
     const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * DAYS_PER_ERA + doe - DAYS_0000_03_01_TO_1970_01_01;

@@ -128,12 +128,13 @@ void put_narrow_string(TextSink& sink, const Spec& spec, const char* text) {
     put_field(sink, spec, "", text, length, false);
 }
 
-int read_count(const wchar_t*& p, va_list& args, bool& from_argument) {
-    from_argument = false;
+// A width or precision: digits, or '*' for one taken from the arguments (marked by -2).
+constexpr int FROM_ARGUMENT = -2;
+
+int read_count(const wchar_t*& p) {
     if (*p == L'*') {
         ++p;
-        from_argument = true;
-        return va_arg(args, int);
+        return FROM_ARGUMENT;
     }
     int count = 0;
     while (*p >= L'0' && *p <= L'9') {
@@ -144,7 +145,7 @@ int read_count(const wchar_t*& p, va_list& args, bool& from_argument) {
 }
 
 // Reads the directive after '%'; returns false when it ends the format early.
-bool read_spec(const wchar_t*& p, va_list& args, Spec& spec) {
+bool read_spec(const wchar_t*& p, Spec& spec) {
     for (;; ++p) {
         if (*p == L'-')
             spec.left = true;
@@ -159,16 +160,10 @@ bool read_spec(const wchar_t*& p, va_list& args, Spec& spec) {
         else
             break;
     }
-    bool from_argument = false;
-    spec.width = read_count(p, args, from_argument);
-    if (spec.width < 0) {
-        spec.left = true;
-        spec.width = -spec.width;
-    }
+    spec.width = read_count(p);
     if (*p == L'.') {
         ++p;
-        spec.precision = read_count(p, args, from_argument);
-        if (spec.precision < 0) spec.precision = -1;
+        spec.precision = read_count(p);
     }
     if (*p == L'h') {
         while (*p == L'h') ++p;
@@ -191,24 +186,6 @@ bool read_spec(const wchar_t*& p, va_list& args, Spec& spec) {
     return true;
 }
 
-long long signed_argument(const Spec& spec, va_list& args) {
-    switch (spec.size) {
-    case 1: return va_arg(args, long);
-    case 2: return va_arg(args, long long);
-    case 3: return va_arg(args, std::ptrdiff_t);
-    default: return va_arg(args, int);
-    }
-}
-
-unsigned long long unsigned_argument(const Spec& spec, va_list& args) {
-    switch (spec.size) {
-    case 1: return va_arg(args, unsigned long);
-    case 2: return va_arg(args, unsigned long long);
-    case 3: return va_arg(args, std::size_t);
-    default: return va_arg(args, unsigned int);
-    }
-}
-
 } // namespace
 
 TextSink text_sink_at_end(wchar_t* dest, int capacity) {
@@ -220,9 +197,6 @@ TextSink text_sink_at_end(wchar_t* dest, int capacity) {
 
 void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
     if (format == nullptr) return;
-    // A copy, so that the helpers can take the list by reference on every platform.
-    va_list list;
-    va_copy(list, args);
     const wchar_t* p = format;
     while (*p != L'\0') {
         if (*p != L'%') {
@@ -231,15 +205,35 @@ void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
         }
         const wchar_t* directive = p++;
         Spec spec;
-        if (!read_spec(p, list, spec)) {
+        if (!read_spec(p, spec)) {
             while (*directive != L'\0') text_sink_put(sink, *directive++);
             break;
+        }
+        // A negative width from the arguments means left alignment; a negative precision none.
+        if (spec.width == FROM_ARGUMENT) {
+            const int width = va_arg(args, int);
+            spec.left = spec.left || width < 0;
+            spec.width = width < 0 ? (width == -2147483647 - 1 ? 0 : -width) : width;
+        }
+        if (spec.precision == FROM_ARGUMENT) {
+            const int precision = va_arg(args, int);
+            spec.precision = precision < 0 ? -1 : precision;
         }
         switch (spec.conversion) {
         case L'%': text_sink_put(sink, L'%'); break;
         case L'd':
         case L'i': {
-            const long long value = signed_argument(spec, list);
+            long long value = 0;
+            // long and long long are distinct types, of different sizes on Windows, even where
+            // they happen to be alike.
+            if (spec.size == 2)
+                value = va_arg(args, long long);
+            else if (spec.size == 1)
+                value = va_arg(args, long); // NOLINT(bugprone-branch-clone)
+            else if (spec.size == 3)
+                value = va_arg(args, std::ptrdiff_t);
+            else
+                value = va_arg(args, int);
             const unsigned long long magnitude = value < 0
                                                      ? 0ULL - static_cast<unsigned long long>(value)
                                                      : static_cast<unsigned long long>(value);
@@ -248,36 +242,47 @@ void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
         }
         case L'u':
         case L'x':
-        case L'X': put_integer(sink, spec, unsigned_argument(spec, list), false); break;
+        case L'X': {
+            unsigned long long value = 0;
+            // As above for the unsigned types.
+            if (spec.size == 2)
+                value = va_arg(args, unsigned long long);
+            else if (spec.size == 1)
+                value = va_arg(args, unsigned long); // NOLINT(bugprone-branch-clone)
+            else if (spec.size == 3)
+                value = va_arg(args, std::size_t);
+            else
+                value = va_arg(args, unsigned int);
+            put_integer(sink, spec, value, false);
+            break;
+        }
         case L'c': {
             // A char, wchar_t or wint_t argument arrives promoted to int on every platform here.
-            const wchar_t c = static_cast<wchar_t>(va_arg(list, int));
-            const wchar_t text[2] = {c, L'\0'};
+            const wchar_t text[2] = {static_cast<wchar_t>(va_arg(args, int)), L'\0'};
             put_wide_string(sink, spec, text);
             break;
         }
         case L's':
             if (spec.size == 1)
-                put_wide_string(sink, spec, va_arg(list, const wchar_t*));
+                put_wide_string(sink, spec, va_arg(args, const wchar_t*));
             else
-                put_narrow_string(sink, spec, va_arg(list, const char*));
+                put_narrow_string(sink, spec, va_arg(args, const char*));
             break;
         case L'f':
         case L'F':
         case L'e':
         case L'E':
         case L'g':
-        case L'G':
-            if (spec.size == 4)
-                put_double(sink, spec, static_cast<double>(va_arg(list, long double)));
-            else
-                put_double(sink, spec, va_arg(list, double));
+        case L'G': {
+            const double value = spec.size == 4 ? static_cast<double>(va_arg(args, long double))
+                                                : va_arg(args, double);
+            put_double(sink, spec, value);
             break;
+        }
         default:
             // Not a conversion this formatter knows: shown as written, nothing consumed.
             for (const wchar_t* q = directive; q < p; ++q) text_sink_put(sink, *q);
             break;
         }
     }
-    va_end(list);
 }

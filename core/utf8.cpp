@@ -1,8 +1,15 @@
 #include "core/utf8.h"
 
+#include <type_traits>
+
 namespace {
 
 constexpr std::uint32_t REPLACEMENT = 0xFFFD;
+
+// A wide unit as an unsigned number, whatever the signedness of wchar_t.
+std::uint32_t code_unit(wchar_t unit) {
+    return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(unit));
+}
 
 bool is_high_surrogate(std::uint32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool is_low_surrogate(std::uint32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
@@ -47,10 +54,10 @@ std::uint32_t utf8_next_code_point(const char*& p) {
 } // namespace
 
 std::uint32_t wide_next_code_point(const wchar_t*& p) {
-    const auto unit = static_cast<std::uint32_t>(*p++);
+    const std::uint32_t unit = code_unit(*p++);
     if constexpr (sizeof(wchar_t) == 2) {
         if (is_high_surrogate(unit)) {
-            const auto next = static_cast<std::uint32_t>(*p);
+            const std::uint32_t next = code_unit(*p);
             if (!is_low_surrogate(next)) return REPLACEMENT;
             ++p;
             return 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);

@@ -1,5 +1,7 @@
 // Report kind 6: may two injectable drugs share one infusion bottle? The only report whose level
 // is not always 0.
+#include <algorithm>
+
 #include "core/text.h"
 #include "reports/report.h"
 
@@ -47,11 +49,11 @@ const wchar_t* drug_name(int number) {
 const PairRule& rule_for(int a, int b) {
     const int lo = a < b ? a : b;
     const int hi = a < b ? b : a;
-    for (const PairRule& rule : pair_rules) {
-        if ((lo == rule.lo_a && hi == rule.hi_a) || (lo == rule.lo_b && hi == rule.hi_b))
-            return rule;
-    }
-    return no_known_rule;
+    const PairRule* const end = pair_rules + sizeof pair_rules / sizeof pair_rules[0];
+    const PairRule* const found = std::find_if(pair_rules, end, [&](const PairRule& rule) {
+        return (lo == rule.lo_a && hi == rule.hi_a) || (lo == rule.lo_b && hi == rule.hi_b);
+    });
+    return found != end ? *found : no_known_rule;
 }
 
 } // namespace
