@@ -20,10 +20,20 @@ int text_copy(wchar_t* dest, int capacity, const wchar_t* src) {
 int text_append(wchar_t* dest, int capacity, const wchar_t* src) {
     if (dest == nullptr || capacity < 1) return 0;
     TextSink sink = text_sink_at_end(dest, capacity);
-    if (src != nullptr) {
-        for (int i = 0; src[i] != L'\0' && !text_sink_full(sink); ++i) text_sink_put(sink, src[i]);
-    }
+    text_sink_append(sink, src);
     return sink.length;
+}
+
+void text_sink_append(TextSink& sink, const wchar_t* text) {
+    if (text == nullptr) return;
+    for (int i = 0; text[i] != L'\0' && !text_sink_full(sink); ++i) text_sink_put(sink, text[i]);
+}
+
+void text_sink_format(TextSink& sink, const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    text_sink_vformat(sink, format, args);
+    va_end(args);
 }
 
 int text_append_char(wchar_t* dest, int capacity, wchar_t c) {

@@ -1,4 +1,5 @@
-// A bounded writer over a caller's wide buffer: the shared engine of the text helpers.
+// A bounded writer over a caller's wide buffer: the shared engine of the text helpers. It keeps
+// the length, so that a long text built from many pieces is not measured again for each piece.
 #pragma once
 
 #include <cstdarg>
@@ -22,4 +23,9 @@ inline void text_sink_put(TextSink& sink, wchar_t c) {
     sink.dest[sink.length] = L'\0';
 }
 
+// Adds a text (null counts as empty) by the same rule, character by character.
+void text_sink_append(TextSink& sink, const wchar_t* text);
+
+// printf-style formatting straight into the sink (the conversions of text_format).
 void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args);
+void text_sink_format(TextSink& sink, const wchar_t* format, ...);

@@ -105,7 +105,29 @@ double name_or_call(ExprContext& ctx) {
     return variable(ctx, name);
 }
 
+// Plain decimal integers of up to 15 digits are exact in a double, so they are read directly;
+// everything else (fractions, exponents, hexadecimal, long digit strings) goes to strtod.
+bool read_small_integer(ExprContext& ctx, double* value) {
+    const char* p = ctx.cursor;
+    long long digits = 0;
+    int count = 0;
+    while (is_digit(*p) && count < 16) {
+        digits = digits * 10 + (*p - '0');
+        ++p;
+        ++count;
+    }
+    const char next = *p;
+    if (count == 0 || count > 15 || next == '.' || next == 'e' || next == 'E' || next == 'x' ||
+        next == 'X')
+        return false;
+    ctx.cursor = p;
+    *value = static_cast<double>(digits);
+    return true;
+}
+
 double number(ExprContext& ctx) {
+    double small = 0.0;
+    if (read_small_integer(ctx, &small)) return small;
     char* end = nullptr;
     const double value = std::strtod(ctx.cursor, &end);
     if (end == ctx.cursor) {
@@ -258,19 +280,17 @@ double conditional(ExprContext& ctx) {
 
 double expr_evaluate(const ToolDef& tool, const char* text, const double* values,
                      const double* output_table, int* error_out) {
-    int ignored = 0;
-    int& error = error_out != nullptr ? *error_out : ignored;
-    if (text == nullptr || text[0] == '\0') {
-        error = 1;
-        return 0.0;
+    int error = 1;
+    double value = 0.0;
+    if (text != nullptr && text[0] != '\0') {
+        ExprContext ctx{tool, values, output_table, text, 0, 0, false};
+        value = conditional(ctx);
+        skip_space(ctx);
+        if (ctx.too_deep)
+            value = 0.0;
+        else if (*ctx.cursor == '\0' && ctx.error == 0 && std::isfinite(value))
+            error = 0;
     }
-    ExprContext ctx{tool, values, output_table, text, 0, 0, false};
-    const double value = conditional(ctx);
-    if (ctx.too_deep) {
-        error = 1;
-        return 0.0;
-    }
-    skip_space(ctx);
-    error = (*ctx.cursor != '\0' || ctx.error != 0 || !std::isfinite(value)) ? 1 : 0;
+    if (error_out != nullptr) *error_out = error;
     return value;
 }

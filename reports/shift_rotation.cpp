@@ -1,6 +1,7 @@
 // Report kind 1: a duty roster in which every nurse rotates through day shift D, rest R and
 // night shift N, staggered so that three nurses cover each shift once a day.
 #include "core/text.h"
+#include "core/text_sink.h"
 #include "reports/report.h"
 
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr int MAX_NURSES = 40;
 constexpr int MAX_DAYS = 31;
 constexpr int NAME_CAPACITY = 12;
-constexpr int CELL_CAPACITY = 16;
 
 int clamp(int value, int low, int high) {
     return value < low ? low : (value > high ? high : value);
@@ -18,6 +18,16 @@ int clamp(int value, int low, int high) {
 wchar_t shift_letter(int nurse, int day) {
     static const wchar_t letters[] = {L'D', L'N', L'R'};
     return letters[((nurse - 1) + 2 * (day - 1)) % 3];
+}
+
+// One cell, "%d日%c ": the day (1 to 31), its shift letter and a space. Written by hand, as the
+// cells are most of the work of the largest roster.
+void append_cell(TextSink& sink, int day, wchar_t letter) {
+    if (day >= 10) text_sink_put(sink, static_cast<wchar_t>(L'0' + day / 10));
+    text_sink_put(sink, static_cast<wchar_t>(L'0' + day % 10));
+    text_sink_put(sink, L'日');
+    text_sink_put(sink, letter);
+    text_sink_put(sink, L' ');
 }
 
 } // namespace
@@ -31,17 +41,15 @@ int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* re
         L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。");
     report_append_line(report, report_capacity, L"人员：%d 人；周期：%d 天", nurses, days);
     report_append_fixed_line(report, report_capacity, L"");
+    // The roster is most of the report: it is written through one sink that keeps the length,
+    // rather than measuring the report again for each of its up to 1240 cells.
+    TextSink sink = text_sink_at_end(report, report_capacity);
     for (int nurse = 1; nurse <= nurses; ++nurse) {
         wchar_t name[NAME_CAPACITY];
         text_format(name, NAME_CAPACITY, L"护士%02d", nurse);
-        report_append_line(report, report_capacity, L"%ls：", name);
-        report_append_text(report, report_capacity, L"  ");
-        for (int day = 1; day <= days; ++day) {
-            wchar_t cell[CELL_CAPACITY];
-            text_format(cell, CELL_CAPACITY, L"%d日%c ", day, shift_letter(nurse, day));
-            report_append_text(report, report_capacity, cell);
-        }
-        report_append_text(report, report_capacity, L"\r\n");
+        text_sink_format(sink, L"%ls：\r\n  ", name);
+        for (int day = 1; day <= days; ++day) append_cell(sink, day, shift_letter(nurse, day));
+        text_sink_append(sink, L"\r\n");
     }
     report_append_fixed_line(report, report_capacity, L"");
     report_append_fixed_line(

@@ -1,5 +1,6 @@
 // The calculation path allocates nothing: the global allocation functions are replaced with
-// counting ones (and, under AddressSanitizer, every malloc is counted through its hooks).
+// counting ones; every malloc is counted too, through the sanitizer's hooks natively and through
+// the linker's --wrap on Windows.
 #include <cstdlib>
 #include <new>
 
@@ -29,6 +30,28 @@ void ignore_free(const volatile void*) {}
 
 } // namespace
 
+#if defined(_WIN32)
+// Linked with --wrap for the C allocation functions, so that every call from the statically
+// linked C and C++ runtimes and from the code under test comes through here.
+extern "C" {
+void* __real_malloc(std::size_t size);
+void* __real_calloc(std::size_t count, std::size_t size);
+void* __real_realloc(void* block, std::size_t size);
+void* __wrap_malloc(std::size_t size) {
+    allocations = allocations + 1;
+    return __real_malloc(size);
+}
+void* __wrap_calloc(std::size_t count, std::size_t size) {
+    allocations = allocations + 1;
+    return __real_calloc(count, size);
+}
+void* __wrap_realloc(void* block, std::size_t size) {
+    allocations = allocations + 1;
+    return __real_realloc(block, size);
+}
+}
+#endif
+
 void* operator new(std::size_t size) {
     allocations = allocations + 1;
     void* p = std::malloc(size == 0 ? 1 : size);
@@ -43,6 +66,9 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
+// Keeps the compiler from removing an allocation whose result is not otherwise used.
+void escape(void* pointer) { asm volatile("" : : "g"(pointer) : "memory"); }
+
 class NoAllocation : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -54,6 +80,20 @@ class NoAllocation : public ::testing::Test {
     void start() { before = allocations; }
     long counted() const { return allocations - before; }
 };
+
+// The counter itself must see both kinds of allocation, or the tests below prove nothing.
+TEST_F(NoAllocation, CounterSeesAllocations) {
+    start();
+    void* block = std::malloc(64);
+    escape(block);
+    std::free(block);
+    EXPECT_GE(counted(), 1) << "malloc was not counted";
+    start();
+    int* number = new int(5);
+    escape(number);
+    delete number;
+    EXPECT_GE(counted(), 1) << "operator new was not counted";
+}
 
 TEST_F(NoAllocation, CalculationPath) {
     const ToolDef& tool = *get_tool();
