@@ -4,9 +4,11 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ googletest clang-format
+    cmake make g++ googletest libbenchmark-dev clang clang-format clang-tidy cppcheck
+    libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix mingw-w64
     wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
+    zip unzip wixl msitools
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native and the Windows targets, and runs every test:
-# the native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
-# unit and program tests under Wine.
+# formatting and static analysis, the native unit tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a short run of every fuzz target, and the Windows unit tests, the
+# end-to-end window tests and the package tests under Wine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
@@ -13,21 +14,30 @@ echo "== clang-format"
 if git rev-parse --git-dir >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 else
-    mapfile -t sources < <(find core expr reports ui app tests -name '*.cpp' -o -name '*.h')
+    mapfile -t sources < <(find core expr reports ui app tests bench packaging \
+        -name '*.cpp' -o -name '*.h')
 fi
 clang-format --dry-run --Werror "${sources[@]}"
 
 echo "== native build"
-cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON >/dev/null
+cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON \
+    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 cmake --build build/linux -j"$jobs"
+
+scripts/static-analysis.sh
 
 echo "== Windows build"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/windows -j"$jobs"
-
 # The Wine prefix is made once before the tests, so that parallel tests do not race for it.
 scripts/wine-prefix.sh "$root/build/windows/wineprefix"
+
+echo "== packages"
+scripts/package.sh
+
+echo "== fuzz smoke runs"
+scripts/fuzz.sh 15
 
 status=0
 echo "== native tests"
