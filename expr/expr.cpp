@@ -22,10 +22,34 @@ struct ExprContext {
     bool too_deep;
 };
 
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool is_name_char(char c) { return is_letter(c) || is_digit(c) || c == '_'; }
+// ASCII character classes, looked up in a table built at compile time: names and blanks are
+// scanned character by character, so this is the evaluator's innermost loop.
+enum CharClass : unsigned char { SPACE = 1, DIGIT = 2, LETTER = 4, UNDERSCORE = 8 };
+
+struct CharClasses {
+    unsigned char of[256];
+};
+
+constexpr CharClasses make_char_classes() {
+    CharClasses classes{};
+    classes.of[static_cast<unsigned char>(' ')] = SPACE;
+    classes.of[static_cast<unsigned char>('\t')] = SPACE;
+    classes.of[static_cast<unsigned char>('\n')] = SPACE;
+    classes.of[static_cast<unsigned char>('\r')] = SPACE;
+    for (int c = '0'; c <= '9'; ++c) classes.of[c] = DIGIT;
+    for (int c = 'A'; c <= 'Z'; ++c) classes.of[c] = LETTER;
+    for (int c = 'a'; c <= 'z'; ++c) classes.of[c] = LETTER;
+    classes.of[static_cast<unsigned char>('_')] = UNDERSCORE;
+    return classes;
+}
+
+constexpr CharClasses char_classes = make_char_classes();
+
+unsigned char class_of(char c) { return char_classes.of[static_cast<unsigned char>(c)]; }
+bool is_space(char c) { return class_of(c) == SPACE; }
+bool is_digit(char c) { return class_of(c) == DIGIT; }
+bool is_letter(char c) { return class_of(c) == LETTER; }
+bool is_name_char(char c) { return (class_of(c) & (DIGIT | LETTER | UNDERSCORE)) != 0; }
 bool is_true(double v) { return v != 0.0; } // NaN is true, both zeros are false
 
 void skip_space(ExprContext& ctx) {
@@ -54,12 +78,18 @@ double nested(ExprContext& ctx, Rule rule) {
     return value;
 }
 
-double variable(ExprContext& ctx, const char* name) {
+// True when key is exactly the name of that length that starts at name.
+bool key_is(const char* key, const char* name, int length) {
+    return key[0] == name[0] && std::strncmp(key, name, static_cast<std::size_t>(length)) == 0 &&
+           key[length] == '\0';
+}
+
+double variable(ExprContext& ctx, const char* name, int length) {
     for (int i = 0; i < ctx.tool.input_count; ++i) {
-        if (std::strcmp(ctx.tool.inputs[i].key, name) == 0) return ctx.values[i];
+        if (key_is(ctx.tool.inputs[i].key, name, length)) return ctx.values[i];
     }
     for (int j = 0; j < ctx.tool.output_count; ++j) {
-        if (std::strcmp(ctx.tool.outputs[j].key, name) == 0) return ctx.output_table[j];
+        if (key_is(ctx.tool.outputs[j].key, name, length)) return ctx.output_table[j];
     }
     ctx.error = 1;
     return 0.0;
@@ -94,15 +124,21 @@ double call(ExprContext& ctx, const char* name) {
 }
 
 // A name of at most 63 characters: a variable, or a call when "(" follows. Further name
-// characters stay in the text, and the evaluation fails on them.
+// characters stay in the text, and the evaluation fails on them. A variable is looked up where
+// it stands in the text; only a call's name is copied out.
 double name_or_call(ExprContext& ctx) {
-    char name[NAME_CAPACITY];
+    const char* const start = ctx.cursor;
     int length = 0;
-    while (is_name_char(*ctx.cursor) && length < NAME_CAPACITY - 1) name[length++] = *ctx.cursor++;
-    name[length] = '\0';
+    while (is_name_char(*ctx.cursor) && length < NAME_CAPACITY - 1) {
+        ++ctx.cursor;
+        ++length;
+    }
     skip_space(ctx);
-    if (*ctx.cursor == '(') return call(ctx, name);
-    return variable(ctx, name);
+    if (*ctx.cursor != '(') return variable(ctx, start, length);
+    char name[NAME_CAPACITY];
+    std::memcpy(name, start, static_cast<std::size_t>(length));
+    name[length] = '\0';
+    return call(ctx, name);
 }
 
 // Plain decimal integers of up to 15 digits are exact in a double, so they are read directly;
@@ -217,6 +253,8 @@ double additive(ExprContext& ctx) {
 double comparison(ExprContext& ctx) {
     const double a = additive(ctx);
     skip_space(ctx);
+    const char c = *ctx.cursor;
+    if (c != '<' && c != '>' && c != '=' && c != '!') return a;
     static const char* const operators[] = {"<=", ">=", "==", "!=", "<", ">"};
     for (int op = 0; op < 6; ++op) {
         if (!next_is(ctx, operators[op])) continue;
