@@ -27,38 +27,39 @@ const wchar_t* const default_conversion = L"%.2f";
 
 } // namespace
 
-void format_value(const char* format, double value, wchar_t* dest, int capacity) {
-    if (dest == nullptr || capacity < 1) return;
-    if (!std::isfinite(value)) {
-        text_copy(dest, capacity, L"--");
-        return;
-    }
+namespace {
+
+// The text of a finite value under a format name, into a scratch that holds any of them.
+void render(const char* format, double value, wchar_t* text, int capacity) {
     const wchar_t* conversion = default_conversion;
-    bool is_date = false;
     if (format != nullptr) {
         for (const FormatName& entry : format_names) {
             if (std::strcmp(format, entry.name) == 0) {
                 conversion = entry.conversion;
-                is_date = entry.conversion == nullptr;
                 break;
             }
         }
     }
-    wchar_t text[NUMBER_TEXT_CAPACITY];
-    if (is_date) {
-        // Truncated toward zero; checked before the conversion so that it is always defined.
-        const double day = std::trunc(value);
-        if (std::fabs(day) >= 4611686018427387904.0) { // 2^62
-            text_copy(dest, capacity, L"--");
-            return;
-        }
-        civil_from_days(static_cast<std::int64_t>(day), text, NUMBER_TEXT_CAPACITY);
-    } else {
-        text_format(text, NUMBER_TEXT_CAPACITY, conversion, value);
-    }
-    if (text_length(text) >= capacity) {
-        text_copy(dest, capacity, L"--");
+    if (conversion != nullptr) {
+        text_format(text, capacity, conversion, value);
         return;
     }
-    text_copy(dest, capacity, text);
+    // A date: the day number truncated toward zero, checked before the conversion so that the
+    // conversion is always defined.
+    const double day = std::trunc(value);
+    if (std::fabs(day) >= 4611686018427387904.0) { // 2^62
+        text_copy(text, capacity, L"--");
+        return;
+    }
+    civil_from_days(static_cast<std::int64_t>(day), text, capacity);
+}
+
+} // namespace
+
+void format_value(const char* format, double value, wchar_t* dest, int capacity) {
+    if (dest == nullptr || capacity < 1) return;
+    wchar_t text[NUMBER_TEXT_CAPACITY] = L"--";
+    if (std::isfinite(value)) render(format, value, text, NUMBER_TEXT_CAPACITY);
+    text_copy(dest, capacity, text_length(text) < capacity ? text : L"--");
+    dest[capacity - 1] = L'\0';
 }

@@ -26,6 +26,7 @@ constexpr int GROUP_COUNT = static_cast<int>(sizeof groups / sizeof groups[0]) -
 
 int report_critical_values(const ToolDef& tool, const double* values, wchar_t* report,
                            int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const Group& group = groups[report_choice(report_input_int(tool, values, "kind"), GROUP_COUNT)];
     report_append_fixed_line(report, report_capacity,
                              L"常见检验危急值（参考，需以本院文件为准）：");

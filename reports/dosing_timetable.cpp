@@ -15,6 +15,7 @@ constexpr int CELL_CAPACITY = 64;
 
 int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* report,
                             int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     double start = report_input_value(tool, values, "start");
     double interval = report_input_value(tool, values, "interval");
     int times = report_input_int(tool, values, "times");

@@ -60,6 +60,7 @@ const PairRule& rule_for(int a, int b) {
 
 int report_drug_compatibility(const ToolDef& tool, const double* values, wchar_t* report,
                               int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int a = report_input_int(tool, values, "drugA");
     const int b = report_input_int(tool, values, "drugB");
     report_append_line(report, report_capacity, L"待查：%d 号 %ls  +  %d 号 %ls", a, drug_name(a),

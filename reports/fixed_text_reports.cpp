@@ -86,6 +86,7 @@ void append_pair(wchar_t* report, int capacity, const LinePair& pair) {
 
 int report_blood_draw_order(const ToolDef& tool, const double* values, wchar_t* report,
                             int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_lines(report, report_capacity, blood_draw_lines,
                               count_of(blood_draw_lines));
@@ -97,6 +98,7 @@ int report_blood_draw_order(const ToolDef& tool, const double* values, wchar_t* 
 
 int report_high_alert_drugs(const ToolDef& tool, const double* values, wchar_t* report,
                             int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_line(report, report_capacity, L"高警示药品类别与要点：");
     append_pair(report, report_capacity,
@@ -107,6 +109,7 @@ int report_high_alert_drugs(const ToolDef& tool, const double* values, wchar_t* 
 
 int report_surgical_checklist(const ToolDef&, const double*, wchar_t* report, int report_capacity,
                               wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     report_append_fixed_lines(report, report_capacity, surgical_checklist_lines,
                               count_of(surgical_checklist_lines));
     text_copy(verdict, verdict_capacity, L"三方核查缺一不可，签字后归档");
@@ -115,6 +118,7 @@ int report_surgical_checklist(const ToolDef&, const double*, wchar_t* report, in
 
 int report_handover_template(const ToolDef& tool, const double* values, wchar_t* report,
                              int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     int beds = report_input_int(tool, values, "beds");
     if (beds < 1) beds = 1;
     if (beds > HANDOVER_MAX_BEDS) beds = HANDOVER_MAX_BEDS;
@@ -137,6 +141,7 @@ int report_handover_template(const ToolDef& tool, const double* values, wchar_t*
 
 int report_laboratory_panels(const ToolDef& tool, const double* values, wchar_t* report,
                              int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int panel = report_input_int(tool, values, "panel");
     append_pair(
         report, report_capacity,

@@ -15,6 +15,7 @@ constexpr int MAX_FOLLOW_UPS = 20;
 int report_follow_up_plan_from(const ToolDef& tool, const double* values, wchar_t* report,
                                int report_capacity, wchar_t* verdict, int verdict_capacity,
                                std::int64_t today) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int start = report_input_int(tool, values, "start"); // no bounds: past dates allowed
     int gap = report_input_int(tool, values, "gap");
     int times = report_input_int(tool, values, "times");

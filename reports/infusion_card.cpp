@@ -10,6 +10,7 @@ constexpr double ML_PER_HOUR_PER_DROP_PER_MINUTE = 3.0;
 
 int report_infusion_card(const ToolDef& tool, const double* values, wchar_t* report,
                          int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int bed = report_input_int(tool, values, "bed");
     const double dose = report_input_value(tool, values, "dose");
     const double volume = report_input_value(tool, values, "volume");

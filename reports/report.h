@@ -65,6 +65,9 @@ int report_follow_up_plan_from(const ToolDef& tool, const double* values, wchar_
 // Today's local calendar date as a day number.
 std::int64_t report_today();
 
+// Empties both buffers: every report starts from nothing, whoever calls it.
+void report_begin(wchar_t* report, int report_capacity, wchar_t* verdict, int verdict_capacity);
+
 // Appends fixed lines, each followed by CR LF; an empty text makes an empty line.
 void report_append_fixed_lines(wchar_t* report, int report_capacity, const wchar_t* const* lines,
                                int count);

@@ -49,6 +49,11 @@ void report_append_fixed_line(wchar_t* report, int report_capacity, const wchar_
     text_append(report, report_capacity, L"\r\n");
 }
 
+void report_begin(wchar_t* report, int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    text_copy(report, report_capacity, L"");
+    text_copy(verdict, verdict_capacity, L"");
+}
+
 void report_append_fixed_lines(wchar_t* report, int report_capacity, const wchar_t* const* lines,
                                int count) {
     for (int i = 0; i < count; ++i) report_append_fixed_line(report, report_capacity, lines[i]);

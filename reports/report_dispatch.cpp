@@ -29,8 +29,7 @@ const wchar_t* const fallback_verdict = L"暂无报告内容";
 
 int report_dispatch(int kind, const ToolDef& tool, const double* values, wchar_t* report,
                     int report_capacity, wchar_t* verdict, int verdict_capacity) {
-    text_copy(report, report_capacity, L"");
-    text_copy(verdict, verdict_capacity, L"");
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     if (kind >= 1 && kind < KIND_COUNT)
         return generators[kind](tool, values, report, report_capacity, verdict, verdict_capacity);
     text_copy(report, report_capacity, fallback_report);

@@ -34,6 +34,7 @@ void append_cell(TextSink& sink, int day, wchar_t letter) {
 
 int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* report,
                           int report_capacity, wchar_t* verdict, int verdict_capacity) {
+    report_begin(report, report_capacity, verdict, verdict_capacity);
     const int nurses = clamp(report_input_int(tool, values, "nurses"), 1, MAX_NURSES);
     const int days = clamp(report_input_int(tool, values, "days"), 1, MAX_DAYS);
     report_append_fixed_line(

@@ -230,6 +230,26 @@ TEST(FixedTextReports, LaboratoryPanelsAreExactlyTwoLines) {
     }
 }
 
+// A generator called by itself starts from empty buffers too, whatever they held.
+TEST(ReportDispatch, GeneratorsStartFromEmptyBuffers) {
+    using Generator = int (*)(const ToolDef&, const double*, wchar_t*, int, wchar_t*, int);
+    const Generator generators[] = {
+        report_shift_rotation,  report_dosing_timetable,   report_blood_draw_order,
+        report_critical_values, report_high_alert_drugs,   report_drug_compatibility,
+        report_follow_up_plan,  report_surgical_checklist, report_handover_template,
+        report_infusion_card,   report_laboratory_panels};
+    for (int kind = 1; kind <= 11; ++kind) {
+        const ReportTool tool(kind, {});
+        const ReportRun expected = tool.run();
+        static wchar_t report[8192], verdict[512];
+        text_copy(report, 8192, L"旧的报告");
+        text_copy(verdict, 512, L"旧的结论");
+        generators[kind - 1](tool.tool(), tool.values(), report, 8192, verdict, 512);
+        EXPECT_EQ(std::wstring(report), expected.report) << kind;
+        EXPECT_EQ(std::wstring(verdict), expected.verdict) << kind;
+    }
+}
+
 // Every kind with every input at hostile values, at small capacities: nothing is written past
 // capacity - 1, and what is written is the start of the whole report.
 TEST(ReportDispatch, SmallCapacitiesNeverWritePastTheBuffer) {

@@ -51,6 +51,11 @@ check "glued path" 0 glued.txt --selftestglued.txt
 check "path with a space" 0 "my report.txt" --selftest "my report.txt"
 check "long path cut at 519" 0 "${long:0:519}" --selftest "$long"
 check "unwritable path" 3 "" --selftest "no/such/folder/out.txt"
+if [ ${#runner[@]} -eq 0 ]; then
+    # Natively the arguments are joined into one line as given, so an unclosed quote reaches the
+    # parser as it is: the path runs to the end of the line.
+    check "unclosed quote" 0 "unclosed name.txt" --selftest '"unclosed' 'name.txt'
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures selftest command-line checks failed"
