@@ -20,7 +20,7 @@ constexpr int DETAIL_LIMIT = 8000;
 // output reads 0 there. Returns the number of outputs that are not computable.
 int append_output_lines(const ToolDef& tool, const double* values, wchar_t* report, int capacity) {
     int errors = 0;
-    for (int i = 0; i < tool.output_count; ++i) {
+    for (int i = 0; i < tool_output_count(tool); ++i) {
         const OutputDef& output = tool.outputs[i];
         const double zeros[TOOL_MAX_OUTPUTS] = {};
         int error = 0;
@@ -49,8 +49,7 @@ void selftest_append_detail(wchar_t* report, int capacity, const wchar_t* result
 
 int selftest_report(const ToolDef& tool, wchar_t* report, int capacity) {
     double values[TOOL_MAX_INPUTS] = {};
-    const int input_count = tool.input_count < TOOL_MAX_INPUTS ? tool.input_count : TOOL_MAX_INPUTS;
-    for (int i = 0; i < input_count; ++i) values[i] = tool.inputs[i].default_value;
+    for (int i = 0; i < tool_input_count(tool); ++i) values[i] = tool.inputs[i].default_value;
 
     wchar_t result[RESULT_CAPACITY];
     wchar_t verdict[VERDICT_CAPACITY];

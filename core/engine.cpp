@@ -18,7 +18,7 @@ constexpr int LINE_CAPACITY = 256;
 // output was computable.
 bool append_output_lines(const ToolDef& tool, const double* values, double* output_table,
                          wchar_t* result, int result_capacity) {
-    const int count = tool.output_count < TOOL_MAX_OUTPUTS ? tool.output_count : TOOL_MAX_OUTPUTS;
+    const int count = tool_output_count(tool);
     bool all_computable = true;
     for (int i = 0; i < count; ++i) {
         int error = 0;

@@ -42,5 +42,14 @@ struct ToolDef {
     int report_kind;
 };
 
+// The number of inputs and outputs that the frame works with: the descriptor's counts, never more
+// than its 16-slot tables hold.
+inline int tool_input_count(const ToolDef& tool) {
+    return tool.input_count < TOOL_MAX_INPUTS ? tool.input_count : TOOL_MAX_INPUTS;
+}
+inline int tool_output_count(const ToolDef& tool) {
+    return tool.output_count < TOOL_MAX_OUTPUTS ? tool.output_count : TOOL_MAX_OUTPUTS;
+}
+
 // The Braden pressure-sore risk scale, the tool this program is built for.
 const ToolDef* get_tool();

@@ -1,5 +1,7 @@
 // Report kind 4: the common critical laboratory values of one group of tests and the handling
 // procedure.
+#include <iterator>
+
 #include "core/text.h"
 #include "reports/report.h"
 
@@ -20,7 +22,7 @@ const Group groups[] = {
     {{L"血培养阳性（无菌部位）", L"脑脊液培养阳性；HIV 初筛阳性需确认"}, 2},
     {{L"肌钙蛋白明显升高（高于第 99 百分位）", L"血淀粉酶/脂肪酶 >3 倍正常上限"}, 2},
 };
-constexpr int GROUP_COUNT = static_cast<int>(sizeof groups / sizeof groups[0]) - 1;
+constexpr int GROUP_COUNT = static_cast<int>(std::size(groups)) - 1;
 
 } // namespace
 

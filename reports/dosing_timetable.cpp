@@ -18,12 +18,10 @@ int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* 
     report_begin(report, report_capacity, verdict, verdict_capacity);
     double start = report_input_value(tool, values, "start");
     double interval = report_input_value(tool, values, "interval");
-    int times = report_input_int(tool, values, "times");
+    const int times = report_clamp(report_input_int(tool, values, "times"), 1, MAX_DOSES);
     // Written so that NaN takes the default too.
     if (!(start >= 0.0)) start = 0.0;
     if (!(interval > 0.0)) interval = DEFAULT_INTERVAL_HOURS;
-    if (times < 1) times = 1;
-    if (times > MAX_DOSES) times = MAX_DOSES;
 
     report_append_line(report, report_capacity, L"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：",
                        start, interval, times);

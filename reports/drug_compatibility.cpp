@@ -1,6 +1,7 @@
 // Report kind 6: may two injectable drugs share one infusion bottle? The only report whose level
 // is not always 0.
 #include <algorithm>
+#include <iterator>
 
 #include "core/text.h"
 #include "reports/report.h"
@@ -11,7 +12,7 @@ const wchar_t* const drug_names[] = {
     L"头孢曲松", L"葡萄糖酸钙", L"万古霉素", L"呋塞米",   L"氨溴索",
     L"奥美拉唑", L"维生素C",    L"胰岛素",   L"碳酸氢钠", L"多巴胺",
 };
-constexpr int DRUG_COUNT = 10;
+constexpr int DRUG_COUNT = static_cast<int>(std::size(drug_names));
 
 struct PairRule {
     int lo_a, hi_a, lo_b, hi_b; // the rule matches (lo_a, hi_a) or (lo_b, hi_b)
@@ -49,10 +50,11 @@ const wchar_t* drug_name(int number) {
 const PairRule& rule_for(int a, int b) {
     const int lo = a < b ? a : b;
     const int hi = a < b ? b : a;
-    const PairRule* const end = pair_rules + sizeof pair_rules / sizeof pair_rules[0];
-    const PairRule* const found = std::find_if(pair_rules, end, [&](const PairRule& rule) {
-        return (lo == rule.lo_a && hi == rule.hi_a) || (lo == rule.lo_b && hi == rule.hi_b);
-    });
+    const PairRule* const end = std::end(pair_rules);
+    const PairRule* const found =
+        std::find_if(std::begin(pair_rules), end, [&](const PairRule& rule) {
+            return (lo == rule.lo_a && hi == rule.hi_a) || (lo == rule.lo_b && hi == rule.hi_b);
+        });
     return found != end ? *found : no_known_rule;
 }
 

@@ -1,11 +1,11 @@
 // The reports that are fixed texts chosen by an input: blood-draw order (kind 3), high-alert drug
 // categories (5), surgical safety checklist (8), handover template (9), laboratory panels (11).
+#include <iterator>
+
 #include "core/text.h"
 #include "reports/report.h"
 
 namespace {
-
-template <typename T, int N> constexpr int count_of(const T (&)[N]) { return N; }
 
 const wchar_t* const blood_draw_lines[] = {
     L"标准采血顺序（按添加剂，避免交叉污染）：",
@@ -89,8 +89,8 @@ int report_blood_draw_order(const ToolDef& tool, const double* values, wchar_t* 
     report_begin(report, report_capacity, verdict, verdict_capacity);
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_lines(report, report_capacity, blood_draw_lines,
-                              count_of(blood_draw_lines));
-    const int choice = report_choice(kind, count_of(blood_draw_choices) - 1);
+                              static_cast<int>(std::size(blood_draw_lines)));
+    const int choice = report_choice(kind, static_cast<int>(std::size(blood_draw_choices)) - 1);
     report_append_fixed_line(report, report_capacity, blood_draw_choices[choice]);
     text_copy(verdict, verdict_capacity, L"按标准顺序采血可减少溶血与交叉污染");
     return 0;
@@ -102,7 +102,8 @@ int report_high_alert_drugs(const ToolDef& tool, const double* values, wchar_t* 
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_line(report, report_capacity, L"高警示药品类别与要点：");
     append_pair(report, report_capacity,
-                high_alert_choices[report_choice(kind, count_of(high_alert_choices) - 1)]);
+                high_alert_choices[report_choice(
+                    kind, static_cast<int>(std::size(high_alert_choices)) - 1)]);
     text_copy(verdict, verdict_capacity, L"高警示药品须专区、专标识、双人核对");
     return 0;
 }
@@ -111,7 +112,7 @@ int report_surgical_checklist(const ToolDef&, const double*, wchar_t* report, in
                               wchar_t* verdict, int verdict_capacity) {
     report_begin(report, report_capacity, verdict, verdict_capacity);
     report_append_fixed_lines(report, report_capacity, surgical_checklist_lines,
-                              count_of(surgical_checklist_lines));
+                              static_cast<int>(std::size(surgical_checklist_lines)));
     text_copy(verdict, verdict_capacity, L"三方核查缺一不可，签字后归档");
     return 0;
 }
@@ -119,9 +120,7 @@ int report_surgical_checklist(const ToolDef&, const double*, wchar_t* report, in
 int report_handover_template(const ToolDef& tool, const double* values, wchar_t* report,
                              int report_capacity, wchar_t* verdict, int verdict_capacity) {
     report_begin(report, report_capacity, verdict, verdict_capacity);
-    int beds = report_input_int(tool, values, "beds");
-    if (beds < 1) beds = 1;
-    if (beds > HANDOVER_MAX_BEDS) beds = HANDOVER_MAX_BEDS;
+    const int beds = report_clamp(report_input_int(tool, values, "beds"), 1, HANDOVER_MAX_BEDS);
     report_append_fixed_line(report, report_capacity,
                              L"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）：");
     for (int bed = 1; bed <= beds; ++bed) {
@@ -143,9 +142,9 @@ int report_laboratory_panels(const ToolDef& tool, const double* values, wchar_t*
                              int report_capacity, wchar_t* verdict, int verdict_capacity) {
     report_begin(report, report_capacity, verdict, verdict_capacity);
     const int panel = report_input_int(tool, values, "panel");
-    append_pair(
-        report, report_capacity,
-        laboratory_panel_choices[report_choice(panel, count_of(laboratory_panel_choices) - 1)]);
+    append_pair(report, report_capacity,
+                laboratory_panel_choices[report_choice(
+                    panel, static_cast<int>(std::size(laboratory_panel_choices)) - 1)]);
     text_copy(verdict, verdict_capacity, L"套餐与采血管已列出，按顺序采血");
     return 0;
 }

@@ -18,10 +18,8 @@ int report_follow_up_plan_from(const ToolDef& tool, const double* values, wchar_
     report_begin(report, report_capacity, verdict, verdict_capacity);
     const int start = report_input_int(tool, values, "start"); // no bounds: past dates allowed
     int gap = report_input_int(tool, values, "gap");
-    int times = report_input_int(tool, values, "times");
+    const int times = report_clamp(report_input_int(tool, values, "times"), 1, MAX_FOLLOW_UPS);
     if (gap < 1) gap = DEFAULT_GAP_DAYS;
-    if (times < 1) times = 1;
-    if (times > MAX_FOLLOW_UPS) times = MAX_FOLLOW_UPS;
 
     report_append_line(report, report_capacity,
                        L"随访节点（以今天为基准，起始第 %d 天，间隔 %d 天，共 %d 次）：", start,

@@ -72,5 +72,8 @@ void report_begin(wchar_t* report, int report_capacity, wchar_t* verdict, int ve
 void report_append_fixed_lines(wchar_t* report, int report_capacity, const wchar_t* const* lines,
                                int count);
 
+// value held within low and high.
+int report_clamp(int value, int low, int high);
+
 // Index of a numbered choice: value itself when it is 1 to count, else 0 (the "any other" entry).
 int report_choice(int value, int count);

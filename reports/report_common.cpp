@@ -59,4 +59,8 @@ void report_append_fixed_lines(wchar_t* report, int report_capacity, const wchar
     for (int i = 0; i < count; ++i) report_append_fixed_line(report, report_capacity, lines[i]);
 }
 
+int report_clamp(int value, int low, int high) {
+    return value < low ? low : (value > high ? high : value);
+}
+
 int report_choice(int value, int count) { return value >= 1 && value <= count ? value : 0; }

@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "core/text.h"
 #include "reports/report.h"
 
@@ -20,7 +22,7 @@ const ReportGenerator generators[] = {
     report_infusion_card,      // 10
     report_laboratory_panels,  // 11
 };
-constexpr int KIND_COUNT = static_cast<int>(sizeof generators / sizeof generators[0]);
+constexpr int KIND_COUNT = static_cast<int>(std::size(generators));
 
 const wchar_t* const fallback_report = L"（该工具暂无自定义报告）";
 const wchar_t* const fallback_verdict = L"暂无报告内容";

@@ -44,14 +44,10 @@ fi
 
 # No display: a virtual one, a screenshot of the window, then close it.
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 1 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
+trap 'wineserver -k 2>/dev/null; kill ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"' EXIT
+# shellcheck source=xvfb.sh
+. scripts/xvfb.sh
+start_xvfb "$work"
 wine build/windows/braden.exe &
 for _ in $(seq 1 150); do
     xwininfo -root -tree 2>/dev/null | grep -q 'Braden' && break

@@ -20,7 +20,7 @@ void set_status(const wchar_t* text) {
 // Reads every input into input_values; stops at the first one that is not a finite number,
 // names it in a warning and puts the focus on it.
 bool read_inputs() {
-    for (int j = 0; j < window_input_count(); ++j) {
+    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
         wchar_t text[INPUT_TEXT_CAPACITY];
         text[0] = L'\0';
         GetWindowTextW(window_state.input_edits[j], text, INPUT_TEXT_CAPACITY);
@@ -92,7 +92,7 @@ void copy_result() {
 
 void reset_inputs() {
     const ToolDef& tool = *window_state.tool;
-    for (int j = 0; j < window_input_count(); ++j) {
+    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
         wchar_t text[DEFAULT_TEXT_CAPACITY];
         build_default_text(tool.inputs[j].default_value, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(window_state.input_edits[j], text);

@@ -53,11 +53,6 @@ bool is_calculate_shortcut(const MSG& message) {
 
 } // namespace
 
-int window_input_count() {
-    const int count = window_state.tool->input_count;
-    return count < TOOL_MAX_INPUTS ? count : TOOL_MAX_INPUTS;
-}
-
 SIZE main_window_outer_size() {
     RECT frame = {0, 0, CLIENT_WIDTH, CLIENT_HEIGHT};
     AdjustWindowRect(&frame, WINDOW_STYLE, FALSE);

@@ -36,7 +36,7 @@ HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style, i
 
 void create_input_rows() {
     const ToolDef& tool = *window_state.tool;
-    for (int j = 0; j < window_input_count(); ++j) {
+    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
         const InputDef& input = tool.inputs[j];
         const int y = ROW_TOP + ROW_STEP * j;
         create_control(L"STATIC", 0, SS_RIGHT, 24, y + 1, 184, 22, 0, window_state.font_label,

@@ -10,17 +10,9 @@ const wchar_t* const CAPTION_SAVED = L"已保存";
 const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
 const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
 
-namespace {
-
-int input_count(const ToolDef& tool) {
-    return tool.input_count < TOOL_MAX_INPUTS ? tool.input_count : TOOL_MAX_INPUTS;
-}
-
-} // namespace
-
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity) {
     text_copy(dest, capacity, L"时间,工具");
-    for (int i = 0; i < input_count(tool); ++i) {
+    for (int i = 0; i < tool_input_count(tool); ++i) {
         wchar_t cell[RECORD_CELL_CAPACITY];
         text_format(cell, RECORD_CELL_CAPACITY, L",%ls", tool.inputs[i].label);
         text_append(dest, capacity, cell);
@@ -32,7 +24,7 @@ void build_record_line(const ToolDef& tool, const LocalTime& time, const double*
                        const wchar_t* kept_result, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
                 time.day, time.hour, time.minute, time.second, tool.title);
-    for (int i = 0; i < input_count(tool); ++i) {
+    for (int i = 0; i < tool_input_count(tool); ++i) {
         wchar_t cell[RECORD_CELL_CAPACITY];
         text_format(cell, RECORD_CELL_CAPACITY, L",%ls=%g", tool.inputs[i].label, values[i]);
         text_append(dest, capacity, cell);

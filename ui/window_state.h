@@ -48,9 +48,6 @@ struct WindowState {
 
 extern WindowState window_state;
 
-// The tool's inputs that have an edit: never more than the window's 16 slots.
-int window_input_count();
-
 // The outer size of a window whose client area is CLIENT_WIDTH x CLIENT_HEIGHT.
 SIZE main_window_outer_size();
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_RESET = 1004;
-
 const wchar_t* const header =
     L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n";
 const wchar_t* const saved_text = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";

@@ -90,7 +90,7 @@ void BradenWindow::stop() {
 // Posts a harmless marker (a new text limit for the read-only result box) behind whatever was
 // posted before, and waits until the box reports it: posted messages are handled in order.
 bool BradenWindow::sync() {
-    const HWND box = control(3000);
+    const HWND box = control(ID_RESULT);
     const LPARAM marker = 100000 + (++marker_);
     PostMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0);
     return wait_until([&] {

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+// Control identifiers of the program's window.
+constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_COPY = 1003, ID_RESET = 1004, ID_ABOUT = 1005;
+constexpr int ID_INPUT_BASE = 2000, ID_RESULT = 3000;
+
 // The program under test, set from the command line.
 extern std::wstring program_path;
 
@@ -20,7 +24,7 @@ class BradenWindow {
 
     HWND main() const { return main_; }
     HWND control(int id) const { return GetDlgItem(main_, id); }
-    HWND edit(int index) const { return control(2000 + index); }
+    HWND edit(int index) const { return control(ID_INPUT_BASE + index); }
 
     // Waits until the program has handled every message posted to it so far.
     bool sync();

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_COPY = 1003, ID_RESET = 1004, ID_ABOUT = 1005;
-constexpr int ID_RESULT = 3000;
-
 const wchar_t* const title = L"Braden 压疮风险评估";
 const wchar_t* const verdict_start = L"填写左侧参数，点击“计算”";
 const wchar_t* const note = L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。";
