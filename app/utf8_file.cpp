@@ -39,6 +39,9 @@ bool write_utf8_file(const wchar_t* path, const wchar_t* text) {
         }
         used += utf8_encode(wide_next_code_point(p), chunk + used);
     }
+    // Flushed and checked before closing: some C runtimes (Wine's among them) report a buffered
+    // write that failed on a full disk neither from fwrite nor from fclose.
+    if (std::fflush(file) != 0 || std::ferror(file) != 0) written = false;
     if (std::fclose(file) != 0) written = false;
     return written;
 }

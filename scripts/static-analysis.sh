@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 mapfile -t sources < <(git ls-files -- 'core/*.cpp' 'expr/*.cpp' 'reports/*.cpp' \
     'app/command_line.cpp' 'app/entry.cpp' 'app/selftest.cpp' 'app/utf8_file.cpp' \
-    'app/main_linux.cpp' 'ui/input_text.cpp' 'ui/window_texts.cpp' 'ui/record_lines.cpp')
+    'app/main_linux.cpp' 'ui/input_text.cpp' 'ui/record_append.cpp' 'ui/window_texts.cpp' 'ui/record_lines.cpp')
 
 echo "== cppcheck"
 cppcheck --enable=warning,style,performance,portability --std=c++17 --language=c++ \

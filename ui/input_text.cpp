@@ -1,6 +1,7 @@
 // The conversion is done by strtod on an ASCII copy of the text, so that every platform reads the
-// same number whatever its wide-character classification: a non-ASCII character ends a number
-// just as wcstod would end it there.
+// same number whatever its wide-character classification. The full-width forms that a Chinese
+// input method types for the characters of a number are copied as their ASCII twins; any other
+// non-ASCII character ends the number, just as wcstod would end it there.
 #include "ui/input_text.h"
 
 #include <cmath>
@@ -8,8 +9,20 @@
 
 namespace {
 
-bool is_white_space(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+// The ASCII character that c stands for in a number, or '\0' when it ends the number.
+char number_character(wchar_t c) {
+    if (c > 0 && c < 0x80) return static_cast<char>(c);
+    if (c >= 0xFF10 && c <= 0xFF19) return static_cast<char>('0' + (c - 0xFF10)); // ０ to ９
+    switch (c) {
+    case 0xFF0E:             // ．
+    case 0x3002: return '.'; // 。 the period key in Chinese punctuation mode
+    case 0xFF0B: return '+'; // ＋
+    case 0xFF0D: return '-'; // －
+    case 0xFF45: return 'e'; // ｅ
+    case 0xFF25: return 'E'; // Ｅ
+    case 0x3000: return ' '; // ideographic space
+    default: return '\0';
+    }
 }
 
 } // namespace
@@ -18,10 +31,11 @@ bool input_text_to_value(const wchar_t* text, double* value) {
     char ascii[INPUT_TEXT_CAPACITY];
     int length = 0;
     if (text != nullptr) {
-        const wchar_t* p = text;
-        while (is_white_space(*p)) ++p;
-        while (*p != L'\0' && *p < 0x80 && length < INPUT_TEXT_CAPACITY - 1)
-            ascii[length++] = static_cast<char>(*p++);
+        for (const wchar_t* p = text; *p != L'\0' && length < INPUT_TEXT_CAPACITY - 1; ++p) {
+            const char c = number_character(*p);
+            if (c == '\0') break;
+            ascii[length++] = c;
+        }
     }
     ascii[length] = '\0';
     const double read = std::strtod(ascii, nullptr);

@@ -1,11 +1,12 @@
 // Save: appends the last result to the per-user CSV record file, creating the folder, the file,
 // its byte-order mark and its header on first use. A save that did not reach the file is
-// reported as a failure, never as saved.
+// reported as a failure, never as saved, and leaves the file as it was.
 #include <shlobj.h>
 #include <windows.h>
 
 #include "core/text.h"
 #include "ui/commands.h"
+#include "ui/record_file.h"
 #include "ui/record_lines.h"
 #include "ui/window_state.h"
 
@@ -22,34 +23,6 @@ void create_folder_chain(const wchar_t* folder) {
         CreateDirectoryW(level, nullptr);
     }
     CreateDirectoryW(folder, nullptr);
-}
-
-// Appends bytes with one write to a handle opened for appending only, so that a line lands
-// whole at the end of the file even when another program appends too.
-bool append_bytes(const wchar_t* path, const char* bytes, int count) {
-    const HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool complete = WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) &&
-                          written == static_cast<DWORD>(count);
-    const bool closed = CloseHandle(file) != FALSE;
-    return complete && closed;
-}
-
-bool append_line(const wchar_t* path, const wchar_t* line, bool with_byte_order_mark) {
-    char bytes[RECORD_UTF8_CAPACITY + sizeof RECORD_BYTE_ORDER_MARK];
-    int offset = 0;
-    if (with_byte_order_mark) {
-        for (char byte : RECORD_BYTE_ORDER_MARK) bytes[offset++] = byte;
-    }
-    const int length = utf8_from_wide(line, bytes + offset, RECORD_UTF8_CAPACITY);
-    if (length < 0) return false;
-    return append_bytes(path, bytes, offset + length);
-}
-
-bool file_exists(const wchar_t* path) {
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 void report_failure(const wchar_t* where) {
@@ -91,15 +64,9 @@ void record_save() {
     wchar_t line[RECORD_LINE_CAPACITY];
     build_record_line(tool, local_time_now(), window_state.input_values, window_state.kept_result,
                       line, RECORD_LINE_CAPACITY);
-    if (!file_exists(path)) {
-        wchar_t header[RECORD_HEADER_CAPACITY];
-        build_record_header(tool, header, RECORD_HEADER_CAPACITY);
-        if (!append_line(path, header, true)) {
-            report_failure(path);
-            return;
-        }
-    }
-    if (!append_line(path, line, false)) {
+    wchar_t header[RECORD_HEADER_CAPACITY];
+    build_record_header(tool, header, RECORD_HEADER_CAPACITY);
+    if (!record_file_append(path, header, line)) {
         report_failure(path);
         return;
     }

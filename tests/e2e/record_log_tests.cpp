@@ -205,4 +205,103 @@ TEST_F(RecordLog, FiveHundredSavesInARow) {
         ASSERT_EQ(record, record_tail(defaults, default_result));
 }
 
+// Four running copies of the program save at the same time, 250 times each: every record
+// arrives whole, under one byte-order mark and one header.
+TEST_F(RecordLog, FourCopiesSavingAtOnceLoseNothing) {
+    constexpr int copies = 4;
+    constexpr int rounds = 250;
+    BradenWindow others[copies - 1];
+    BradenWindow* windows[copies] = {&window, &others[0], &others[1], &others[2]};
+    for (BradenWindow& copy : others) ASSERT_TRUE(copy.start());
+    for (BradenWindow* copy : windows) copy->click(ID_CALC);
+    for (int round = 0; round < rounds; ++round) {
+        for (BradenWindow* copy : windows) copy->post_click(ID_SAVE);
+        for (BradenWindow* copy : windows) {
+            const HWND box = copy->wait_for_message_box(L"已保存");
+            ASSERT_NE(box, nullptr) << "round " << round;
+            copy->close_message_box(box);
+        }
+    }
+    for (BradenWindow& copy : others) copy.stop();
+    const std::vector<std::wstring> records = file_records();
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(copies * rounds));
+    for (const std::wstring& record : records)
+        ASSERT_EQ(record, record_tail(defaults, default_result));
+}
+
+// Saves on a really full disk. The runner mounts a 64 KB file system over the records folder and
+// passes --small-disk; elsewhere it says why it cannot, and this test is skipped.
+class FullDisk : public RecordLog {
+  protected:
+    std::wstring filler() { return records_folder() + L"\\filler.bin"; }
+
+    // Fills the disk with a file of its own until a write fails.
+    void fill_disk() {
+        const HANDLE file =
+            CreateFileW(filler().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string chunk(4096, 'f');
+        DWORD written = 0;
+        for (int i = 0; i < 64; ++i) {
+            if (!WriteFile(file, chunk.data(), 4096, &written, nullptr) || written < 4096) break;
+        }
+        CloseHandle(file);
+    }
+    // Frees some room by shortening the filler.
+    void free_room(LONG bytes) {
+        const HANDLE file =
+            CreateFileW(filler().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER size;
+        GetFileSizeEx(file, &size);
+        LARGE_INTEGER end;
+        end.QuadPart = size.QuadPart > bytes ? size.QuadPart - bytes : 0;
+        SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    // Saves once; true when it was reported saved, false when reported failed.
+    bool save_reported_saved() {
+        window.click(ID_SAVE);
+        const HWND box = window.wait_for_any_message_box();
+        EXPECT_NE(box, nullptr);
+        if (box == nullptr) return false;
+        const std::wstring caption = window_text(box);
+        EXPECT_TRUE(caption == L"已保存" || caption == L"保存失败")
+            << "caption " << caption.c_str();
+        window.close_message_box(box);
+        return caption == L"已保存";
+    }
+};
+
+TEST_F(FullDisk, RecordsStayWholeAndTheNextSaveStartsClean) {
+    if (!small_disk) GTEST_SKIP() << "runs in its own pass, with the records on a small disk";
+    window.click(ID_CALC);
+    fill_disk();
+    // The first save finds no room at all: it fails and leaves at most an empty file.
+    EXPECT_FALSE(save_reported_saved());
+    const std::string first = read_bytes(record_path());
+    EXPECT_TRUE(first == "<missing>" || first.empty()) << first;
+
+    // Room for a few records: saves succeed until the disk is full again, then one fails.
+    free_room(8192);
+    int saved = 0;
+    while (saved < 500 && save_reported_saved()) ++saved;
+    EXPECT_GT(saved, 0);
+    EXPECT_LT(saved, 500) << "the disk never filled";
+    std::vector<std::wstring> records = file_records();
+    EXPECT_EQ(records.size(), static_cast<std::size_t>(saved));
+    for (const std::wstring& record : records)
+        EXPECT_EQ(record, record_tail(defaults, default_result));
+
+    // Space freed: the next save appends a whole record right after the last whole one.
+    ASSERT_TRUE(DeleteFileW(filler().c_str()));
+    EXPECT_TRUE(save_reported_saved());
+    records = file_records();
+    EXPECT_EQ(records.size(), static_cast<std::size_t>(saved + 1));
+    for (const std::wstring& record : records)
+        EXPECT_EQ(record, record_tail(defaults, default_result));
+    DeleteFileW(record_path().c_str());
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/e2e/window_driver.h"
 
 std::wstring program_path;
+bool small_disk = false;
 
 namespace {
 
@@ -109,6 +110,18 @@ void BradenWindow::set_text(HWND window, const std::wstring& text) {
 void BradenWindow::click(int button_id) {
     PostMessageW(control(button_id), BM_CLICK, 0, 0);
     sync();
+}
+
+void BradenWindow::post_click(int button_id) { PostMessageW(control(button_id), BM_CLICK, 0, 0); }
+
+HWND BradenWindow::wait_for_any_message_box() {
+    HWND box = nullptr;
+    wait_until([&] {
+        const std::vector<HWND> boxes = open_message_boxes();
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr;
+    });
+    return box;
 }
 
 void BradenWindow::press(HWND window, WPARAM key) {

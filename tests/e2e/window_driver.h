@@ -14,6 +14,8 @@ constexpr int ID_INPUT_BASE = 2000, ID_RESULT = 3000;
 
 // The program under test, set from the command line.
 extern std::wstring program_path;
+// Set when the runner has put the records folder on a small disk of its own (--small-disk).
+extern bool small_disk;
 
 class BradenWindow {
   public:
@@ -30,6 +32,10 @@ class BradenWindow {
     bool sync();
     void set_text(HWND window, const std::wstring& text);
     void click(int button_id);
+    // Clicks without waiting for the program to handle it.
+    void post_click(int button_id);
+    // The next message box of this program, whatever its caption; null when none came.
+    HWND wait_for_any_message_box();
     void press(HWND window, WPARAM key);
     HWND focus() const;
 

@@ -218,6 +218,34 @@ TEST_F(Window, LooseInputsAreAccepted) {
     }
 }
 
+// A Chinese input method in full-width mode types the digits, the point and the signs in their
+// full-width forms; they read as the numbers they show.
+TEST_F(Window, FullWidthDigitsReadAsTheirNumbers) {
+    struct Case {
+        const wchar_t* first;
+        const wchar_t* result;
+        const wchar_t* verdict;
+    };
+    const Case cases[] = {
+        {L"３", L"Braden 总分：13 分\r\n", L"中危，加强观察与营养"},
+        // 12.5 and 14.5: shown rounded to even, graded by the exact sum
+        {L"２．５", L"Braden 总分：12 分\r\n", L"中危，加强观察与营养"},
+        {L"\u3000４。５", L"Braden 总分：14 分\r\n", L"低危，常规护理"},
+        {L"２ｅ０", L"Braden 总分：12 分\r\n", L"高危，落实翻身与皮肤保护"},
+        {L"－１", L"Braden 总分：9 分\r\n", L"极高危，使用减压床垫并每 2 小时翻身"},
+    };
+    for (const Case& c : cases) {
+        window.set_text(window.edit(0), c.first);
+        window.click(ID_CALC);
+        EXPECT_TRUE(window.open_message_boxes().empty()) << "refused";
+        EXPECT_EQ(result(), c.result);
+        EXPECT_EQ(verdict(), c.verdict);
+    }
+    window.set_text(window.edit(0), L"１ｅ９９９");
+    window.click(ID_CALC);
+    expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入数字。");
+}
+
 TEST_F(Window, CopyNeedsAResult) {
     window.click(ID_COPY);
     expect_message_box(L"提示", L"请先点击“计算”生成结果。");
@@ -323,5 +351,6 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     program_path = argv[1];
+    small_disk = argc > 2 && std::wstring(argv[2]) == L"--small-disk";
     return RUN_ALL_TESTS();
 }

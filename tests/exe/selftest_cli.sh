@@ -51,6 +51,12 @@ check "glued path" 0 glued.txt --selftestglued.txt
 check "path with a space" 0 "my report.txt" --selftest "my report.txt"
 check "long path cut at 519" 0 "${long:0:519}" --selftest "$long"
 check "unwritable path" 3 "" --selftest "no/such/folder/out.txt"
+# A full disk: every write to /dev/full fails. Under Wine it is reached through the Z: drive.
+if [ ${#runner[@]} -eq 0 ]; then
+    check "full disk" 3 "" --selftest /dev/full
+else
+    check "full disk" 3 "" --selftest 'Z:\dev\full'
+fi
 if [ ${#runner[@]} -eq 0 ]; then
     # Natively the arguments are joined into one line as given, so an unclosed quote reaches the
     # parser as it is: the path runs to the end of the line.

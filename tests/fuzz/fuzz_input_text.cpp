@@ -1,11 +1,30 @@
-// Reading a typed input as a number: accepted exactly when finite, and for ASCII texts the same
-// value as the C library's wcstod.
+// Reading a typed input as a number: accepted exactly when finite, for ASCII texts the same
+// value as the C library's wcstod, and the same value again when the characters of the number
+// are typed in their full-width forms.
 #include <cmath>
 #include <cstring>
 #include <cwchar>
 
 #include "tests/fuzz/fuzz_input.h"
 #include "ui/input_text.h"
+
+namespace {
+
+// The full-width form that an input method types for an ASCII character of a number.
+wchar_t full_width(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return static_cast<wchar_t>(0xFF10 + (c - L'0'));
+    switch (c) {
+    case L'.': return 0xFF0E;
+    case L'+': return 0xFF0B;
+    case L'-': return 0xFF0D;
+    case L'e': return 0xFF45;
+    case L'E': return 0xFF25;
+    case L' ': return 0x3000;
+    default: return c;
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
@@ -29,6 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(std::isnan(expected)
                        ? std::isnan(value)
                        : (expected == value && std::signbit(expected) == std::signbit(value)));
+        wchar_t wide[INPUT_TEXT_CAPACITY];
+        std::size_t i = 0;
+        for (; text[i] != 0; ++i) wide[i] = full_width(text[i]);
+        wide[i] = 0;
+        double wide_value = 0;
+        FUZZ_CHECK(input_text_to_value(wide, &wide_value) == accepted);
+        FUZZ_CHECK(std::isnan(value)
+                       ? std::isnan(wide_value)
+                       : (wide_value == value && std::signbit(wide_value) == std::signbit(value)));
     }
     return 0;
 }

@@ -1,0 +1,117 @@
+// The record file keeps only whole lines whatever a save's write does: faults are injected into
+// an in-memory file here, and into real files under Windows in the test below it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/record_append.h"
+
+namespace {
+
+const wchar_t* const header = L"时间,工具,结果\r\n";
+const std::string header_bytes = "\xEF\xBB\xBF\xE6\x97\xB6\xE9\x97\xB4,\xE5\xB7\xA5\xE5\x85\xB7,"
+                                 "\xE7\xBB\x93\xE6\x9E\x9C\r\n";
+const wchar_t* const line = L"2026-12-08 10:00:00,T,a=1,ok\r\n";
+const std::string line_bytes = "2026-12-08 10:00:00,T,a=1,ok\r\n";
+
+// A file in memory whose writes can fail after a number of bytes, and whose truncation can fail.
+struct FakeFile {
+    std::string bytes;
+    int write_limit = -1;         // bytes a write stores before it fails; -1: no fault
+    bool truncate_fails = false;  // the taking back fails too
+    std::string written_by_other; // what another program appends while the write fails
+    bool size_fails = false;
+
+    static FakeFile& of(void* file) { return *static_cast<FakeFile*>(file); }
+    static bool size(void* file, std::int64_t* size) {
+        if (of(file).size_fails) return false;
+        *size = static_cast<std::int64_t>(of(file).bytes.size());
+        return true;
+    }
+    static bool read_byte(void* file, std::int64_t offset, char* byte) {
+        const std::string& bytes = of(file).bytes;
+        if (offset < 0 || offset >= static_cast<std::int64_t>(bytes.size())) return false;
+        *byte = bytes[static_cast<std::size_t>(offset)];
+        return true;
+    }
+    static bool write(void* file, std::int64_t offset, const char* data, int count, int* written) {
+        FakeFile& fake = of(file);
+        const int limit = fake.write_limit;
+        const int stored = limit >= 0 && limit < count ? limit : count;
+        fake.bytes.resize(static_cast<std::size_t>(offset));
+        fake.bytes.append(data, static_cast<std::size_t>(stored));
+        *written = stored;
+        if (stored == count) return true;
+        fake.bytes += fake.written_by_other;
+        return false;
+    }
+    static bool truncate(void* file, std::int64_t size) {
+        if (of(file).truncate_fails) return false;
+        of(file).bytes.resize(static_cast<std::size_t>(size));
+        return true;
+    }
+    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate}; }
+};
+
+TEST(RecordAppend, EmptyFileGetsTheHeaderAndAFullOneKeepsWhatItHolds) {
+    FakeFile file;
+    ASSERT_TRUE(record_append(file.ops(), header, line));
+    EXPECT_EQ(file.bytes, header_bytes + line_bytes);
+    ASSERT_TRUE(record_append(file.ops(), header, line));
+    EXPECT_EQ(file.bytes, header_bytes + line_bytes + line_bytes);
+
+    FakeFile foreign; // a file that holds something else keeps it, with no header added
+    foreign.bytes = "x\r\n";
+    ASSERT_TRUE(record_append(foreign.ops(), header, line));
+    EXPECT_EQ(foreign.bytes, "x\r\n" + line_bytes);
+}
+
+TEST(RecordAppend, AFailedWriteAtAnyByteLeavesTheFileAsItWas) {
+    for (const std::string& before : {std::string(), header_bytes + line_bytes}) {
+        const int total =
+            static_cast<int>((before.empty() ? header_bytes.size() : 0) + line_bytes.size());
+        for (int limit = 0; limit < total; ++limit) {
+            FakeFile file;
+            file.bytes = before;
+            file.write_limit = limit;
+            EXPECT_FALSE(record_append(file.ops(), header, line)) << limit;
+            EXPECT_EQ(file.bytes, before) << "write failed after " << limit << " bytes";
+            file.write_limit = -1; // space freed: the next save is whole and starts clean
+            ASSERT_TRUE(record_append(file.ops(), header, line));
+            EXPECT_EQ(file.bytes, (before.empty() ? header_bytes : before) + line_bytes);
+        }
+    }
+}
+
+TEST(RecordAppend, AFragmentThatCannotBeTakenBackIsNeverContinued) {
+    struct Case {
+        const char* name;
+        bool truncate_fails;
+        std::string written_by_other;
+    };
+    const Case cases[] = {{"truncation fails", true, ""},
+                          {"another program wrote after it", false, "zz"}};
+    for (const Case& c : cases) {
+        FakeFile file;
+        file.bytes = header_bytes + line_bytes;
+        file.write_limit = 10;
+        file.truncate_fails = c.truncate_fails;
+        file.written_by_other = c.written_by_other;
+        EXPECT_FALSE(record_append(file.ops(), header, line)) << c.name;
+        const std::string fragment = line_bytes.substr(0, 10) + c.written_by_other;
+        EXPECT_EQ(file.bytes, header_bytes + line_bytes + fragment) << c.name;
+        file.write_limit = -1;
+        ASSERT_TRUE(record_append(file.ops(), header, line)) << c.name;
+        EXPECT_EQ(file.bytes, header_bytes + line_bytes + fragment + "\r\n" + line_bytes) << c.name;
+    }
+}
+
+TEST(RecordAppend, AFileThatCannotBeMeasuredIsNotWritten) {
+    FakeFile file;
+    file.bytes = "abc";
+    file.size_fails = true;
+    EXPECT_FALSE(record_append(file.ops(), header, line));
+    EXPECT_EQ(file.bytes, "abc");
+}
+
+} // namespace

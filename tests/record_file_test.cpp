@@ -1,0 +1,107 @@
+// The record file on Windows (and Wine): real files, with a write that fails after k bytes
+// injected between the append and the file API, and the lock that serializes running copies.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/record_file.h"
+
+namespace {
+
+std::wstring temporary_path(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name;
+}
+
+std::string read_bytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The real file's operations, with writes that store at most limit bytes and then fail.
+struct LimitedWrites {
+    RecordFileOps real;
+    int limit;
+    static bool write(void* file, std::int64_t offset, const char* bytes, int count, int* written) {
+        const auto* self = static_cast<LimitedWrites*>(file);
+        if (count <= self->limit)
+            return self->real.write(self->real.file, offset, bytes, count, written);
+        self->real.write(self->real.file, offset, bytes, self->limit, written);
+        return false;
+    }
+    static bool size(void* file, std::int64_t* size) {
+        const auto* self = static_cast<LimitedWrites*>(file);
+        return self->real.size(self->real.file, size);
+    }
+    static bool read_byte(void* file, std::int64_t offset, char* byte) {
+        const auto* self = static_cast<LimitedWrites*>(file);
+        return self->real.read_byte(self->real.file, offset, byte);
+    }
+    static bool truncate(void* file, std::int64_t size) {
+        const auto* self = static_cast<LimitedWrites*>(file);
+        return self->real.truncate(self->real.file, size);
+    }
+    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate}; }
+};
+
+const wchar_t* const header = L"时间,结果\r\n";
+const wchar_t* const line = L"2026-12-08 10:00:00,a=1\r\n";
+
+TEST(RecordFile, AWriteCutShortOnDiskIsTakenBack) {
+    const std::wstring path = temporary_path(L"record_file_cut.csv");
+    DeleteFileW(path.c_str());
+    ASSERT_TRUE(record_file_append(path.c_str(), header, line));
+    const std::string before = read_bytes(path);
+    for (int limit : {0, 1, 5, 20}) {
+        RecordFile file;
+        ASSERT_TRUE(record_file_open(path.c_str(), 1000, &file));
+        LimitedWrites limited{record_file_ops(&file), limit};
+        EXPECT_FALSE(record_append(limited.ops(), header, line));
+        EXPECT_TRUE(record_file_close(&file));
+        EXPECT_EQ(read_bytes(path), before) << "after a write cut at " << limit << " bytes";
+    }
+    ASSERT_TRUE(record_file_append(path.c_str(), header, line));
+    EXPECT_EQ(read_bytes(path).size(), before.size() + 25);
+    DeleteFileW(path.c_str());
+}
+
+TEST(RecordFile, AnEmptyFileGetsItsHeader) {
+    const std::wstring path = temporary_path(L"record_file_empty.csv");
+    const HANDLE empty =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(empty, INVALID_HANDLE_VALUE);
+    CloseHandle(empty);
+    ASSERT_TRUE(record_file_append(path.c_str(), header, line));
+    EXPECT_EQ(read_bytes(path),
+              std::string("\xEF\xBB\xBF") + u8"时间,结果\r\n" + "2026-12-08 10:00:00,a=1\r\n");
+    DeleteFileW(path.c_str());
+}
+
+TEST(RecordFile, ASaveWaitsForTheLockAndGivesUpInTime) {
+    const std::wstring path = temporary_path(L"record_file_lock.csv");
+    DeleteFileW(path.c_str());
+    RecordFile holder;
+    ASSERT_TRUE(record_file_open(path.c_str(), 1000, &holder));
+    RecordFile second;
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(record_file_open(path.c_str(), 300, &second));
+    const DWORD waited = GetTickCount() - start;
+    EXPECT_GE(waited, 250u);
+    EXPECT_LT(waited, 3000u);
+    EXPECT_TRUE(record_file_close(&holder));
+    ASSERT_TRUE(record_file_open(path.c_str(), 300, &second));
+    EXPECT_TRUE(record_file_close(&second));
+    DeleteFileW(path.c_str());
+}
+
+} // namespace

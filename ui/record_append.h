@@ -1,0 +1,27 @@
+// Appending one record to the record file so that the file only ever holds whole lines: an empty
+// file gets the byte-order mark and the header before its first record, a record never continues
+// a fragment that an earlier failed write left behind, and the bytes of a write that failed are
+// taken back again. Portable: the file is reached through the operations below, which the
+// Windows program implements with the file API and the tests with files of their own.
+#pragma once
+
+#include <cstdint>
+
+// Operations on one open record file whose lock the caller holds.
+struct RecordFileOps {
+    void* file;
+    // The file's size in bytes.
+    bool (*size)(void* file, std::int64_t* size);
+    // Reads the byte at offset.
+    bool (*read_byte)(void* file, std::int64_t offset, char* byte);
+    // Writes count bytes at offset; stores in written how many reached the file, also on failure.
+    bool (*write)(void* file, std::int64_t offset, const char* bytes, int count, int* written);
+    // Cuts the file to size bytes.
+    bool (*truncate)(void* file, std::int64_t size);
+};
+
+// Appends the record line (and, to an empty file, the byte-order mark and the header first) in
+// one write. Returns true only when every byte reached the file. On failure the file is left as
+// it was, or, when the bytes that reached it cannot be taken back, the next append starts on a
+// line of its own.
+bool record_append(const RecordFileOps& file, const wchar_t* header, const wchar_t* line);
