@@ -1,8 +1,8 @@
 #include "app/selftest.h"
 
-#include "core/engine.h"
 #include "core/format.h"
 #include "core/text.h"
+#include "engine/engine.h"
 #include "expr/expr.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // UTF-8 report whose exit code says whether every output could be computed.
 #pragma once
 
+#include "app/utf8_file.h"
 #include "core/tool_def.h"
 
 constexpr int SELFTEST_REPORT_CAPACITY = 16384;
@@ -22,7 +23,3 @@ void selftest_append_detail(wchar_t* report, int capacity, const wchar_t* result
 // Runs the self-test of get_tool() and writes the report to path. Returns 0 or 2 as the report
 // says, or 3 when the file could not be written whole.
 int selftest_run(const wchar_t* path);
-
-// Writes the text to path as UTF-8 without a byte-order mark, replacing the file. Returns true
-// only when the file was opened, every byte written and the file closed.
-bool write_utf8_file(const wchar_t* path, const wchar_t* text);

@@ -2,7 +2,7 @@
 // file, so a text of any length is written whole.
 #include <cstdio>
 
-#include "app/selftest.h"
+#include "app/utf8_file.h"
 #include "core/utf8.h"
 
 namespace {

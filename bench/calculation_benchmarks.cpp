@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/selftest.h"
-#include "core/engine.h"
 #include "core/format.h"
+#include "engine/engine.h"
 #include "expr/expr.h"
 #include "reports/report.h"
 

@@ -3,7 +3,7 @@
 // on non-negative operands except where the era is taken, which rounds down explicitly.
 #include <cstdint>
 
-#include "core/format.h"
+#include "core/civil_date.h"
 #include "core/text.h"
 
 namespace {

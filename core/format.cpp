@@ -1,4 +1,5 @@
 #include "core/format.h"
+#include "core/civil_date.h"
 
 #include <cmath>
 #include <cstdint>

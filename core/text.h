@@ -22,10 +22,13 @@ int text_append(wchar_t* dest, int capacity, const wchar_t* src);
 int text_append_char(wchar_t* dest, int capacity, wchar_t c);
 
 // printf-style formatting into dest, independent of locale and identical on every platform.
-// Conversions: d i u x X c s (narrow) ls (wide) f F e E g G %, with the flags - 0 + space #,
-// widths, precisions and the length modifiers h l ll z. Floating-point values are correctly
-// rounded from their exact stored value, halves to even; NaN prints as "nan" whatever its sign.
-// Returns the length written.
+// Conversions: d i u x X c s (narrow) ls (wide) f F e E g G %, with widths, precisions (also
+// from the arguments with "*") and the length modifiers hh h l ll z. The flags act as in C: "-"
+// left alignment; "0" zero padding (not with a precision for integers, nor for inf and nan); "+"
+// and " " a sign for the signed conversions d i and the floating ones, none for u x X; "#" a 0x or
+// 0X prefix for a non-zero x or X, a decimal point always for e E f F g G, and the trailing zeros
+// kept for g G. Floating-point values are correctly rounded from their exact stored value, halves
+// to even; NaN prints as "nan" whatever its sign. Returns the length written.
 int text_format(wchar_t* dest, int capacity, const wchar_t* format, ...);
 int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args);
 

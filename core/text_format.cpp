@@ -14,7 +14,8 @@ namespace {
 constexpr int MAX_FLOAT_PRECISION = 300;
 constexpr int NUMBER_SCRATCH = 1024;
 
-struct Spec {
+// One conversion directive: flags, field width, precision, length modifier and conversion.
+struct ConversionSpec {
     bool left = false;
     bool zero = false;
     bool plus = false;
@@ -22,7 +23,8 @@ struct Spec {
     bool alternate = false;
     int width = 0;
     int precision = -1;
-    int size = 0; // 0 int, 1 long, 2 long long, 3 size_t or ptrdiff_t, 4 long double
+    int size = 0; // 0 int, 1 long, 2 long long, 3 size_t or ptrdiff_t, 4 long double,
+                  // -1 short, -2 char
     wchar_t conversion = 0;
 };
 
@@ -32,7 +34,7 @@ void put_repeated(TextSink& sink, wchar_t c, int count) {
 
 // Writes sign/prefix and body narrow texts with the field width of spec. Zero padding goes
 // between the prefix and the body.
-void put_field(TextSink& sink, const Spec& spec, const char* prefix, const char* body,
+void put_field(TextSink& sink, const ConversionSpec& spec, const char* prefix, const char* body,
                int body_length, bool zero_padding) {
     int prefix_length = 0;
     while (prefix[prefix_length] != '\0') ++prefix_length;
@@ -46,14 +48,15 @@ void put_field(TextSink& sink, const Spec& spec, const char* prefix, const char*
     if (spec.left) put_repeated(sink, L' ', padding);
 }
 
-const char* sign_prefix(const Spec& spec, bool negative) {
+const char* sign_prefix(const ConversionSpec& spec, bool negative) {
     if (negative) return "-";
     if (spec.plus) return "+";
     if (spec.space) return " ";
     return "";
 }
 
-void put_integer(TextSink& sink, const Spec& spec, unsigned long long magnitude, bool negative) {
+void put_integer(TextSink& sink, const ConversionSpec& spec, unsigned long long magnitude,
+                 bool negative) {
     char digits[NUMBER_SCRATCH];
     const bool hex = spec.conversion == L'x' || spec.conversion == L'X';
     const auto converted = std::to_chars(digits, digits + 64, magnitude, hex ? 16 : 10);
@@ -72,12 +75,50 @@ void put_integer(TextSink& sink, const Spec& spec, unsigned long long magnitude,
     for (int i = length; i < precision; ++i) body[body_length++] = '0';
     for (int i = 0; i < length; ++i) body[body_length++] = digits[i];
 
-    const char* prefix = hex ? "" : sign_prefix(spec, negative);
+    // "+" and " " apply to the signed conversions only, as in C.
+    const bool is_signed = spec.conversion == L'd' || spec.conversion == L'i';
+    const char* prefix = is_signed ? sign_prefix(spec, negative) : "";
     if (hex && spec.alternate && magnitude != 0) prefix = spec.conversion == L'X' ? "0X" : "0x";
     put_field(sink, spec, prefix, body, body_length, spec.zero && spec.precision < 0);
 }
 
-void put_double(TextSink& sink, const Spec& spec, double value) {
+// Where the exponent starts in a number text, or its length when it has none.
+int exponent_start(const char* text, int length) {
+    for (int i = 0; i < length; ++i)
+        if (text[i] == 'e') return i;
+    return length;
+}
+
+// Inserts a decimal point before the exponent (or at the end) when the text has none: the "#"
+// flag's promise for e, f and g.
+int ensure_point(char* text, int length) {
+    const int at = exponent_start(text, length);
+    for (int i = 0; i < at; ++i)
+        if (text[i] == '.') return length;
+    for (int i = length; i > at; --i) text[i] = text[i - 1];
+    text[at] = '.';
+    return length + 1;
+}
+
+// "%#g": the style of "%g" with its trailing zeros kept. The precision P counts significant
+// digits (0 counts as 1); with X the decimal exponent, fixed style is taken when P > X >= -4.
+int general_keeping_zeros(char* text, double magnitude, int precision) {
+    const int significant = precision == 0 ? 1 : precision;
+    auto converted = std::to_chars(text, text + NUMBER_SCRATCH, magnitude,
+                                   std::chars_format::scientific, significant - 1);
+    int length = static_cast<int>(converted.ptr - text);
+    const int at = exponent_start(text, length);
+    int exponent = 0;
+    std::from_chars(text + at + (text[at + 1] == '+' ? 2 : 1), text + length, exponent);
+    if (significant > exponent && exponent >= -4) {
+        converted = std::to_chars(text, text + NUMBER_SCRATCH, magnitude, std::chars_format::fixed,
+                                  significant - 1 - exponent);
+        length = static_cast<int>(converted.ptr - text);
+    }
+    return length;
+}
+
+void put_double(TextSink& sink, const ConversionSpec& spec, double value) {
     const bool upper =
         spec.conversion == L'F' || spec.conversion == L'E' || spec.conversion == L'G';
     char body[NUMBER_SCRATCH];
@@ -100,9 +141,14 @@ void put_double(TextSink& sink, const Spec& spec, double value) {
         if (spec.conversion == L'e' || spec.conversion == L'E')
             style = std::chars_format::scientific;
         if (spec.conversion == L'g' || spec.conversion == L'G') style = std::chars_format::general;
-        const auto converted =
-            std::to_chars(body, body + NUMBER_SCRATCH, std::fabs(value), style, precision);
-        length = converted.ec == std::errc() ? static_cast<int>(converted.ptr - body) : 0;
+        if (style == std::chars_format::general && spec.alternate) {
+            length = general_keeping_zeros(body, std::fabs(value), precision);
+        } else {
+            const auto converted =
+                std::to_chars(body, body + NUMBER_SCRATCH, std::fabs(value), style, precision);
+            length = converted.ec == std::errc() ? static_cast<int>(converted.ptr - body) : 0;
+        }
+        if (spec.alternate) length = ensure_point(body, length);
         if (upper) {
             for (int i = 0; i < length; ++i)
                 if (body[i] >= 'a' && body[i] <= 'z') body[i] = static_cast<char>(body[i] - 32);
@@ -111,17 +157,18 @@ void put_double(TextSink& sink, const Spec& spec, double value) {
     put_field(sink, spec, sign_prefix(spec, negative), body, length, spec.zero && finite);
 }
 
-void put_wide_string(TextSink& sink, const Spec& spec, const wchar_t* text) {
+// A precision limits the characters written; "%c" passes no limit.
+void put_wide_string(TextSink& sink, const ConversionSpec& spec, const wchar_t* text, int limit) {
     if (text == nullptr) text = L"";
     int length = 0;
-    while (text[length] != L'\0' && (spec.precision < 0 || length < spec.precision)) ++length;
+    while (text[length] != L'\0' && (limit < 0 || length < limit)) ++length;
     const int padding = spec.width > length ? spec.width - length : 0;
     if (!spec.left) put_repeated(sink, L' ', padding);
     for (int i = 0; i < length; ++i) text_sink_put(sink, text[i]);
     if (spec.left) put_repeated(sink, L' ', padding);
 }
 
-void put_narrow_string(TextSink& sink, const Spec& spec, const char* text) {
+void put_narrow_string(TextSink& sink, const ConversionSpec& spec, const char* text) {
     if (text == nullptr) text = "";
     int length = 0;
     while (text[length] != '\0' && (spec.precision < 0 || length < spec.precision)) ++length;
@@ -145,7 +192,7 @@ int read_count(const wchar_t*& p) {
 }
 
 // Reads the directive after '%'; returns false when it ends the format early.
-bool read_spec(const wchar_t*& p, Spec& spec) {
+bool read_conversion_spec(const wchar_t*& p, ConversionSpec& spec) {
     for (;; ++p) {
         if (*p == L'-')
             spec.left = true;
@@ -166,7 +213,12 @@ bool read_spec(const wchar_t*& p, Spec& spec) {
         spec.precision = read_count(p);
     }
     if (*p == L'h') {
-        while (*p == L'h') ++p;
+        ++p;
+        spec.size = -1;
+        if (*p == L'h') {
+            ++p;
+            spec.size = -2;
+        }
     } else if (*p == L'l') {
         ++p;
         spec.size = 1;
@@ -204,8 +256,8 @@ void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
             continue;
         }
         const wchar_t* directive = p++;
-        Spec spec;
-        if (!read_spec(p, spec)) {
+        ConversionSpec spec;
+        if (!read_conversion_spec(p, spec)) {
             while (*directive != L'\0') text_sink_put(sink, *directive++);
             break;
         }
@@ -234,6 +286,10 @@ void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
                 value = va_arg(args, std::ptrdiff_t);
             else
                 value = va_arg(args, int);
+            // "h" and "hh": the int argument converted to short or signed char, as in C.
+            // The low 16 or 8 bits, sign-extended.
+            if (spec.size == -1) value = ((value & 0xFFFF) ^ 0x8000) - 0x8000;
+            if (spec.size == -2) value = ((value & 0xFF) ^ 0x80) - 0x80;
             const unsigned long long magnitude = value < 0
                                                      ? 0ULL - static_cast<unsigned long long>(value)
                                                      : static_cast<unsigned long long>(value);
@@ -253,18 +309,20 @@ void text_sink_vformat(TextSink& sink, const wchar_t* format, va_list args) {
                 value = va_arg(args, std::size_t);
             else
                 value = va_arg(args, unsigned int);
+            if (spec.size == -1) value &= 0xFFFF;
+            if (spec.size == -2) value &= 0xFF;
             put_integer(sink, spec, value, false);
             break;
         }
         case L'c': {
             // A char, wchar_t or wint_t argument arrives promoted to int on every platform here.
             const wchar_t text[2] = {static_cast<wchar_t>(va_arg(args, int)), L'\0'};
-            put_wide_string(sink, spec, text);
+            put_wide_string(sink, spec, text, -1);
             break;
         }
         case L's':
             if (spec.size == 1)
-                put_wide_string(sink, spec, va_arg(args, const wchar_t*));
+                put_wide_string(sink, spec, va_arg(args, const wchar_t*), spec.precision);
             else
                 put_narrow_string(sink, spec, va_arg(args, const char*));
             break;

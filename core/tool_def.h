@@ -1,4 +1,4 @@
-// The static description of the one tool the program shows: inputs, outputs defined by formulas,
+// The static description of the one tool a program shows: inputs, outputs defined by formulas,
 // verdict rules defined by conditions, and a report kind. All of it is constant data.
 #pragma once
 
@@ -51,5 +51,6 @@ inline int tool_output_count(const ToolDef& tool) {
     return tool.output_count < TOOL_MAX_OUTPUTS ? tool.output_count : TOOL_MAX_OUTPUTS;
 }
 
-// The Braden pressure-sore risk scale, the tool this program is built for.
+// The program's one tool. Defined by the program's one tool file in tools/, which each program
+// links: the frame itself holds no tool.
 const ToolDef* get_tool();

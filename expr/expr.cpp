@@ -2,6 +2,27 @@
 // highest. Every operand is parsed and evaluated left to right; nothing is short-circuited. A
 // failure sets the context's error flag, a fixed value takes the failing construct's place, and
 // parsing goes on where it can.
+//
+// The grammar (EBNF). Blanks (space, tab, CR, LF) may stand between any two tokens, but not inside
+// a number, a name or a two-character operator.
+//
+//   formula     = conditional ;
+//   conditional = logical_or , [ "?" , conditional , ":" , conditional ] ;
+//                 (right-associative; both branches are evaluated, whatever the condition)
+//   logical_or  = logical_and , { "||" , logical_and } ;     (both sides evaluated)
+//   logical_and = comparison , { "&&" , comparison } ;       (both sides evaluated)
+//   comparison  = additive , [ ( "<=" | ">=" | "==" | "!=" | "<" | ">" ) , additive ] ;
+//                 (at most one comparison: "1<2<3" fails)
+//   additive    = term , { ( "+" | "-" ) , term } ;
+//   term        = power , { ( "*" | "/" | "%" ) , power } ;  ("**" is no operator)
+//   power       = unary , [ "^" , power ] ;                  (right-associative)
+//   unary       = ( "-" | "+" | "!" ) , unary | primary ;
+//                 (a prefix operator binds tighter than "^": "-2^2" is 4)
+//   primary     = number | name | call | "(" , conditional , ")" ;
+//   call        = name , "(" , conditional , [ "," , conditional ] , ")" ;
+//   name        = ( letter | "_" ) , { letter | digit | "_" } ;   (at most 63 characters)
+//   number      = what strtod reads from a digit or "." on: decimal with fraction and
+//                 exponent, or hexadecimal after "0x" ;
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -103,27 +124,23 @@ void expect_close(ExprContext& ctx) {
         ctx.error = 1;
 }
 
-// After the name and its "(": one or two arguments, then the closing parenthesis.
+// call = name , "(" , conditional , [ "," , conditional ] , ")" ;  from behind the name on.
 double call(ExprContext& ctx, const char* name) {
     ++ctx.cursor;
     const double a = nested(ctx, conditional);
     skip_space(ctx);
     if (*ctx.cursor != ',') {
         expect_close(ctx);
-        return apply_function1(name, a, &ctx.error);
+        return apply_function(name, 1, a, 0.0, &ctx.error);
     }
     ++ctx.cursor;
     const double b = nested(ctx, conditional);
     expect_close(ctx);
-    if (std::strcmp(name, "min") == 0) return a < b ? a : b;
-    if (std::strcmp(name, "max") == 0) return a > b ? a : b;
-    if (std::strcmp(name, "pow") == 0) return std::pow(a, b);
-    if (std::strcmp(name, "mod") == 0 && b != 0.0) return std::fmod(a, b);
-    ctx.error = 1;
-    return 0.0;
+    return apply_function(name, 2, a, b, &ctx.error);
 }
 
-// A name of at most 63 characters: a variable, or a call when "(" follows. Further name
+// name = ( letter | "_" ) , { letter | digit | "_" } ;  a variable, or a call when "(" follows.
+// At most 63 characters are taken. Further name
 // characters stay in the text, and the evaluation fails on them. A variable is looked up where
 // it stands in the text; only a call's name is copied out.
 double name_or_call(ExprContext& ctx) {
@@ -161,6 +178,7 @@ bool read_small_integer(ExprContext& ctx, double* value) {
     return true;
 }
 
+// number = what strtod reads ;
 double number(ExprContext& ctx) {
     double small = 0.0;
     if (read_small_integer(ctx, &small)) return small;
@@ -174,6 +192,8 @@ double number(ExprContext& ctx) {
     return value;
 }
 
+// unary = ( "-" | "+" | "!" ) , unary | primary ;
+// primary = number | name | call | "(" , conditional , ")" ;
 double unary(ExprContext& ctx) {
     if (ctx.too_deep) return 0.0;
     skip_space(ctx);
@@ -202,7 +222,7 @@ double unary(ExprContext& ctx) {
     return 0.0;
 }
 
-// Right-associative, and binds looser than the prefix operators: "-2^2" is 4.
+// power = unary , [ "^" , power ] ;  right-associative, and looser than the prefix operators.
 double power(ExprContext& ctx) {
     const double base = unary(ctx);
     skip_space(ctx);
@@ -212,6 +232,7 @@ double power(ExprContext& ctx) {
     return std::pow(base, exponent);
 }
 
+// term = power , { ( "*" | "/" | "%" ) , power } ;
 double term(ExprContext& ctx) {
     double r = power(ctx);
     while (!ctx.too_deep) {
@@ -236,6 +257,7 @@ double term(ExprContext& ctx) {
     return r;
 }
 
+// additive = term , { ( "+" | "-" ) , term } ;
 double additive(ExprContext& ctx) {
     double r = term(ctx);
     while (!ctx.too_deep) {
@@ -249,7 +271,7 @@ double additive(ExprContext& ctx) {
     return r;
 }
 
-// One comparison at most: "1<2<3" leaves "<3" over and fails.
+// comparison = additive , [ operator , additive ] ;  one at most: "1<2<3" leaves "<3" over.
 double comparison(ExprContext& ctx) {
     const double a = additive(ctx);
     skip_space(ctx);
@@ -274,6 +296,7 @@ double comparison(ExprContext& ctx) {
     return a;
 }
 
+// logical_and = comparison , { "&&" , comparison } ;
 double logical_and(ExprContext& ctx) {
     double r = comparison(ctx);
     while (!ctx.too_deep) {
@@ -286,6 +309,7 @@ double logical_and(ExprContext& ctx) {
     return r;
 }
 
+// logical_or = logical_and , { "||" , logical_and } ;
 double logical_or(ExprContext& ctx) {
     double r = logical_and(ctx);
     while (!ctx.too_deep) {
@@ -298,6 +322,7 @@ double logical_or(ExprContext& ctx) {
     return r;
 }
 
+// conditional = logical_or , [ "?" , conditional , ":" , conditional ] ;
 // Both branches are always evaluated, so a failure in either fails the whole text.
 double conditional(ExprContext& ctx) {
     const double c = logical_or(ctx);

@@ -1,7 +1,7 @@
 // Report kind 7: the calendar dates of a series of follow-ups, counted from today.
 #include <cstdint>
 
-#include "core/format.h"
+#include "core/civil_date.h"
 #include "core/text.h"
 #include "reports/report.h"
 

@@ -7,6 +7,31 @@
 
 #include "core/tool_def.h"
 
+// A report generator: called with both buffers empty, it writes the report and the verdict and
+// returns the level.
+using ReportGenerator = int (*)(const ToolDef& tool, const double* values, wchar_t* report,
+                                int report_capacity, wchar_t* verdict, int verdict_capacity);
+
+constexpr int REPORT_KIND_COUNT = 11;
+constexpr int REPORT_MAX_KEYS = 4;
+
+// One report kind: its number, a short ASCII name, its generator, and the input keys it reads, in
+// the order it reads them. A tool of this kind declares inputs with these keys; a key that it
+// does not declare reads as 0.
+struct ReportKindDef {
+    int kind;
+    int key_count;
+    const char* name;
+    ReportGenerator generate;
+    const char* keys[REPORT_MAX_KEYS];
+};
+
+// Kinds 1 to 11, in order.
+extern const ReportKindDef REPORT_KINDS[REPORT_KIND_COUNT];
+
+// The row of a kind; null for 0 and every other number without a report.
+const ReportKindDef* report_kind_def(int kind);
+
 // Empties both buffers, writes the report of the kind (1 to 11) or the fallback for any other
 // kind, and returns the level.
 int report_dispatch(int kind, const ToolDef& tool, const double* values, wchar_t* report,
@@ -32,7 +57,7 @@ void report_append_text(wchar_t* report, int report_capacity, const wchar_t* tex
 // Appends a fixed line as it stands (percent signs are not conversions), then CR LF.
 void report_append_fixed_line(wchar_t* report, int report_capacity, const wchar_t* line);
 
-// The generators: each is called with both buffers empty and returns its level.
+// The generators, each a ReportGenerator.
 int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* report,
                           int report_capacity, wchar_t* verdict, int verdict_capacity);
 int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* report,

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "core/format.h"
+#include "core/civil_date.h"
 #include "reports/report.h"
 
 #ifdef _WIN32

@@ -9,7 +9,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(expr format command_line input_text report record_lines)
+# Every tests/fuzz/fuzz_NAME.cpp is a target.
+if [ ${#targets[@]} -eq 0 ]; then
+    for source in tests/fuzz/fuzz_*.cpp; do
+        name=$(basename "$source" .cpp)
+        targets+=("${name#fuzz_}")
+    done
+fi
 jobs=$(nproc 2>/dev/null || echo 2)
 
 scripts/setup.sh

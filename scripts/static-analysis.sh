@@ -4,19 +4,30 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-mapfile -t sources < <(git ls-files -- 'core/*.cpp' 'expr/*.cpp' 'reports/*.cpp' \
-    'app/command_line.cpp' 'app/entry.cpp' 'app/selftest.cpp' 'app/utf8_file.cpp' \
-    'app/main_linux.cpp' 'ui/input_text.cpp' 'ui/record_append.cpp' 'ui/window_texts.cpp' 'ui/record_lines.cpp')
+[ -f build/linux/compile_commands.json ] || {
+    echo "build/linux/compile_commands.json is missing: configure the native build first"
+    exit 1
+}
+# The program's own sources as the native build compiles them: every layer but the tests.
+mapfile -t sources < <(python3 - "$(pwd)" <<'PY'
+import json, os, sys
+root = sys.argv[1]
+layers = ("core", "expr", "reports", "engine", "ui", "app", "tools")
+seen = set()
+for entry in json.load(open("build/linux/compile_commands.json")):
+    path = os.path.relpath(os.path.join(entry["directory"], entry["file"]), root)
+    if path.split(os.sep)[0] in layers and path not in seen:
+        seen.add(path)
+        print(path)
+PY
+)
+[ ${#sources[@]} -gt 0 ] || { echo "no sources in compile_commands.json"; exit 1; }
 
 echo "== cppcheck"
 cppcheck --enable=warning,style,performance,portability --std=c++17 --language=c++ \
     --inline-suppr --quiet --error-exitcode=1 -I . --suppress=missingIncludeSystem "${sources[@]}"
 
 echo "== clang-tidy"
-[ -f build/linux/compile_commands.json ] || {
-    echo "build/linux/compile_commands.json is missing: configure the native build first"
-    exit 1
-}
 jobs=$(nproc 2>/dev/null || echo 2)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

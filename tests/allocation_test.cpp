@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/selftest.h"
-#include "core/engine.h"
+#include "core/civil_date.h"
 #include "core/format.h"
+#include "engine/engine.h"
 #include "expr/expr.h"
 #include "reports/report.h"
 
@@ -128,25 +129,27 @@ TEST_F(NoAllocation, CalculationPath) {
 }
 
 TEST_F(NoAllocation, EveryReportKind) {
-    static const InputDef inputs[] = {
-        {"nurses", L"n", nullptr, 40},  {"days", L"d", nullptr, 31},  {"start", L"s", nullptr, 20},
-        {"interval", L"i", nullptr, 8}, {"times", L"t", nullptr, 30}, {"kind", L"k", nullptr, 1},
-        {"drugA", L"a", nullptr, 1},    {"drugB", L"b", nullptr, 2},  {"gap", L"g", nullptr, 7},
-        {"beds", L"b", nullptr, 30},    {"bed", L"b", nullptr, 3},    {"dose", L"d", nullptr, 1},
-        {"volume", L"v", nullptr, 250}, {"gtt", L"g", nullptr, 40},   {"panel", L"p", nullptr, 2},
-    };
-    static double values[16];
-    for (int i = 0; i < 15; ++i) values[i] = inputs[i].default_value;
+    static InputDef inputs[REPORT_MAX_KEYS];
+    static double values[REPORT_MAX_KEYS];
     static wchar_t report[8192], verdict[512];
     // The C library loads the time zone on its first local-time query and keeps it; that one-time
     // set-up is the library's, not the report's.
     report_today();
-    for (int kind = 0; kind <= 12; ++kind) {
-        const ToolDef tool = {1,      L"t", nullptr, L"c", L"r",    nullptr, 15,
-                              inputs, 0,    nullptr, 0,    nullptr, kind};
-        start();
-        report_dispatch(kind, tool, values, report, 8192, verdict, 512);
-        EXPECT_EQ(counted(), 0) << "report kind " << kind;
+    for (int kind = 0; kind <= REPORT_KIND_COUNT + 1; ++kind) {
+        const ReportKindDef* def = report_kind_def(kind);
+        const int key_count = def != nullptr ? def->key_count : 0;
+        // Small and large values: the largest rosters, timetables and templates among them.
+        for (double value : {1.0, 40.0}) {
+            for (int k = 0; k < key_count; ++k) {
+                inputs[k] = {def->keys[k], L"x", nullptr, value};
+                values[k] = value;
+            }
+            const ToolDef tool = {1,      L"t", nullptr, L"c", L"r",    nullptr, key_count,
+                                  inputs, 0,    nullptr, 0,    nullptr, kind};
+            start();
+            report_dispatch(kind, tool, values, report, 8192, verdict, 512);
+            EXPECT_EQ(counted(), 0) << "report kind " << kind << " at " << value;
+        }
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/format.h"
+#include "core/civil_date.h"
 #include "core/text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -47,6 +47,9 @@ TEST(Engine, BradenGrades) {
         {{4, 4, 4, 4, 4, 3}, L"Braden 总分：23 分\r\n", 0, L"低危，常规护理"},
         {{0, -1, 9, 0, 0, 0}, L"Braden 总分：8 分\r\n", 3, L"极高危，使用减压床垫并每 2 小时翻身"},
         {{2.25, 2.25, 2, 2, 2, 2}, L"Braden 总分：12 分\r\n", 1, L"中危，加强观察与营养"},
+        // The first sums past a grade's bound: each falls to the next grade.
+        {{2, 2, 2, 2, 1, 1}, L"Braden 总分：10 分\r\n", 2, L"高危，落实翻身与皮肤保护"},
+        {{3, 3, 2, 1, 2, 2}, L"Braden 总分：13 分\r\n", 1, L"中危，加强观察与营养"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = compute(*get_tool(), c.values);
@@ -67,6 +70,20 @@ ToolDef make_tool(int output_count, const OutputDef* outputs, int rule_count, co
 }
 
 const double ab_values[] = {1, 2};
+
+// A rule without a condition is passed over, never matched nor evaluated.
+TEST(Engine, RuleWithANullConditionIsSkipped) {
+    const InputDef inputs[] = {{"x", L"x", nullptr, 0}};
+    const RuleDef rules[] = {{nullptr, 3, L"不应匹配"}, {"x>0", 2, L"正数"}, {"", 1, L"其他"}};
+    const ToolDef tool = {7,      L"t", nullptr, L"c", L"r",  nullptr, 1,
+                          inputs, 0,    nullptr, 3,    rules, 0};
+    const double positive[] = {1};
+    const double zero[] = {0};
+    EXPECT_EQ(compute(tool, positive).verdict, L"正数");
+    EXPECT_EQ(compute(tool, positive).level, 2);
+    EXPECT_EQ(compute(tool, zero).verdict, L"其他");
+    EXPECT_EQ(compute(tool, zero).level, 1);
+}
 
 TEST(Engine, FallbackVerdicts) {
     const OutputDef sum[] = {{"s", L"和", L"", "a+b", "f1"}};

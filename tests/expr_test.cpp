@@ -188,6 +188,18 @@ TEST(Expr, NamesAndKeys) {
     EXPECT_EQ(error, 0);
     EXPECT_EQ(expr_evaluate(min_tool, "min(1,2)", five, nullptr, &error), 1);
     EXPECT_EQ(error, 0);
+
+    // A name is a key only when it is the whole key: neither a prefix nor a longer name matches.
+    const InputDef braden_like[] = {{"sensory", L"感觉", nullptr, 3}};
+    const ToolDef prefix_tool = {2,           L"t", nullptr, L"c", L"r",    nullptr, 1,
+                                 braden_like, 0,    nullptr, 0,    nullptr, 0};
+    const double three[] = {3};
+    for (const char* name : {"sens", "sensor", "sensoryx", "Sensory"}) {
+        EXPECT_EQ(expr_evaluate(prefix_tool, name, three, nullptr, &error), 0) << name;
+        EXPECT_EQ(error, 1) << name;
+    }
+    EXPECT_EQ(expr_evaluate(prefix_tool, "sensory", three, nullptr, &error), 3);
+    EXPECT_EQ(error, 0);
 }
 
 TEST(Expr, NamesLongerThanSixtyThreeCharactersFail) {

@@ -232,19 +232,13 @@ TEST(FixedTextReports, LaboratoryPanelsAreExactlyTwoLines) {
 
 // A generator called by itself starts from empty buffers too, whatever they held.
 TEST(ReportDispatch, GeneratorsStartFromEmptyBuffers) {
-    using Generator = int (*)(const ToolDef&, const double*, wchar_t*, int, wchar_t*, int);
-    const Generator generators[] = {
-        report_shift_rotation,  report_dosing_timetable,   report_blood_draw_order,
-        report_critical_values, report_high_alert_drugs,   report_drug_compatibility,
-        report_follow_up_plan,  report_surgical_checklist, report_handover_template,
-        report_infusion_card,   report_laboratory_panels};
     for (int kind = 1; kind <= 11; ++kind) {
         const ReportTool tool(kind, {});
         const ReportRun expected = tool.run();
         static wchar_t report[8192], verdict[512];
         text_copy(report, 8192, L"旧的报告");
         text_copy(verdict, 512, L"旧的结论");
-        generators[kind - 1](tool.tool(), tool.values(), report, 8192, verdict, 512);
+        report_kind_def(kind)->generate(tool.tool(), tool.values(), report, 8192, verdict, 512);
         EXPECT_EQ(std::wstring(report), expected.report) << kind;
         EXPECT_EQ(std::wstring(verdict), expected.verdict) << kind;
     }
@@ -253,8 +247,7 @@ TEST(ReportDispatch, GeneratorsStartFromEmptyBuffers) {
 // Every kind with every input at hostile values, at small capacities: nothing is written past
 // capacity - 1, and what is written is the start of the whole report.
 TEST(ReportDispatch, SmallCapacitiesNeverWritePastTheBuffer) {
-    const char* keys[] = {"nurses", "days", "start", "interval", "times",  "kind", "drugA", "drugB",
-                          "gap",    "beds", "bed",   "dose",     "volume", "gtt",  "panel"};
+    const std::vector<const char*> keys = all_report_keys();
     const double hostile[] = {0, 3, -5, 2.5, 1e300, -1e300, nan_value, inf_value, -inf_value};
     for (int kind = -1; kind <= 12; ++kind) {
         for (double value : hostile) {
@@ -274,6 +267,42 @@ TEST(ReportDispatch, SmallCapacitiesNeverWritePastTheBuffer) {
             }
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The registry names exactly the keys each report reads: changing any of them changes the report,
+// and an input under any other key changes nothing.
+TEST(ReportRegistry, KeysAreTheOnesEachReportReads) {
+    const std::vector<const char*> every_key = all_report_keys();
+    for (int kind = 1; kind <= REPORT_KIND_COUNT; ++kind) {
+        const ReportKindDef& def = *report_kind_def(kind);
+        EXPECT_EQ(def.kind, kind);
+        for (int k = 0; k < REPORT_MAX_KEYS; ++k)
+            EXPECT_EQ(def.keys[k] != nullptr, k < def.key_count) << def.name << " key " << k;
+        std::vector<ReportInput> inputs;
+        for (int k = 0; k < def.key_count; ++k) inputs.push_back({def.keys[k], 2});
+        const ReportRun base = ReportTool(kind, inputs).run();
+        for (int k = 0; k < def.key_count; ++k) {
+            std::vector<ReportInput> changed = inputs;
+            changed[k].value = 3;
+            EXPECT_NE(ReportTool(kind, changed).run().report, base.report)
+                << def.name << " does not read " << def.keys[k];
+        }
+        for (const char* key : every_key) {
+            bool own = false;
+            for (int k = 0; k < def.key_count; ++k) own = own || std::string(key) == def.keys[k];
+            if (own) continue;
+            std::vector<ReportInput> more = inputs;
+            more.push_back({key, 3});
+            EXPECT_EQ(ReportTool(kind, more).run().report, base.report)
+                << def.name << " reads " << key;
+        }
+    }
+    EXPECT_EQ(report_kind_def(0), nullptr);
+    EXPECT_EQ(report_kind_def(REPORT_KIND_COUNT + 1), nullptr);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/selftest.h"
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/report_support.h"
 
 namespace {

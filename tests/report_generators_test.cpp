@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/format.h"
+#include "core/civil_date.h"
 #include "tests/report_support.h"
 
 namespace {

@@ -7,6 +7,19 @@
 #include "reports/report.h"
 #include "tests/test_support.h"
 
+// Every input key that some report reads, each once, from the report registry.
+inline std::vector<const char*> all_report_keys() {
+    std::vector<const char*> keys;
+    for (const ReportKindDef& def : REPORT_KINDS) {
+        for (int k = 0; k < def.key_count; ++k) {
+            bool known = false;
+            for (const char* key : keys) known = known || std::string(key) == def.keys[k];
+            if (!known) keys.push_back(def.keys[k]);
+        }
+    }
+    return keys;
+}
+
 struct ReportInput {
     const char* key;
     double value;

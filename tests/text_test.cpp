@@ -38,6 +38,23 @@ TEST(TextFormat, IntegerConversions) {
     for (const FormatCase& c : cases) EXPECT_EQ(c.actual, c.expected);
 }
 
+// The flags as C defines them, on both platforms: the Windows C runtime is no reference here.
+TEST(TextFormat, FlagsActAsInC) {
+    const FormatCase cases[] = {
+        {formatted(L"%+u % u", 0u, 7u), L"0 7"},
+        {formatted(L"%+x % X", 255u, 255u), L"ff FF"},
+        {formatted(L"%#x %#X %#x", 0u, 26u, 1u), L"0 0X1A 0x1"},
+        {formatted(L"%#.0f|%#.0e|%#.0f", 0.0, 1.0, 2.5), L"0.|1.e+00|2."},
+        {formatted(L"%#g|%g", 1.5, 1.5), L"1.50000|1.5"},
+        {formatted(L"%#.3g|%#.0g|%#G", 100.0, 3.0, 1e-5), L"100.|3.|1.00000E-05"},
+        // Rounded up to the next power of ten, the zeros stay (glibc drops them here).
+        {formatted(L"%#g", 999999.9), L"1.00000e+06"},
+        {formatted(L"%+#08.1f|% .2e", 3.0, 0.5), L"+00003.0| 5.00e-01"},
+        {formatted(L"%hd %hhd %hu %hhx", 70000, 300, 70000u, 0x1ffu), L"4464 44 4464 ff"},
+    };
+    for (const FormatCase& c : cases) EXPECT_EQ(c.actual, c.expected);
+}
+
 TEST(TextFormat, FloatingConversionsRoundHalvesToEven) {
     const FormatCase cases[] = {
         {formatted(L"%.0f", 2.5), L"2"},

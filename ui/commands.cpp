@@ -1,8 +1,8 @@
 // Calculate, Copy, Reset and About.
 #include "ui/commands.h"
 
-#include "core/engine.h"
 #include "core/text.h"
+#include "engine/engine.h"
 #include "ui/input_text.h"
 #include "ui/window_state.h"
 

@@ -5,12 +5,7 @@
 #include "ui/commands.h"
 #include "ui/window_state.h"
 
-const wchar_t* const WINDOW_CLASS_NAME = L"HalviMedToolWnd";
-WindowState window_state;
-
 namespace {
-
-constexpr DWORD WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 HFONT make_font(const wchar_t* face, int height, int weight) {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -53,14 +48,6 @@ bool is_calculate_shortcut(const MSG& message) {
 
 } // namespace
 
-SIZE main_window_outer_size() {
-    RECT frame = {0, 0, CLIENT_WIDTH, CLIENT_HEIGHT};
-    AdjustWindowRect(&frame, WINDOW_STYLE, FALSE);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void invalidate_main_window() { InvalidateRect(window_state.main_window, nullptr, FALSE); }
-
 int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.instance = instance;
     window_state.tool = tool;
@@ -77,7 +64,7 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     if (x < 0) x = 0;
     if (y < 0) y = 0;
 
-    const HWND window = CreateWindowExW(0, WINDOW_CLASS_NAME, tool->title, WINDOW_STYLE, x, y,
+    const HWND window = CreateWindowExW(0, WINDOW_CLASS_NAME, tool->title, MAIN_WINDOW_STYLE, x, y,
                                         width, height, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     window_state.main_window = window;

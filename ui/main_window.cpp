@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int ROW_TOP = 150;
-constexpr int ROW_STEP = 34;
-
 struct ButtonDef {
     int id;
     int x;
@@ -17,63 +14,72 @@ struct ButtonDef {
     const wchar_t* caption;
 };
 
+// The buttons in a row on the footer band, all BUTTON_Y and BUTTON_HEIGHT of the layout.
 const ButtonDef button_defs[BUTTON_COUNT] = {
     {ID_CALC, 20, 152, L"计算 (F5)"}, {ID_SAVE, 184, 132, L"保存记录"},
     {ID_COPY, 328, 132, L"复制结果"}, {ID_RESET, 472, 132, L"清空重填"},
     {ID_ABOUT, 616, 110, L"关于"},
 };
 
-HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style, int x, int y,
-                    int width, int height, int id, HFONT font, const wchar_t* text) {
+HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style,
+                    const LayoutRect& rect, int id, HFONT font, const wchar_t* text) {
     const HWND control = CreateWindowExW(
-        ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-        window_state.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, rect.x, rect.y, rect.width,
+        rect.height, window_state.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         window_state.instance, nullptr);
     if (control != nullptr && font != nullptr)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     return control;
 }
 
+// A row control's rectangle, placed relative to the row's base line.
+LayoutRect in_row(const LayoutRect& rect, int base) {
+    return {rect.x, base + rect.y, rect.width, rect.height};
+}
+
 void create_input_rows() {
     const ToolDef& tool = *window_state.tool;
     for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
         const InputDef& input = tool.inputs[j];
-        const int y = ROW_TOP + ROW_STEP * j;
-        create_control(L"STATIC", 0, SS_RIGHT, 24, y + 1, 184, 22, 0, window_state.font_label,
-                       input.label);
-        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, 216, y - 4, 152,
-                                         27, ID_INPUT_BASE + j, window_state.font_input, L"");
+        const int y = layout::row_base(j);
+        create_control(L"STATIC", 0, SS_RIGHT, in_row(layout::ROW_LABEL, y), 0,
+                       window_state.font_label, input.label);
+        const HWND edit =
+            create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, in_row(layout::ROW_EDIT, y),
+                           ID_INPUT_BASE + j, window_state.font_input, L"");
         wchar_t text[DEFAULT_TEXT_CAPACITY];
         build_default_text(input.default_value, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(edit, text);
         window_state.input_edits[j] = edit;
         if (!text_is_empty(input.unit)) {
-            create_control(L"STATIC", 0, 0, 374, y, 78, 22, 0, window_state.font_small, input.unit);
+            create_control(L"STATIC", 0, 0, in_row(layout::ROW_UNIT, y), 0, window_state.font_small,
+                           input.unit);
         }
     }
 }
 
 void create_result_panel() {
     const ToolDef& tool = *window_state.tool;
-    window_state.verdict_label = create_control(L"STATIC", 0, 0, 492, 142, 492, 46, 0,
+    window_state.verdict_label = create_control(L"STATIC", 0, 0, layout::VERDICT_LABEL, 0,
                                                 window_state.font_verdict, TEXT_VERDICT_START);
     window_state.result_box = create_control(
-        L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 492,
-        196, 492, 232, ID_RESULT, window_state.font_result, L"");
+        L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+        layout::RESULT_BOX, ID_RESULT, window_state.font_result, L"");
     window_state.note_label =
-        create_control(L"STATIC", 0, 0, 492, 444, 492, 120, 0, window_state.font_small,
+        create_control(L"STATIC", 0, 0, layout::NOTE_LABEL, 0, window_state.font_small,
                        tool.note != nullptr ? tool.note : L"");
     wchar_t reference[REFERENCE_TEXT_CAPACITY];
     build_reference_text(tool, reference, REFERENCE_TEXT_CAPACITY);
-    create_control(L"STATIC", 0, 0, 492, 576, 492, 56, 0, window_state.font_small, reference);
+    create_control(L"STATIC", 0, 0, layout::REFERENCE_LABEL, 0, window_state.font_small, reference);
 }
 
 void create_buttons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
         const ButtonDef& button = button_defs[i];
         window_state.buttons[i] =
-            create_control(L"BUTTON", 0, BS_OWNERDRAW, button.x, 668, button.width, 40, button.id,
-                           nullptr, button.caption);
+            create_control(L"BUTTON", 0, BS_OWNERDRAW,
+                           {button.x, layout::BUTTON_Y, button.width, layout::BUTTON_HEIGHT},
+                           button.id, nullptr, button.caption);
     }
 }
 

@@ -37,59 +37,63 @@ const ButtonColours secondary_button = {RGB(255, 255, 255), RGB(226, 234, 240), 
 constexpr UINT TEXT_FLAGS = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
 
+void draw_text_rect(HDC dc, const LayoutRect& box, const wchar_t* text, COLORREF colour, HFONT font,
+                    UINT flags) {
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    RECT rect = {box.x, box.y, box.right(), box.bottom()};
+    DrawTextW(dc, text, -1, &rect, flags | TEXT_FLAGS);
+    SelectObject(dc, previous);
+}
+
+void fill_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
+    const HBRUSH brush = CreateSolidBrush(colour);
+    RECT rect = {box.x, box.y, box.right(), box.bottom()};
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+void frame_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
+    const HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    const HGDIOBJ previous_pen = SelectObject(dc, pen);
+    const HGDIOBJ previous_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, box.x, box.y, box.right(), box.bottom());
+    SelectObject(dc, previous_pen);
+    SelectObject(dc, previous_brush);
+    DeleteObject(pen);
+}
+
 COLORREF level_colour(int level) {
     return level >= 1 && level <= 3 ? colour_levels[level] : colour_levels[0];
 }
 
 void paint_header(HDC dc, int width) {
     const ToolDef& tool = *window_state.tool;
-    fill_rect_color(dc, 0, 0, width, 88, colour_header);
-    fill_rect_color(dc, 0, 0, 8, 88, colour_accent);
-    draw_text_rect(dc, 26, 12, 700, 38, tool.title, colour_title, window_state.font_title, DT_LEFT);
+    fill_rect_color(dc, {0, 0, width, layout::HEADER_HEIGHT}, colour_header);
+    fill_rect_color(dc, {0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}, colour_accent);
+    draw_text_rect(dc, layout::TITLE, tool.title, colour_title, window_state.font_title, DT_LEFT);
     wchar_t line[HEADER_LINE_CAPACITY];
     build_header_line(tool, line, HEADER_LINE_CAPACITY);
-    draw_text_rect(dc, 28, 48, 720, 28, line, colour_header_line, window_state.font_caption,
+    draw_text_rect(dc, layout::HEADER_LINE, line, colour_header_line, window_state.font_caption,
                    DT_LEFT);
-    draw_text_rect(dc, width - 240, 8, 214, 26, MAKER_WEB_ADDRESS, colour_web_address,
-                   window_state.font_small, DT_RIGHT);
+    const LayoutRect web_address = {width - layout::WEB_ADDRESS_FROM_RIGHT, layout::WEB_ADDRESS_Y,
+                                    layout::WEB_ADDRESS_FROM_RIGHT -
+                                        layout::WEB_ADDRESS_RIGHT_MARGIN,
+                                    layout::WEB_ADDRESS_HEIGHT};
+    draw_text_rect(dc, web_address, MAKER_WEB_ADDRESS, colour_web_address, window_state.font_small,
+                   DT_RIGHT);
 }
 
-void paint_panel(HDC dc, int left, int top, int right, int bottom, const wchar_t* caption,
-                 int caption_x) {
-    fill_rect_color(dc, left, top, right - left, bottom - top, colour_panel);
-    frame_rect_color(dc, left, top, right - left, bottom - top, colour_panel_outline);
-    draw_text_rect(dc, caption_x, 104, 300, 30, caption, colour_header, window_state.font_caption,
-                   DT_LEFT);
+void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect,
+                 const LayoutRect& rule, const wchar_t* caption) {
+    fill_rect_color(dc, panel, colour_panel);
+    frame_rect_color(dc, panel, colour_panel_outline);
+    draw_text_rect(dc, caption_rect, caption, colour_header, window_state.font_caption, DT_LEFT);
+    fill_rect_color(dc, rule, colour_caption_rule);
 }
 
 } // namespace
-
-void draw_text_rect(HDC dc, int x, int y, int width, int height, const wchar_t* text,
-                    COLORREF colour, HFONT font, UINT flags) {
-    const HGDIOBJ previous = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT rect = {x, y, x + width, y + height};
-    DrawTextW(dc, text, -1, &rect, flags | TEXT_FLAGS);
-    SelectObject(dc, previous);
-}
-
-void fill_rect_color(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const HBRUSH brush = CreateSolidBrush(colour);
-    RECT rect = {x, y, x + width, y + height};
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-void frame_rect_color(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    const HGDIOBJ previous_pen = SelectObject(dc, pen);
-    const HGDIOBJ previous_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, x, y, x + width, y + height);
-    SelectObject(dc, previous_pen);
-    SelectObject(dc, previous_brush);
-    DeleteObject(pen);
-}
 
 void paint_main(HWND window) {
     PAINTSTRUCT paint;
@@ -99,14 +103,14 @@ void paint_main(HWND window) {
     const int width = client.right;
     const int height = client.bottom;
 
-    fill_rect_color(dc, 0, 0, width, height, colour_background);
+    fill_rect_color(dc, {0, 0, width, height}, colour_background);
     paint_header(dc, width);
-    paint_panel(dc, 20, 96, 460, 648, CAPTION_INPUT_PANEL, 36);
-    paint_panel(dc, 476, 96, 1000, 648, CAPTION_RESULT_PANEL, 492);
-    fill_rect_color(dc, 36, 133, 408, 1, colour_caption_rule);
-    fill_rect_color(dc, 492, 133, 492, 1, colour_caption_rule);
-    fill_rect_color(dc, 0, 660, width, 60, colour_footer);
-    draw_text_rect(dc, 740, 704, 264, 16, window_state.status_text, colour_muted_text,
+    paint_panel(dc, layout::INPUT_PANEL, layout::INPUT_CAPTION, layout::INPUT_CAPTION_RULE,
+                CAPTION_INPUT_PANEL);
+    paint_panel(dc, layout::RESULT_PANEL, layout::RESULT_CAPTION, layout::RESULT_CAPTION_RULE,
+                CAPTION_RESULT_PANEL);
+    fill_rect_color(dc, {0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}, colour_footer);
+    draw_text_rect(dc, layout::STATUS_LINE, window_state.status_text, colour_muted_text,
                    window_state.font_small, DT_RIGHT);
     EndPaint(window, &paint);
 }
@@ -115,16 +119,13 @@ void draw_button(const DRAWITEMSTRUCT& item) {
     const ButtonColours& colours = item.CtlID == ID_CALC ? primary_button : secondary_button;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const RECT& rect = item.rcItem;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    fill_rect_color(item.hDC, rect.left, rect.top, width, height,
-                    pressed ? colours.pressed : colours.face);
-    frame_rect_color(item.hDC, rect.left, rect.top, width, height, colours.outline);
+    const LayoutRect box = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    fill_rect_color(item.hDC, box, pressed ? colours.pressed : colours.face);
+    frame_rect_color(item.hDC, box, colours.outline);
     wchar_t caption[BUTTON_CAPTION_CAPACITY];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, BUTTON_CAPTION_CAPACITY);
-    draw_text_rect(item.hDC, rect.left, rect.top, width, height, caption, colours.text,
-                   window_state.font_button, DT_CENTER);
+    draw_text_rect(item.hDC, box, caption, colours.text, window_state.font_button, DT_CENTER);
 }
 
 HBRUSH control_colour_edit(HDC dc) {

@@ -9,8 +9,3 @@ void draw_button(const DRAWITEMSTRUCT& item);
 // Answers WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC: sets the text colour and returns the brush.
 HBRUSH control_colour_edit(HDC dc);
 HBRUSH control_colour_static(HDC dc, HWND control);
-
-void draw_text_rect(HDC dc, int x, int y, int width, int height, const wchar_t* text,
-                    COLORREF colour, HFONT font, UINT flags);
-void fill_rect_color(HDC dc, int x, int y, int width, int height, COLORREF colour);
-void frame_rect_color(HDC dc, int x, int y, int width, int height, COLORREF colour);

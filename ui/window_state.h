@@ -4,21 +4,15 @@
 #include <windows.h>
 
 #include "core/tool_def.h"
+#include "ui/control_ids.h"
+#include "ui/layout.h"
 #include "ui/window_texts.h"
 
-constexpr int ID_CALC = 1001;
-constexpr int ID_SAVE = 1002;
-constexpr int ID_COPY = 1003;
-constexpr int ID_RESET = 1004;
-constexpr int ID_ABOUT = 1005;
-constexpr int ID_INPUT_BASE = 2000;
-constexpr int ID_RESULT = 3000;
-
 constexpr int BUTTON_COUNT = 5;
-constexpr int CLIENT_WIDTH = 1020;
-constexpr int CLIENT_HEIGHT = 720;
 
 extern const wchar_t* const WINDOW_CLASS_NAME;
+// A caption and the system and minimize buttons: no sizing border, no maximize box.
+constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 struct WindowState {
     HINSTANCE instance;
@@ -48,7 +42,7 @@ struct WindowState {
 
 extern WindowState window_state;
 
-// The outer size of a window whose client area is CLIENT_WIDTH x CLIENT_HEIGHT.
+// The outer size of a window with the layout's client area.
 SIZE main_window_outer_size();
 
 // Repaints the main window (and so the status line) without erasing.

@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-// Control identifiers of the program's window.
-constexpr int ID_CALC = 1001, ID_SAVE = 1002, ID_COPY = 1003, ID_RESET = 1004, ID_ABOUT = 1005;
-constexpr int ID_INPUT_BASE = 2000, ID_RESULT = 3000;
+#include "ui/control_ids.h"
+#include "ui/layout.h"
 
 // The program under test, set from the command line.
 extern std::wstring program_path;

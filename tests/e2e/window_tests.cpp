@@ -32,7 +32,8 @@ class Window : public ::testing::Test {
             GetWindowRect(label, &rect);
             POINT corner = {rect.left, rect.top};
             ScreenToClient(window.main(), &corner);
-            if (corner.x == 492 && corner.y == 142) return label;
+            if (corner.x == layout::VERDICT_LABEL.x && corner.y == layout::VERDICT_LABEL.y)
+                return label;
         }
         return nullptr;
     }
@@ -68,7 +69,12 @@ class Window : public ::testing::Test {
     }
     // Waits until the verdict label shows text in exactly this colour.
     bool verdict_drawn_in(DWORD colour) {
-        return wait_until([&] { return count_colour(colour, 492, 142, 984, 188) > 20; }, 5000);
+        const LayoutRect& label = layout::VERDICT_LABEL;
+        return wait_until(
+            [&] {
+                return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20;
+            },
+            5000);
     }
 };
 
@@ -76,8 +82,8 @@ TEST_F(Window, StartState) {
     EXPECT_EQ(window_text(window.main()), title);
     RECT client;
     GetClientRect(window.main(), &client);
-    EXPECT_EQ(client.right, 1020);
-    EXPECT_EQ(client.bottom, 720);
+    EXPECT_EQ(client.right, layout::CLIENT_WIDTH);
+    EXPECT_EQ(client.bottom, layout::CLIENT_HEIGHT);
     const LONG style = GetWindowLongW(window.main(), GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(style & WS_MINIMIZEBOX, 0);
@@ -95,8 +101,8 @@ TEST_F(Window, StartState) {
         GetWindowRect(window.edit(j), &rect);
         POINT corner = {rect.left, rect.top};
         ScreenToClient(window.main(), &corner);
-        EXPECT_EQ(corner.x, 216);
-        EXPECT_EQ(corner.y, 150 + 34 * j - 4);
+        EXPECT_EQ(corner.x, layout::ROW_EDIT.x);
+        EXPECT_EQ(corner.y, layout::row_base(j) + layout::ROW_EDIT.y);
     }
     EXPECT_EQ(window.edit(6), nullptr);
     // Six labels, the verdict, the note and the reference: no unit labels.

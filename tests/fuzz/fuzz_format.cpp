@@ -2,6 +2,7 @@
 // terminated within its capacity and nothing is written past it; dates survive a round trip.
 #include <cwchar>
 
+#include "core/civil_date.h"
 #include "core/format.h"
 #include "tests/fuzz/fuzz_input.h"
 

@@ -8,22 +8,29 @@
 
 namespace {
 
-const char* const keys[] = {"nurses", "days",  "start",  "interval", "times",
-                            "kind",   "drugA", "drugB",  "gap",      "beds",
-                            "bed",    "dose",  "volume", "gtt",      "panel"};
-constexpr int KEY_COUNT = 15;
+constexpr int MAX_KEYS = REPORT_KIND_COUNT * REPORT_MAX_KEYS;
 constexpr int GUARD = 32;
 constexpr wchar_t CANARY = 0x5A5A;
+
+// Every key of the report registry; a key that two reports read comes twice, which is harmless.
+int registry_keys(const char** keys) {
+    int count = 0;
+    for (const ReportKindDef& def : REPORT_KINDS)
+        for (int k = 0; k < def.key_count; ++k) keys[count++] = def.keys[k];
+    return count;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const char* keys[MAX_KEYS];
+    static const int key_count = registry_keys(keys);
     FuzzInput input(data, size);
     const int kind = static_cast<int>(input.byte() % 15) - 1;
-    InputDef inputs[KEY_COUNT];
-    double values[KEY_COUNT];
+    InputDef inputs[MAX_KEYS];
+    double values[MAX_KEYS];
     int count = 0;
-    for (int i = 0; i < KEY_COUNT; ++i) {
+    for (int i = 0; i < key_count; ++i) {
         if (input.byte() % 4 == 0) continue; // some keys missing
         inputs[count] = {keys[i], L"x", nullptr, 0};
         values[count++] = input.interesting_number();

@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "engine/engine.h"
 
 #include "core/format.h"
 #include "core/text.h"

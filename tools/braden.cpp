@@ -1,3 +1,6 @@
+// The Braden pressure-sore risk scale: six sub-scores summed and graded.
+#include <iterator>
+
 #include "core/tool_def.h"
 
 namespace {
@@ -29,11 +32,11 @@ const ToolDef braden_tool = {
     L"护理",
     L"Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危",
     L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。",
-    6,
+    static_cast<int>(std::size(braden_inputs)),
     braden_inputs,
-    1,
+    static_cast<int>(std::size(braden_outputs)),
     braden_outputs,
-    4,
+    static_cast<int>(std::size(braden_rules)),
     braden_rules,
     0,
 };

@@ -1,0 +1,10 @@
+// The identifiers of the main window's controls; static texts carry 0.
+#pragma once
+
+constexpr int ID_CALC = 1001;
+constexpr int ID_SAVE = 1002;
+constexpr int ID_COPY = 1003;
+constexpr int ID_RESET = 1004;
+constexpr int ID_ABOUT = 1005;
+constexpr int ID_INPUT_BASE = 2000; // input edit j has ID_INPUT_BASE + j
+constexpr int ID_RESULT = 3000;

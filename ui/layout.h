@@ -1,0 +1,58 @@
+// Where everything in the main window lies, in client pixels: the painted bands and panels, the
+// child controls built from the descriptor, and the buttons. Fixed: nothing is scaled. Portable,
+// so that the end-to-end tests find the controls where the window puts them.
+#pragma once
+
+struct LayoutRect {
+    int x;
+    int y;
+    int width;
+    int height;
+    constexpr int right() const { return x + width; }
+    constexpr int bottom() const { return y + height; }
+};
+
+namespace layout {
+
+constexpr int CLIENT_WIDTH = 1020;
+constexpr int CLIENT_HEIGHT = 720;
+
+// Header band, full width. The web address is right-aligned, measured from the right edge.
+constexpr int HEADER_HEIGHT = 88;
+constexpr int ACCENT_WIDTH = 8;
+constexpr LayoutRect TITLE = {26, 12, 700, 38};
+constexpr LayoutRect HEADER_LINE = {28, 48, 720, 28};
+constexpr int WEB_ADDRESS_FROM_RIGHT = 240;
+constexpr int WEB_ADDRESS_RIGHT_MARGIN = 26;
+constexpr int WEB_ADDRESS_Y = 8;
+constexpr int WEB_ADDRESS_HEIGHT = 26;
+
+// The two white panels, their captions and the rules under the captions.
+constexpr LayoutRect INPUT_PANEL = {20, 96, 440, 552};
+constexpr LayoutRect RESULT_PANEL = {476, 96, 524, 552};
+constexpr LayoutRect INPUT_CAPTION = {36, 104, 300, 30};
+constexpr LayoutRect RESULT_CAPTION = {492, 104, 300, 30};
+constexpr LayoutRect INPUT_CAPTION_RULE = {36, 133, 408, 1};
+constexpr LayoutRect RESULT_CAPTION_RULE = {492, 133, 492, 1};
+
+// Input row j has its base line at ROW_TOP + ROW_STEP * j; its controls lie relative to it.
+constexpr int ROW_TOP = 150;
+constexpr int ROW_STEP = 34;
+constexpr LayoutRect ROW_LABEL = {24, 1, 184, 22};
+constexpr LayoutRect ROW_EDIT = {216, -4, 152, 27};
+constexpr LayoutRect ROW_UNIT = {374, 0, 78, 22};
+constexpr int row_base(int row) { return ROW_TOP + ROW_STEP * row; }
+
+// The result panel's controls, one below the other.
+constexpr LayoutRect VERDICT_LABEL = {492, 142, 492, 46};
+constexpr LayoutRect RESULT_BOX = {492, 196, 492, 232};
+constexpr LayoutRect NOTE_LABEL = {492, 444, 492, 120};
+constexpr LayoutRect REFERENCE_LABEL = {492, 576, 492, 56};
+
+// Footer band, full width from FOOTER_TOP down: the buttons in a row, the status line right.
+constexpr int FOOTER_TOP = 660;
+constexpr int BUTTON_Y = 668;
+constexpr int BUTTON_HEIGHT = 40;
+constexpr LayoutRect STATUS_LINE = {740, 704, 264, 16};
+
+} // namespace layout
