@@ -7,8 +7,7 @@
 namespace {
 
 int window_unavailable(void*) {
-    const char* message =
-        "braden: the window needs Windows (or Wine); --selftest [path] runs headless.\n";
+    const char* message = "The window needs Windows (or Wine); --selftest [path] runs headless.\n";
     static_cast<void>(std::fputs(message, stderr)); // nothing more to do if stderr is gone
     return 1;
 }

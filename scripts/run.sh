@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# Builds and opens the Braden window.
-#   scripts/run.sh                    on Windows directly; on Linux under Wine on the current
-#                                     display, or, without one, in a virtual display whose
-#                                     screenshot is saved to build/braden.png
-#   scripts/run.sh --selftest [path]  the headless self-test (report to path, default selftest.txt)
+# Builds and opens the window of one program of the suite (braden unless another is named).
+#   scripts/run.sh [PROGRAM]                    on Windows directly; on Linux under Wine on the
+#                                               current display, or, without one, in a virtual
+#                                               display whose screenshot is saved to
+#                                               build/PROGRAM.png
+#   scripts/run.sh [PROGRAM] --selftest [path]  the headless self-test (report to path, default
+#                                               selftest.txt)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
+program=braden
+if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
+    program="$1"
+    shift
+fi
 
 case "$(uname -s)" in
 MINGW* | MSYS* | CYGWIN*)
     cmake -S . -B build/native-windows >/dev/null
-    cmake --build build/native-windows -j"$jobs" --target braden
-    exec build/native-windows/braden.exe "$@"
+    cmake --build build/native-windows -j"$jobs" --target "$program"
+    exec "build/native-windows/$program.exe" "$@"
     ;;
 esac
 
@@ -21,9 +28,9 @@ scripts/setup.sh
 
 if [ "${1:-}" = "--selftest" ]; then
     cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON >/dev/null
-    cmake --build build/linux -j"$jobs" --target braden >/dev/null
+    cmake --build build/linux -j"$jobs" --target "$program" >/dev/null
     set +e
-    build/linux/braden "$@"
+    "build/linux/$program" "$@"
     code=$?
     set -e
     echo "self-test exit code $code; report: ${2:-selftest.txt}"
@@ -32,14 +39,14 @@ fi
 
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j"$jobs" --target braden >/dev/null
+cmake --build build/windows -j"$jobs" --target "$program" >/dev/null
 
 prefix="$root/build/windows/wineprefix"
 scripts/wine-prefix.sh "$prefix"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec wine build/windows/braden.exe
+    exec wine "build/windows/$program.exe"
 fi
 
 # No display: a virtual one, a screenshot of the window, then close it.
@@ -48,11 +55,12 @@ trap 'wineserver -k 2>/dev/null; kill ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"'
 # shellcheck source=xvfb.sh
 . scripts/xvfb.sh
 start_xvfb "$work"
-wine build/windows/braden.exe &
+title=$(awk -F'\t' -v name="$program" '$1 == name { print $2 }' build/windows/tool_programs.txt)
+wine "build/windows/$program.exe" &
 for _ in $(seq 1 150); do
-    xwininfo -root -tree 2>/dev/null | grep -q 'Braden' && break
+    xwininfo -root -tree 2>/dev/null | grep -qF "$title" && break
     sleep 0.1
 done
 sleep 1 # let the window finish painting
-import -window root build/braden.png
-echo "The window ran in a virtual display; its screenshot is build/braden.png"
+import -window root "build/$program.png"
+echo "The window ran in a virtual display; its screenshot is build/$program.png"

@@ -11,38 +11,11 @@
 
 namespace {
 
+std::wstring record_path() { return records_folder() + L"\\T138.csv"; }
+
 const wchar_t* const header =
     L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n";
 const wchar_t* const saved_text = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
-
-std::wstring records_folder() {
-    wchar_t app_data[MAX_PATH] = L"";
-    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data);
-    return std::wstring(app_data) + L"\\HalviMedSuite\\records";
-}
-
-std::wstring record_path() { return records_folder() + L"\\T138.csv"; }
-
-std::string read_bytes(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-std::wstring from_utf8(const std::string& bytes) {
-    if (bytes.empty()) return L"";
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
-    return text;
-}
 
 // A record's tail after its time stamp.
 std::wstring record_tail(const std::vector<std::wstring>& values, const std::wstring& result) {

@@ -39,8 +39,13 @@ else
     echo "SKIPPED full-disk pass: cannot mount a small tmpfs over $records (needs root with" \
         "CAP_SYS_ADMIN)"
 fi
-if [ -n "$screenshot" ] && [ -f "$work/braden_window.bmp" ]; then
-    convert "$work/braden_window.bmp" "$screenshot" && echo "screenshot: $screenshot"
+# The screenshots the tests saved, beside the one named: braden_window.png and the others.
+if [ -n "$screenshot" ]; then
+    for bitmap in "$work"/*.bmp; do
+        [ -f "$bitmap" ] || continue
+        png="$(dirname "$screenshot")/$(basename "$bitmap" .bmp).png"
+        convert "$bitmap" "$png" && echo "screenshot: $png"
+    done
 fi
 wineserver -k 2>/dev/null
 exit $status

@@ -1,5 +1,7 @@
 #include "tests/e2e/window_driver.h"
 
+#include <shlobj.h>
+
 std::wstring program_path;
 bool small_disk = false;
 
@@ -59,12 +61,14 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
-bool BradenWindow::start() {
+bool BradenWindow::start() { return start(program_path); }
+
+bool BradenWindow::start(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + program_path + L"\"";
-    if (!CreateProcessW(program_path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_))
+    std::wstring command = L"\"" + program + L"\"";
+    if (!CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_))
         return false;
     WaitForInputIdle(process_.hProcess, 10000);
     const bool found = wait_until([&] {
@@ -254,4 +258,50 @@ void empty_clipboard() {
     if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return;
     EmptyClipboard();
     CloseClipboard();
+}
+
+std::wstring records_folder() {
+    wchar_t app_data[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data);
+    return std::wstring(app_data) + L"\\HalviMedSuite\\records";
+}
+
+std::string read_bytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::wstring from_utf8(const std::string& bytes) {
+    if (bytes.empty()) return L"";
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(length, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
+    return text;
+}
+
+std::wstring program_folder() {
+    const std::size_t slash = program_path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : program_path.substr(0, slash);
+}
+
+std::wstring version_string(const std::wstring& path, const wchar_t* name) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) return L"<no version resource>";
+    std::vector<BYTE> data(size);
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return L"<unreadable>";
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), query.c_str(), &value, &length) || value == nullptr)
+        return L"<no " + std::wstring(name) + L">";
+    return static_cast<const wchar_t*>(value);
 }

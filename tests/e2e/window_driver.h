@@ -18,8 +18,9 @@ extern bool small_disk;
 
 class BradenWindow {
   public:
-    // Starts the program and waits for its main window.
+    // Starts the program (program_path, or the one given) and waits for its main window.
     bool start();
+    bool start(const std::wstring& program);
     // Closes every message box and the window, and waits for the process to end.
     void stop();
 
@@ -58,6 +59,14 @@ class BradenWindow {
 };
 
 std::wstring window_text(HWND window);
+// The per-user records folder, a file's bytes ("<missing>" when it cannot be read), UTF-8 text.
+std::wstring records_folder();
+std::string read_bytes(const std::wstring& path);
+std::wstring from_utf8(const std::string& bytes);
+// The folder of the program under test, where every program of the suite lies.
+std::wstring program_folder();
+// A version-resource string of a program file, such as L"FileDescription".
+std::wstring version_string(const std::wstring& path, const wchar_t* name);
 std::wstring clipboard_text();
 void empty_clipboard();
 

@@ -1,0 +1,32 @@
+// The follow-up plan (report kind 7) as a program of its own.
+#include <iterator>
+
+#include "core/tool_def.h"
+
+namespace {
+
+const InputDef follow_up_plan_inputs[] = {
+    {"start", L"首次随访距今", L"天", 7},
+    {"gap", L"随访间隔", L"天", 14},
+    {"times", L"随访次数 1-20", L"次", 3},
+};
+
+const ToolDef follow_up_plan_tool = {
+    207,
+    L"随访计划",
+    L"以今天为基准排出每次随访日期",
+    L"护理",
+    L"按固定间隔排期的常用随访做法；随访安排以医嘱和本院随访制度为准",
+    L"随访日期从今天算起；可按日期短信或电话提醒患者。",
+    static_cast<int>(std::size(follow_up_plan_inputs)),
+    follow_up_plan_inputs,
+    0,
+    nullptr,
+    0,
+    nullptr,
+    7,
+};
+
+} // namespace
+
+const ToolDef* get_tool() { return &follow_up_plan_tool; }

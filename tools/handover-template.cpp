@@ -1,0 +1,30 @@
+// The handover report template (report kind 9) as a program of its own.
+#include <iterator>
+
+#include "core/tool_def.h"
+
+namespace {
+
+const InputDef handover_template_inputs[] = {
+    {"beds", L"床位数 1-30", L"床", 6},
+};
+
+const ToolDef handover_template_tool = {
+    209,
+    L"交班报告模板",
+    L"按床位生成交班记录模板",
+    L"护理",
+    L"常用床旁交接班内容；以本院交接班制度为准",
+    L"危重患者须床旁交接；新入院、手术、输血、病情变化患者逐一交接并双签名。",
+    static_cast<int>(std::size(handover_template_inputs)),
+    handover_template_inputs,
+    0,
+    nullptr,
+    0,
+    nullptr,
+    9,
+};
+
+} // namespace
+
+const ToolDef* get_tool() { return &handover_template_tool; }

@@ -1,0 +1,30 @@
+// The high-alert drug categories (report kind 5) as a program of its own.
+#include <iterator>
+
+#include "core/tool_def.h"
+
+namespace {
+
+const InputDef high_alert_drugs_inputs[] = {
+    {"kind", L"药品类别 1-4", L"", 1},
+};
+
+const ToolDef high_alert_drugs_tool = {
+    205,
+    L"高警示药品要点",
+    L"高警示药品类别与管理要点",
+    L"用药",
+    L"高警示药品管理的常用要点；以本院高警示药品目录与管理制度为准",
+    L"高警示药品须专区存放、专用标识、双人核对。",
+    static_cast<int>(std::size(high_alert_drugs_inputs)),
+    high_alert_drugs_inputs,
+    0,
+    nullptr,
+    0,
+    nullptr,
+    5,
+};
+
+} // namespace
+
+const ToolDef* get_tool() { return &high_alert_drugs_tool; }

@@ -1,0 +1,30 @@
+// The laboratory panels (report kind 11) as a program of its own.
+#include <iterator>
+
+#include "core/tool_def.h"
+
+namespace {
+
+const InputDef lab_panels_inputs[] = {
+    {"panel", L"检验套餐 1-6", L"", 1},
+};
+
+const ToolDef lab_panels_tool = {
+    211,
+    L"检验套餐速查",
+    L"常用检验套餐的项目、采血管与注意事项",
+    L"检验",
+    L"常用检验套餐内容；以本院检验科项目手册为准",
+    L"按标准顺序采血；空腹与送检时限等要求以检验科通知为准。",
+    static_cast<int>(std::size(lab_panels_inputs)),
+    lab_panels_inputs,
+    0,
+    nullptr,
+    0,
+    nullptr,
+    11,
+};
+
+} // namespace
+
+const ToolDef* get_tool() { return &lab_panels_tool; }
