@@ -10,6 +10,9 @@ struct InputDef {
     const wchar_t* label;
     const wchar_t* unit;
     double default_value;
+    // What the input means, shown beside the inputs while its edit has (last had) the focus:
+    // lines separated by CR LF, such as the meaning of each score or code. May be null.
+    const wchar_t* guide = nullptr;
 };
 
 struct OutputDef {

@@ -5,8 +5,17 @@
 
 namespace {
 
+const wchar_t* const kind_guide = L"本次采血项目的编号：\r\n"
+                                  L"1 血常规：紫管 EDTA\r\n"
+                                  L"2 凝血：淡蓝管\r\n"
+                                  L"3 生化：红/金黄管\r\n"
+                                  L"4 血气：肝素化注射器\r\n"
+                                  L"5 血培养：需氧+厌氧各 1 套\r\n"
+                                  L"6 血糖/乳酸：灰管\r\n"
+                                  L"其他：其他项目，按检验科项目手册执行";
+
 const InputDef blood_draw_order_inputs[] = {
-    {"kind", L"采血项目 1-6", L"", 1},
+    {"kind", L"采血项目 1-6", L"", 1, kind_guide},
 };
 
 const ToolDef blood_draw_order_tool = {

@@ -5,10 +5,43 @@
 
 namespace {
 
+const wchar_t* const sensory_guide = L"1 完全受限：对疼痛无反应，或几乎全身感觉丧失\r\n"
+                                     L"2 非常受限：仅对疼痛有反应，只能以呻吟或烦躁表达不适\r\n"
+                                     L"3 轻度受限：对言语有反应，但不总能表达不适或翻身需要\r\n"
+                                     L"4 未受损：对言语反应良好，无感觉缺失";
+
+const wchar_t* const moist_guide = L"1 持续潮湿：皮肤几乎一直被汗液或尿液浸湿\r\n"
+                                   L"2 经常潮湿：每班至少需更换一次床单\r\n"
+                                   L"3 偶尔潮湿：每天约需额外更换一次床单\r\n"
+                                   L"4 很少潮湿：皮肤通常干燥，常规更换床单即可";
+
+const wchar_t* const activity_guide = L"1 卧床：活动限于床上\r\n"
+                                      L"2 坐椅：不能或几乎不能行走，需协助坐椅或轮椅\r\n"
+                                      L"3 偶尔步行：白天偶尔短距离行走，多数时间在床或椅上\r\n"
+                                      L"4 经常步行：清醒时每天室外至少 2 次，室内约每 2 小时 1 次";
+
+const wchar_t* const mobility_guide = L"1 完全不能：无协助时身体或肢体完全不能变换位置\r\n"
+                                      L"2 严重受限：偶尔能轻微变换体位，但不能经常独立变换\r\n"
+                                      L"3 轻度受限：能经常独立地轻微变换体位\r\n"
+                                      L"4 不受限：无需协助即可经常大幅度变换体位";
+
+const wchar_t* const nutrition_guide =
+    L"1 非常差：很少吃完一餐的 1/3，或禁食、仅清流质超过 5 天\r\n"
+    L"2 可能不足：很少吃完一餐，通常只吃一半，或鼻饲量不足\r\n"
+    L"3 充足：多数餐吃完一半以上，或鼻饲、肠外营养基本满足需要\r\n"
+    L"4 丰富：每餐基本吃完，从不拒食，无需额外补充";
+
+const wchar_t* const friction_guide = L"1 存在问题：移动需大量协助，常在床上或椅上下滑\r\n"
+                                      L"2 潜在问题：移动需少量协助，偶尔下滑\r\n"
+                                      L"3 无明显问题：能独立移动并完全抬起身体，始终保持良好体位";
+
 const InputDef braden_inputs[] = {
-    {"sensory", L"感觉 1-4", L"", 3},   {"moist", L"潮湿 1-4", L"", 2},
-    {"activity", L"活动 1-4", L"", 2},  {"mobility", L"移动 1-4", L"", 2},
-    {"nutrition", L"营养 1-4", L"", 2}, {"friction", L"摩擦力 1-3", L"", 2},
+    {"sensory", L"感觉 1-4", L"", 3, sensory_guide},
+    {"moist", L"潮湿 1-4", L"", 2, moist_guide},
+    {"activity", L"活动 1-4", L"", 2, activity_guide},
+    {"mobility", L"移动 1-4", L"", 2, mobility_guide},
+    {"nutrition", L"营养 1-4", L"", 2, nutrition_guide},
+    {"friction", L"摩擦力 1-3", L"", 2, friction_guide},
 };
 
 const OutputDef braden_outputs[] = {

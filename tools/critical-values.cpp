@@ -5,8 +5,17 @@
 
 namespace {
 
+const wchar_t* const kind_guide = L"检验项目类别的编号：\r\n"
+                                  L"1 血钾、血钠、血钙\r\n"
+                                  L"2 血糖、pH、PaO2、PaCO2\r\n"
+                                  L"3 白细胞、血红蛋白、血小板\r\n"
+                                  L"4 INR、纤维蛋白原、D-二聚体\r\n"
+                                  L"5 血培养、脑脊液培养、HIV 初筛\r\n"
+                                  L"6 肌钙蛋白、血淀粉酶/脂肪酶\r\n"
+                                  L"其他：查阅本院《危急值报告目录》";
+
 const InputDef critical_values_inputs[] = {
-    {"kind", L"项目类别 1-6", L"", 1},
+    {"kind", L"项目类别 1-6", L"", 1, kind_guide},
 };
 
 const ToolDef critical_values_tool = {

@@ -5,10 +5,19 @@
 
 namespace {
 
+const wchar_t* const start_guide = L"首剂的钟点，24 小时制，可带小数（8.5 为 08:30）\r\n"
+                                   L"小于 0 按 0；24 及以上计入次日（25 为第 2 天 01:00）";
+
+const wchar_t* const interval_guide = L"两次给药之间的小时数，可带小数\r\n"
+                                      L"缺省或 ≤0 按 8 小时";
+
+const wchar_t* const times_guide = L"给药次数，1 至 30 次\r\n"
+                                   L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
+
 const InputDef dosing_timetable_inputs[] = {
-    {"start", L"首剂时间 0-23", L"点", 8},
-    {"interval", L"给药间隔", L"小时", 8},
-    {"times", L"给药次数 1-30", L"次", 3},
+    {"start", L"首剂时间 0-23", L"点", 8, start_guide},
+    {"interval", L"给药间隔", L"小时", 8, interval_guide},
+    {"times", L"给药次数 1-30", L"次", 3, times_guide},
 };
 
 const ToolDef dosing_timetable_tool = {

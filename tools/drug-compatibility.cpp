@@ -5,9 +5,22 @@
 
 namespace {
 
+// Both inputs take the same drug numbers.
+const wchar_t* const drug_guide = L"1 头孢曲松\r\n"
+                                  L"2 葡萄糖酸钙\r\n"
+                                  L"3 万古霉素\r\n"
+                                  L"4 呋塞米\r\n"
+                                  L"5 氨溴索\r\n"
+                                  L"6 奥美拉唑\r\n"
+                                  L"7 维生素C\r\n"
+                                  L"8 胰岛素\r\n"
+                                  L"9 碳酸氢钠\r\n"
+                                  L"10 多巴胺\r\n"
+                                  L"其他编号：名称显示为头孢曲松，按未收录处理";
+
 const InputDef drug_compatibility_inputs[] = {
-    {"drugA", L"药物 A 编号 1-10", L"", 1},
-    {"drugB", L"药物 B 编号 1-10", L"", 2},
+    {"drugA", L"药物 A 编号 1-10", L"", 1, drug_guide},
+    {"drugB", L"药物 B 编号 1-10", L"", 2, drug_guide},
 };
 
 const ToolDef drug_compatibility_tool = {

@@ -5,10 +5,19 @@
 
 namespace {
 
+const wchar_t* const start_guide = L"从今天到首次随访的天数，0 为今天\r\n"
+                                   L"可为负数（过去的日期）；小数按整数部分计";
+
+const wchar_t* const gap_guide = L"两次随访之间的天数\r\n"
+                                 L"小于 1 按 7 天；小数按整数部分计";
+
+const wchar_t* const times_guide = L"随访次数，1 至 20 次\r\n"
+                                   L"小于 1 按 1，大于 20 按 20；小数按整数部分计";
+
 const InputDef follow_up_plan_inputs[] = {
-    {"start", L"首次随访距今", L"天", 7},
-    {"gap", L"随访间隔", L"天", 14},
-    {"times", L"随访次数 1-20", L"次", 3},
+    {"start", L"首次随访距今", L"天", 7, start_guide},
+    {"gap", L"随访间隔", L"天", 14, gap_guide},
+    {"times", L"随访次数 1-20", L"次", 3, times_guide},
 };
 
 const ToolDef follow_up_plan_tool = {

@@ -5,8 +5,11 @@
 
 namespace {
 
+const wchar_t* const beds_guide = L"模板的床位数，1 至 30 床，每床一行\r\n"
+                                  L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
+
 const InputDef handover_template_inputs[] = {
-    {"beds", L"床位数 1-30", L"床", 6},
+    {"beds", L"床位数 1-30", L"床", 6, beds_guide},
 };
 
 const ToolDef handover_template_tool = {

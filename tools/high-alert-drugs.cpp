@@ -5,8 +5,15 @@
 
 namespace {
 
+const wchar_t* const kind_guide = L"药品类别的编号：\r\n"
+                                  L"1 高浓度电解质\r\n"
+                                  L"2 胰岛素与口服降糖药\r\n"
+                                  L"3 抗凝与化疗药\r\n"
+                                  L"4 麻醉与肌松药\r\n"
+                                  L"其他：同 4 麻醉与肌松药";
+
 const InputDef high_alert_drugs_inputs[] = {
-    {"kind", L"药品类别 1-4", L"", 1},
+    {"kind", L"药品类别 1-4", L"", 1, kind_guide},
 };
 
 const ToolDef high_alert_drugs_tool = {

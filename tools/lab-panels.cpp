@@ -5,8 +5,16 @@
 
 namespace {
 
+const wchar_t* const panel_guide = L"检验套餐的编号：\r\n"
+                                   L"1 血常规（紫管 EDTA）\r\n"
+                                   L"2 生化全套（红/金黄管）\r\n"
+                                   L"3 凝血四项（淡蓝管）\r\n"
+                                   L"4 甲状腺功能（红/金黄管）\r\n"
+                                   L"5 心肌损伤标志物\r\n"
+                                   L"其他：尿常规（清洁中段尿）";
+
 const InputDef lab_panels_inputs[] = {
-    {"panel", L"检验套餐 1-6", L"", 1},
+    {"panel", L"检验套餐 1-6", L"", 1, panel_guide},
 };
 
 const ToolDef lab_panels_tool = {

@@ -5,9 +5,16 @@
 
 namespace {
 
+const wchar_t* const nurses_guide = L"参加轮转的护士人数，1 至 40 人\r\n"
+                                    L"小于 1 按 1，大于 40 按 40；小数按整数部分计\r\n"
+                                    L"每人按白班 D、休息 R、夜班 N 循环，依次错开";
+
+const wchar_t* const days_guide = L"排班表的天数，1 至 31 天\r\n"
+                                  L"小于 1 按 1，大于 31 按 31；小数按整数部分计";
+
 const InputDef shift_rotation_inputs[] = {
-    {"nurses", L"护士人数 1-40", L"人", 3},
-    {"days", L"排班天数 1-31", L"天", 7},
+    {"nurses", L"护士人数 1-40", L"人", 3, nurses_guide},
+    {"days", L"排班天数 1-31", L"天", 7, days_guide},
 };
 
 const ToolDef shift_rotation_tool = {

@@ -3,6 +3,7 @@
 #include "ui/gui.h"
 
 #include "ui/commands.h"
+#include "ui/input_guide.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -55,6 +56,7 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.kept_result[0] = L'\0';
     create_fonts_and_brushes(window_state);
     register_window_class(instance, window_state.background_brush);
+    register_input_guide_class(instance);
 
     const SIZE outer = main_window_outer_size();
     const int width = outer.cx;

@@ -43,6 +43,24 @@ constexpr LayoutRect ROW_EDIT = {216, -4, 152, 27};
 constexpr LayoutRect ROW_UNIT = {374, 0, 78, 22};
 constexpr int row_base(int row) { return ROW_TOP + ROW_STEP * row; }
 
+// The input guide: across the input panel's inner width, from GUIDE_GAP_ABOVE below the last
+// row's edit to GUIDE_GAP_BELOW above the panel's lower edge; a heading line, then the guide's
+// lines wrapped at the area's width. Rows that leave less than GUIDE_MIN_HEIGHT get no guide.
+constexpr int GUIDE_X = 36;
+constexpr int GUIDE_WIDTH = 408;
+constexpr int GUIDE_GAP_ABOVE = 16;
+constexpr int GUIDE_GAP_BELOW = 12;
+constexpr int GUIDE_MIN_HEIGHT = 80;
+constexpr int GUIDE_HEADING_HEIGHT = 22; // font_caption, 14 pixels
+constexpr int GUIDE_LINE_HEIGHT = 17;    // font_small, 12 pixels
+constexpr LayoutRect guide_area(int rows) {
+    const int top = row_base(rows - 1) + ROW_EDIT.y + ROW_EDIT.height + GUIDE_GAP_ABOVE;
+    return {GUIDE_X, top, GUIDE_WIDTH, INPUT_PANEL.bottom() - GUIDE_GAP_BELOW - top};
+}
+constexpr bool has_guide_area(int rows) {
+    return rows > 0 && guide_area(rows).height >= GUIDE_MIN_HEIGHT;
+}
+
 // The result panel's controls, one below the other.
 constexpr LayoutRect VERDICT_LABEL = {492, 142, 492, 46};
 constexpr LayoutRect RESULT_BOX = {492, 196, 492, 232};

@@ -2,6 +2,7 @@
 #include "core/text.h"
 #include "ui/commands.h"
 #include "ui/gui.h"
+#include "ui/input_guide.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
 
@@ -86,6 +87,9 @@ void create_buttons() {
 void build_controls(HWND window) {
     window_state.main_window = window;
     create_input_rows();
+    window_state.input_guide =
+        create_input_guide(window, window_state.instance, tool_input_count(*window_state.tool));
+    show_input_guide(window_state.input_guide, 0);
     create_result_panel();
     create_buttons();
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
@@ -122,6 +126,12 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return 1;
     case WM_COMMAND:
         if (run_command(LOWORD(wparam))) return 0;
+        // An input edit that gets the focus shows its guide.
+        if (HIWORD(wparam) == EN_SETFOCUS && LOWORD(wparam) >= ID_INPUT_BASE &&
+            LOWORD(wparam) < ID_INPUT_BASE + tool_input_count(*window_state.tool)) {
+            show_input_guide(window_state.input_guide, LOWORD(wparam) - ID_INPUT_BASE);
+            return 0;
+        }
         break;
     case WM_CTLCOLOREDIT:
         return reinterpret_cast<LRESULT>(control_colour_edit(reinterpret_cast<HDC>(wparam)));

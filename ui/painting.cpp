@@ -2,22 +2,10 @@
 // buttons; the verdict's colour shows the level of the last calculation.
 #include "ui/painting.h"
 
+#include "ui/colours.h"
 #include "ui/window_state.h"
 
 namespace {
-
-const COLORREF colour_background = RGB(244, 247, 249);
-const COLORREF colour_header = RGB(0, 108, 150);
-const COLORREF colour_accent = RGB(0, 132, 176);
-const COLORREF colour_title = RGB(255, 255, 255);
-const COLORREF colour_header_line = RGB(214, 236, 246);
-const COLORREF colour_web_address = RGB(190, 220, 235);
-const COLORREF colour_panel = RGB(255, 255, 255);
-const COLORREF colour_panel_outline = RGB(218, 226, 232);
-const COLORREF colour_caption_rule = RGB(228, 234, 238);
-const COLORREF colour_footer = RGB(236, 241, 244);
-const COLORREF colour_muted_text = RGB(120, 132, 142);
-const COLORREF colour_body_text = RGB(44, 56, 66);
 
 // Index by level 0 to 3; any other level shows in the level 0 colour.
 const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),

@@ -38,6 +38,7 @@ struct WindowState {
     wchar_t copy_text[COPY_TEXT_CAPACITY];
     wchar_t status_text[STATUS_TEXT_CAPACITY];
     double input_values[TOOL_MAX_INPUTS];
+    HWND input_guide; // null when the rows leave no room for it
 };
 
 extern WindowState window_state;

@@ -65,3 +65,11 @@ void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity) {
                 L"版本 V1.0    官网：%ls",
                 tool.title, tool.category, tool.reference, MAKER_WEB_ADDRESS);
 }
+
+void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {
+    text_copy(dest, capacity, L"");
+    if (index < 0 || index >= tool_input_count(tool)) return;
+    const InputDef& input = tool.inputs[index];
+    if (text_is_empty(input.guide)) return;
+    text_format(dest, capacity, L"%ls\r\n%ls", input.label, input.guide);
+}

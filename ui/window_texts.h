@@ -15,6 +15,7 @@ constexpr int MESSAGE_TEXT_CAPACITY = 256;
 constexpr int ABOUT_TEXT_CAPACITY = 1400;
 constexpr int CALC_RESULT_CAPACITY = 4096;
 constexpr int CALC_VERDICT_CAPACITY = 512;
+constexpr int GUIDE_TEXT_CAPACITY = 1024;
 
 extern const wchar_t* const MAKER_WEB_ADDRESS;
 extern const wchar_t* const TEXT_READY;
@@ -54,6 +55,10 @@ int clipboard_text_capacity(const ToolDef& tool, const wchar_t* copy_text);
 
 // The status line after a Calculate.
 void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity);
+
+// The guide of input index: its label as the heading line, CR LF, then the guide's lines; empty
+// when the input has no guide.
+void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
 
 // The nine lines of the About box.
 void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity);

@@ -166,8 +166,21 @@ TEST_F(Suite, ShiftRotationCopyAndSaveCutTheReport) {
     delete_records(201);
 }
 
+TEST_F(Suite, TheDrugGuideListsTheDrugNumbers) {
+    ASSERT_TRUE(window.start(program_file(L"drug-compatibility")));
+    ASSERT_NE(window.guide(), nullptr);
+    const std::wstring guide = window_text(window.guide());
+    EXPECT_EQ(guide.substr(0, guide.find(L"\r\n")), L"药物 A 编号 1-10");
+    const std::size_t first = guide.find(L"1 头孢曲松");
+    const std::size_t last = guide.find(L"10 多巴胺");
+    EXPECT_NE(first, std::wstring::npos);
+    EXPECT_NE(last, std::wstring::npos);
+    EXPECT_LT(first, last);
+}
+
 TEST_F(Suite, TheChecklistHasNoRowsAndNoFocus) {
     ASSERT_TRUE(window.start(program_file(L"surgical-checklist")));
+    EXPECT_EQ(window.guide(), nullptr) << "no guide area without inputs";
     EXPECT_EQ(window.edit(0), nullptr);
     EXPECT_EQ(window.focus(), nullptr);
     window.click(ID_CALC);

@@ -128,6 +128,13 @@ HWND BradenWindow::wait_for_any_message_box() {
     return box;
 }
 
+void BradenWindow::click_into(HWND window) {
+    const LPARAM point = MAKELPARAM(5, 5);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(window, WM_LBUTTONUP, 0, point);
+    sync();
+}
+
 void BradenWindow::press(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);

@@ -27,6 +27,8 @@ class BradenWindow {
     HWND main() const { return main_; }
     HWND control(int id) const { return GetDlgItem(main_, id); }
     HWND edit(int index) const { return control(ID_INPUT_BASE + index); }
+    // The input guide beside the inputs; null when the window has none.
+    HWND guide() const { return FindWindowExW(main_, nullptr, L"HalviMedInputGuide", nullptr); }
 
     // Waits until the program has handled every message posted to it so far.
     bool sync();
@@ -37,6 +39,8 @@ class BradenWindow {
     // The next message box of this program, whatever its caption; null when none came.
     HWND wait_for_any_message_box();
     void press(HWND window, WPARAM key);
+    // A mouse click into a control, as a nurse clicks into an edit.
+    void click_into(HWND window);
     HWND focus() const;
 
     // A message box of this program with the caption, waited for; null when none came.

@@ -252,6 +252,26 @@ TEST_F(Window, FullWidthDigitsReadAsTheirNumbers) {
     expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入数字。");
 }
 
+// The guide shows what the input whose edit last got the focus means, and stays when the focus
+// moves on to the window or a button.
+TEST_F(Window, GuideFollowsTheFocusedInput) {
+    ASSERT_NE(window.guide(), nullptr);
+    const auto guide_starts = [&](const std::wstring& start) {
+        return window_text(window.guide()).compare(0, start.size(), start) == 0;
+    };
+    EXPECT_TRUE(guide_starts(L"感觉 1-4\r\n1 完全受限：")) << "the first input's guide at start";
+    window.click_into(window.edit(3));
+    EXPECT_EQ(window.focus(), window.edit(3));
+    EXPECT_TRUE(guide_starts(L"移动 1-4\r\n1 完全不能：")) << "after a click into the fourth";
+    window.click(ID_CALC);
+    EXPECT_EQ(window.focus(), window.main());
+    EXPECT_TRUE(guide_starts(L"移动 1-4\r\n")) << "after Calculate";
+    const std::wstring text = window_text(window.guide());
+    EXPECT_NE(text.find(L"\r\n4 不受限："), std::wstring::npos);
+    window.click_into(window.edit(5));
+    EXPECT_TRUE(guide_starts(L"摩擦力 1-3\r\n1 存在问题："));
+}
+
 TEST_F(Window, CopyNeedsAResult) {
     window.click(ID_COPY);
     expect_message_box(L"提示", L"请先点击“计算”生成结果。");

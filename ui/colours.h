@@ -1,0 +1,17 @@
+// The window's colours, shared by the painting of the window and of the input guide.
+#pragma once
+
+#include <windows.h>
+
+constexpr COLORREF colour_background = RGB(244, 247, 249);
+constexpr COLORREF colour_header = RGB(0, 108, 150);
+constexpr COLORREF colour_accent = RGB(0, 132, 176);
+constexpr COLORREF colour_title = RGB(255, 255, 255);
+constexpr COLORREF colour_header_line = RGB(214, 236, 246);
+constexpr COLORREF colour_web_address = RGB(190, 220, 235);
+constexpr COLORREF colour_panel = RGB(255, 255, 255);
+constexpr COLORREF colour_panel_outline = RGB(218, 226, 232);
+constexpr COLORREF colour_caption_rule = RGB(228, 234, 238);
+constexpr COLORREF colour_footer = RGB(236, 241, 244);
+constexpr COLORREF colour_muted_text = RGB(120, 132, 142);
+constexpr COLORREF colour_body_text = RGB(44, 56, 66);

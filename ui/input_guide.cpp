@@ -1,0 +1,115 @@
+#include "ui/input_guide.h"
+
+#include "core/text.h"
+#include "ui/colours.h"
+#include "ui/window_state.h"
+
+const wchar_t* const GUIDE_CLASS_NAME = L"HalviMedInputGuide";
+
+namespace {
+
+bool is_word_character(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// How many characters of text (length characters, no line break) go on one row of the width:
+// as many as fit, but an ASCII word is not split when a space before it allows a break.
+int row_length(HDC dc, const wchar_t* text, int length, int width) {
+    int fit = 0;
+    SIZE size;
+    GetTextExtentExPointW(dc, text, length, width, &fit, nullptr, &size);
+    if (fit >= length) return length;
+    if (fit < 1) return 1; // a character wider than the row: shown cut rather than never
+    if (is_word_character(text[fit - 1]) && is_word_character(text[fit])) {
+        for (int i = fit - 1; i > 0; --i)
+            if (text[i] == L' ') return i + 1;
+    }
+    return fit;
+}
+
+// Draws one line of the guide, wrapped into rows from y on; returns the y below it. Rows that
+// would cross the bottom are not drawn.
+int draw_wrapped(HDC dc, const wchar_t* line, int length, int width, int y, int bottom) {
+    while (length > 0 && y + layout::GUIDE_LINE_HEIGHT <= bottom) {
+        const int row = row_length(dc, line, length, width);
+        TextOutW(dc, 0, y, line, row);
+        line += row;
+        length -= row;
+        y += layout::GUIDE_LINE_HEIGHT;
+    }
+    return length > 0 ? bottom : y;
+}
+
+void paint_guide(HWND guide) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(guide, &paint);
+    RECT client;
+    GetClientRect(guide, &client);
+    const HBRUSH background = CreateSolidBrush(colour_panel);
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+
+    wchar_t text[GUIDE_TEXT_CAPACITY];
+    text[0] = L'\0';
+    GetWindowTextW(guide, text, GUIDE_TEXT_CAPACITY);
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ previous = SelectObject(dc, window_state.font_caption);
+    SetTextColor(dc, colour_header);
+    const wchar_t* line = text;
+    int y = 0;
+    bool heading = true;
+    while (*line != L'\0' && y < client.bottom) {
+        int length = 0;
+        while (line[length] != L'\0' && line[length] != L'\r' && line[length] != L'\n') ++length;
+        if (heading) {
+            RECT rect = {0, 0, client.right, layout::GUIDE_HEADING_HEIGHT};
+            DrawTextW(dc, line, length, &rect,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+            y = layout::GUIDE_HEADING_HEIGHT;
+            SelectObject(dc, window_state.font_small);
+            SetTextColor(dc, colour_body_text);
+            heading = false;
+        } else {
+            y = draw_wrapped(dc, line, length, client.right, y, client.bottom);
+        }
+        line += length;
+        if (*line == L'\r') ++line;
+        if (*line == L'\n') ++line;
+    }
+    SelectObject(dc, previous);
+    EndPaint(guide, &paint);
+}
+
+LRESULT CALLBACK guide_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_PAINT: paint_guide(window); return 0;
+    case WM_ERASEBKGND: return 1; // the paint fills the whole area
+    default: return DefWindowProcW(window, message, wparam, lparam);
+    }
+}
+
+} // namespace
+
+void register_input_guide_class(HINSTANCE instance) {
+    WNDCLASSEXW guide_class = {};
+    guide_class.cbSize = sizeof guide_class;
+    guide_class.lpfnWndProc = guide_proc;
+    guide_class.hInstance = instance;
+    guide_class.lpszClassName = GUIDE_CLASS_NAME;
+    RegisterClassExW(&guide_class);
+}
+
+HWND create_input_guide(HWND parent, HINSTANCE instance, int rows) {
+    if (!layout::has_guide_area(rows)) return nullptr;
+    const LayoutRect area = layout::guide_area(rows);
+    return CreateWindowExW(0, GUIDE_CLASS_NAME, L"", WS_CHILD | WS_VISIBLE, area.x, area.y,
+                           area.width, area.height, parent, nullptr, instance, nullptr);
+}
+
+void show_input_guide(HWND guide, int index) {
+    if (guide == nullptr) return;
+    wchar_t text[GUIDE_TEXT_CAPACITY];
+    build_guide_text(*window_state.tool, index, text, GUIDE_TEXT_CAPACITY);
+    SetWindowTextW(guide, text);
+    InvalidateRect(guide, nullptr, FALSE);
+}

@@ -1,0 +1,17 @@
+// The input guide beside the inputs: a child window below the last input row that shows what
+// the input whose edit last got the focus means. Its window text is the guide text (the input's
+// label, CR LF, the guide's lines); it paints the first line as a heading and wraps the others
+// at its width, cutting what does not fit at its bottom.
+#pragma once
+
+#include <windows.h>
+
+extern const wchar_t* const GUIDE_CLASS_NAME;
+
+void register_input_guide_class(HINSTANCE instance);
+
+// Creates the guide below the rows when they leave room for it; null otherwise.
+HWND create_input_guide(HWND parent, HINSTANCE instance, int rows);
+
+// Shows the guide of input index (nothing when it has none).
+void show_input_guide(HWND guide, int index);
