@@ -2,11 +2,13 @@
 """Writes the installer's source for wixl and the texts that wixl cannot store, from the list of
 programs that the build writes (tool_programs.txt: name, tab, title per line):
 
-    installer_source.py PROGRAMS_TXT VERSION OUT_WXS OUT_SQL
+    installer_source.py PROGRAMS_TXT VERSION COMMIT EPOCH OUT_WXS OUT_SQL
 
 wixl cannot store a text that starts with ASCII and goes on in Chinese, nor a Chinese file name:
 those go into the SQL statements that msi_update.exe applies afterwards. Component codes are
-derived from the program names, so that they stay the same from one version to the next."""
+derived from the program names, so that they stay the same from one version to the next; the
+product code from the version, and the summary's times from the commit's time (EPOCH). Only the
+package code, which must differ per build, is new each time."""
 import sys
 import uuid
 from xml.sax.saxutils import quoteattr
@@ -21,7 +23,7 @@ def component_code(what):
     return str(uuid.uuid5(NAMESPACE, what)).upper()
 
 
-def main(programs_txt, version, out_wxs, out_sql):
+def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
     programs = []
     with open(programs_txt, encoding="utf-8") as listing:
         for line in listing:
@@ -33,6 +35,7 @@ def main(programs_txt, version, out_wxs, out_sql):
     shortcuts = []
     refs = []
     sql = ["CODEPAGE 936",
+           f"SUMMARYTIME {int(epoch)}",
            f"UPDATE `Property` SET `Value` = '{SUITE_NAME}' WHERE `Property` = 'ProductName'",
            "UPDATE `Directory` SET `DefaultDir` = 'HALVIMED|" + SUITE_NAME +
            "' WHERE `Directory` = 'SuiteMenuFolder'",
@@ -53,7 +56,8 @@ def main(programs_txt, version, out_wxs, out_sql):
     wxs = f'''<?xml version="1.0" encoding="utf-8"?>
 <!-- Written by packaging/installer_source.py: the per-machine installer of the suite. -->
 <Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
-  <Product Id="*" Name="HalviMed Tools" Language="2052" Codepage="1252"
+  <!-- built from commit {commit} -->
+  <Product Id="{component_code("product/" + version)}" Name="HalviMed Tools" Language="2052" Codepage="1252"
            Version="{version}" Manufacturer="HalviMed" UpgradeCode="{UPGRADE_CODE}">
     <Package InstallerVersion="500" Compressed="yes" InstallScope="perMachine"
              Description="HalviMed Tools {version}" Manufacturer="HalviMed" SummaryCodepage="936"/>
@@ -102,4 +106,4 @@ def main(programs_txt, version, out_wxs, out_sql):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:5])
+    main(*sys.argv[1:7])

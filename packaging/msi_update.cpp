@@ -1,7 +1,8 @@
 // Applies SQL statements to a Windows Installer database through the system's MSI API:
 //   msi_update.exe DATABASE STATEMENTS_FILE
 // The statements file is UTF-8, one statement per line; the line "CODEPAGE n" is not SQL but sets
-// the database's code page (before any text that needs it). Used by the packaging to put texts into
+// the database's code page (before any text that needs it), and "SUMMARYTIME n" its summary's
+// creation and last-saved times (seconds since 1970). Used by the packaging to put texts into
 // the installer that the MSI builder cannot store itself.
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 #include <msiquery.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,26 @@ bool set_codepage(MSIHANDLE database, const std::wstring& codepage) {
     return done;
 }
 
+// The summary's creation and last-saved times, from seconds since 1970 (UTC): the line
+// "SUMMARYTIME n" gives the packages the time of their commit rather than of their build.
+bool set_summary_time(MSIHANDLE database, const std::wstring& seconds) {
+    const unsigned long long since_1601 =
+        (std::wcstoull(seconds.c_str(), nullptr, 10) + 11644473600ULL) * 10000000ULL;
+    FILETIME time;
+    time.dwLowDateTime = static_cast<DWORD>(since_1601 & 0xFFFFFFFFu);
+    time.dwHighDateTime = static_cast<DWORD>(since_1601 >> 32);
+    MSIHANDLE summary = 0;
+    if (MsiGetSummaryInformationW(database, nullptr, 2, &summary) != ERROR_SUCCESS) return false;
+    const UINT created = 12, saved = 13; // PID_CREATE_DTM, PID_LASTSAVE_DTM
+    const bool done = MsiSummaryInfoSetPropertyW(summary, created, VT_FILETIME, 0, &time,
+                                                 nullptr) == ERROR_SUCCESS &&
+                      MsiSummaryInfoSetPropertyW(summary, saved, VT_FILETIME, 0, &time, nullptr) ==
+                          ERROR_SUCCESS &&
+                      MsiSummaryInfoPersist(summary) == ERROR_SUCCESS;
+    MsiCloseHandle(summary);
+    return done;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -81,6 +103,8 @@ int wmain(int argc, wchar_t** argv) {
         bool done = false;
         if (line.compare(0, 9, L"CODEPAGE ") == 0)
             done = set_codepage(database, line.substr(9));
+        else if (line.compare(0, 12, L"SUMMARYTIME ") == 0)
+            done = set_summary_time(database, line.substr(12));
         else
             done = execute(database, line);
         if (!done) {

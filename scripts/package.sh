@@ -1,49 +1,125 @@
 #!/usr/bin/env bash
-# Builds the release packages of the suite from the checkout:
-#   dist/halvimed-tools-VERSION-win64.zip   the twelve programs and the Chinese user guide
-#   dist/halvimed-tools-VERSION-x64.msi     a per-machine installer (wixl) with a Start-menu folder
-# The version is CMake's project version. PACKAGE_VERSION and PACKAGE_DIST build another version
-# into another folder (the upgrade test uses them).
+# Builds the release packages of the suite from the checkout, into dist/:
+#   halvimed-tools-VERSION-win64.zip     the twelve programs (stripped) and the Chinese user guide
+#   halvimed-tools-VERSION-x64.msi       a per-machine installer (wixl) with a Start-menu folder
+#   halvimed-tools-VERSION-symbols.zip   the programs' debug information, NAME.exe.debug each
+#   SHA256SUMS                           checksums of the three (sha256sum -c)
+# The version is CMake's project version; times in the packages are the last commit's
+# (SOURCE_DATE_EPOCH), so that the programs and the zips are the same bytes in every build.
+# PACKAGE_VERSION and PACKAGE_DIST build another version into another folder.
+#
+# Signing: with HALVIMED_SIGN_CERT and HALVIMED_SIGN_KEY naming a PEM certificate and its PEM
+# private key, every program is signed before it is packed, and then the installer, with
+# osslsigncode; HALVIMED_SIGN_TIMESTAMP adds a time stamp from that server's address.
+#
+#   scripts/package.sh --check-reproducible   builds the packages twice, from two clones of HEAD
+#                                              in different folders, and compares them
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
-
 scripts/setup.sh
+
+if [ "${1:-}" = "--check-reproducible" ]; then
+    work=$(mktemp -d "${TMPDIR:-/tmp}/reproducible.XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+    sums=()
+    for clone in "$work/first" "$work/second/at/another/path"; do
+        git clone -q "$root" "$clone"
+        (cd "$clone" && HALVIMED_SIGN_CERT="" scripts/package.sh >/dev/null)
+        mkdir -p "$clone/unpacked" && unzip -q "$clone"/dist/*-win64.zip -d "$clone/unpacked"
+        sums+=("$(cd "$clone/dist" && sha256sum ./*-win64.zip ./*-symbols.zip)
+$(cd "$clone/unpacked" && sha256sum ./*.exe)")
+    done
+    echo "first build:"
+    echo "${sums[0]}"
+    echo "second build:"
+    echo "${sums[1]}"
+    if [ "${sums[0]}" != "${sums[1]}" ]; then
+        echo "reproducibility check FAILED: the two builds differ"
+        exit 1
+    fi
+    echo "reproducible: the programs and the zips are identical"
+    exit 0
+fi
+
 version=$(sed -n 's/^project([a-z_]* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "no project version in CMakeLists.txt"; exit 1; }
 version="${PACKAGE_VERSION:-$version}"
 dist=$(realpath -m "${PACKAGE_DIST:-dist}")
+export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}"
+commit=$(git rev-parse HEAD 2>/dev/null || echo unknown)
 
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j"$jobs" >/dev/null
 mapfile -t programs < <(cut -f1 build/windows/tool_programs.txt)
+cmake --build build/windows -j"$jobs" --target "${programs[@]}" msi_update >/dev/null
 
 stage="build/package-$version"
-rm -rf "$stage" && mkdir -p "$stage" "$dist"
-for program in "${programs[@]}"; do cp "build/windows/$program.exe" "$stage/"; done
+rm -rf "$stage" && mkdir -p "$stage/programs" "$stage/symbols" "$dist"
+objcopy=x86_64-w64-mingw32-objcopy
+for program in "${programs[@]}"; do
+    # The debug information to the symbols archive, linked from the stripped program.
+    $objcopy --only-keep-debug "build/windows/$program.exe" "$stage/symbols/$program.exe.debug"
+    (cd "$stage/symbols" && $objcopy --strip-all --add-gnu-debuglink="$program.exe.debug" \
+        "$root/build/windows/$program.exe" "$root/$stage/programs/$program.exe")
+done
+
+sign=false
+if [ -n "${HALVIMED_SIGN_CERT:-}" ] && [ -n "${HALVIMED_SIGN_KEY:-}" ]; then
+    sign=true
+else
+    echo "not signing: set HALVIMED_SIGN_CERT and HALVIMED_SIGN_KEY to sign the programs"
+fi
+sign_file() { # file
+    local stamp=()
+    [ -n "${HALVIMED_SIGN_TIMESTAMP:-}" ] && stamp=(-ts "$HALVIMED_SIGN_TIMESTAMP")
+    osslsigncode sign -certs "$HALVIMED_SIGN_CERT" -key "$HALVIMED_SIGN_KEY" \
+        -n "HalviMed 护理工具箱" -i "http://www.halvimed.example" "${stamp[@]}" \
+        -in "$1" -out "$1.signed" >/dev/null
+    mv "$1.signed" "$1"
+}
+if $sign; then
+    for program in "${programs[@]}"; do sign_file "$stage/programs/$program.exe"; done
+fi
+
 # The guide for Windows: UTF-8 with byte-order mark and CR LF line ends.
 {
     printf '\xEF\xBB\xBF'
     sed 's/$/\r/' packaging/user-guide.txt
-} >"$stage/使用说明.txt"
+} >"$stage/programs/使用说明.txt"
 
+# Zips with fixed times, modes and order, in UTC.
+pack() { # zip file, folder, names...
+    local zip_file="$1" folder="$2"
+    shift 2
+    rm -f "$zip_file"
+    (cd "$folder" && chmod 644 "$@" && touch -d "@$SOURCE_DATE_EPOCH" "$@" &&
+        printf '%s\n' "$@" | LC_ALL=C sort | TZ=UTC zip -q -X -D "$zip_file" -@)
+}
 zip_file="$dist/halvimed-tools-$version-win64.zip"
-rm -f "$zip_file"
-(cd "$stage" && zip -q -X "$zip_file" "${programs[@]/%/.exe}" 使用说明.txt)
+symbols_file="$dist/halvimed-tools-$version-symbols.zip"
+pack "$zip_file" "$stage/programs" "${programs[@]/%/.exe}" 使用说明.txt
+pack "$symbols_file" "$stage/symbols" "${programs[@]/%/.exe.debug}"
 
 # wixl takes sources by relative, ASCII names; the Chinese names and the other texts it cannot
 # store are written afterwards through the MSI API, under Wine.
 msi_file="$dist/halvimed-tools-$version-x64.msi"
 rm -f "$msi_file"
-cp "$stage/使用说明.txt" "$stage/guide.txt"
-cp app/halvimed.ico "$stage/"
-python3 packaging/installer_source.py build/windows/tool_programs.txt "$version" \
-    "$stage/tools.wxs" "$stage/installer-texts.sql"
-(cd "$stage" && LC_ALL=C.UTF-8 wixl --arch x64 -o tools.msi tools.wxs)
-(cd "$stage" && "$root/scripts/wine-run.sh" --prefix "$root/build/windows/wineprefix" \
+msi_stage="$stage/installer"
+mkdir -p "$msi_stage"
+cp "$stage/programs/"*.exe "$msi_stage/"
+cp "$stage/programs/使用说明.txt" "$msi_stage/guide.txt"
+cp app/halvimed.ico "$msi_stage/"
+touch -d "@$SOURCE_DATE_EPOCH" "$msi_stage"/*
+python3 packaging/installer_source.py build/windows/tool_programs.txt "$version" "$commit" \
+    "$SOURCE_DATE_EPOCH" "$msi_stage/tools.wxs" "$msi_stage/installer-texts.sql"
+(cd "$msi_stage" && LC_ALL=C.UTF-8 wixl --arch x64 -o tools.msi tools.wxs)
+(cd "$msi_stage" && "$root/scripts/wine-run.sh" --prefix "$root/build/windows/wineprefix" \
     "$root/build/windows/msi_update.exe" tools.msi installer-texts.sql)
-cp "$stage/tools.msi" "$msi_file"
+$sign && sign_file "$msi_stage/tools.msi"
+cp "$msi_stage/tools.msi" "$msi_file"
 
-echo "packages: ${zip_file#"$root"/} ${msi_file#"$root"/}"
+(cd "$dist" && sha256sum "$(basename "$zip_file")" "$(basename "$msi_file")" \
+    "$(basename "$symbols_file")" >SHA256SUMS)
+echo "packages: ${zip_file#"$root"/} ${msi_file#"$root"/} ${symbols_file#"$root"/} and SHA256SUMS"

@@ -35,6 +35,8 @@ scripts/wine-prefix.sh "$root/build/windows/wineprefix"
 
 echo "== packages"
 scripts/package.sh
+echo "== reproducible packages"
+scripts/package.sh --check-reproducible
 
 echo "== fuzz smoke runs"
 scripts/fuzz.sh 15

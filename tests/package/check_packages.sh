@@ -9,6 +9,7 @@ cd "$root" || exit 1
 version=$(sed -n 's/^project([a-z_]* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 zip_file="dist/halvimed-tools-$version-win64.zip"
 msi_file="dist/halvimed-tools-$version-x64.msi"
+symbols_file="dist/halvimed-tools-$version-symbols.zip"
 old_msi="tests/package/fixtures/braden-1.0.0-x64.msi"
 suite="HalviMed 护理工具箱"
 mapfile -t programs < <(cut -f1 build/windows/tool_programs.txt)
@@ -38,14 +39,45 @@ listing=$(unzip -Z1 "$zip_file" | sort | tr '\n' ' ')
 expected=$(printf '%s\n' "${programs[@]/%/.exe}" 使用说明.txt | sort | tr '\n' ' ')
 check "zip holds the twelve programs and 使用说明.txt only" test "$listing" = "$expected"
 unzip -q "$zip_file" -d "$work/zip"
+# The zipped programs are the built ones, stripped: the same code.
+text_of() { x86_64-w64-mingw32-objcopy -O binary --only-section=.text "$1" "$2"; }
 for program in "${programs[@]}"; do
-    cmp -s "$work/zip/$program.exe" "build/windows/$program.exe" || fail "zipped $program.exe differs"
+    text_of "$work/zip/$program.exe" "$work/zipped.text"
+    text_of "build/windows/$program.exe" "$work/built.text"
+    cmp -s "$work/zipped.text" "$work/built.text" || fail "zipped $program.exe is not the built one"
 done
 guide="$work/zip/使用说明.txt"
 check "guide starts with the UTF-8 byte-order mark" test "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = "efbbbf"
 check "guide lines all end in CR LF" test "$(grep -c $'\r$' "$guide")" = "$(wc -l <"$guide")"
 for title in "${titles[@]}"; do grep -q "$title" "$guide" || fail "guide does not name $title"; done
 check "guide gives the self-test exit codes" grep -q "报告文件无法写入" "$guide"
+
+# --- release hygiene: stripped programs with a manifest, within the size budget; their debug
+# information in the symbols archive; checksums that verify
+objdump=x86_64-w64-mingw32-objdump
+for program in "${programs[@]}"; do
+    exe="$work/zip/$program.exe"
+    $objdump -h "$exe" | grep -q '\.debug_' && fail "$program.exe has debug sections"
+    $objdump -h "$exe" | grep -q 'gnu_debuglink' || fail "$program.exe has no debug link"
+    x86_64-w64-mingw32-windres --input "$exe" --output-format rc 2>/dev/null |
+        grep -q 'RT_MANIFEST' || fail "$program.exe has no manifest"
+    size=$(stat -c %s "$exe")
+    [ "$size" -le 614400 ] || fail "$program.exe is $size bytes, over 600 KB"
+done
+pass "programs stripped, with a manifest, at most 600 KB"
+manifest=$(x86_64-w64-mingw32-windres --input "$work/zip/braden.exe" --output-format rc 2>/dev/null)
+for part in 'Microsoft.Windows.Common-Controls' 'version=""6.0.0.0""' 'level=""asInvoker""' \
+    '>true</dpiAware>' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' '35138b9a-5d96-4fbd-8e2d-a2440225f93a'; do
+    grep -qF "$part" <<<"$manifest" || fail "the manifest lacks $part"
+done
+symbols=$(unzip -Z1 "$symbols_file" | sort | tr '\n' ' ')
+check "symbols archive holds one .debug file per program" \
+    test "$symbols" = "$(printf '%s\n' "${programs[@]/%/.exe.debug}" | sort | tr '\n' ' ')"
+unzip -q "$symbols_file" -d "$work/symbols"
+check "the debug files hold the debug information" \
+    bash -c "$objdump -h '$work/symbols/braden.exe.debug' | grep -q '\.debug_info'"
+check "SHA256SUMS covers the three packages and verifies" \
+    bash -c "cd dist && test \$(wc -l <SHA256SUMS) = 3 && sha256sum --quiet -c SHA256SUMS"
 
 # --- the MSI, in a fresh prefix
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
@@ -113,6 +145,25 @@ check "program files are gone" test -z "$(ls -A "$program_dir" 2>/dev/null)"
 check "shortcuts are gone" test "$(shortcut_count)" = 0
 check "installed-programs entry is gone" test "$(entry_count)" = 0
 check "the user's records are left alone" test -f "$records/T138.csv" -a -f "$records/T206.csv"
+
+# --- signing with a throwaway self-signed certificate
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
+    -subj "/CN=HalviMed test signing" >/dev/null 2>&1
+HALVIMED_SIGN_CERT="$work/cert.pem" HALVIMED_SIGN_KEY="$work/key.pem" PACKAGE_DIST="$work/signed" \
+    "$root/scripts/package.sh" >/dev/null
+unzip -q "$work/signed/halvimed-tools-$version-win64.zip" -d "$work/signed/zip"
+signed_by_us() { # file
+    osslsigncode verify -CAfile "$work/cert.pem" -in "$1" 2>&1 | tee "$work/verify.log" |
+        grep -q "Signature verification: ok" && grep -q "HalviMed test signing" "$work/verify.log"
+}
+for program in "${programs[@]}"; do
+    signed_by_us "$work/signed/zip/$program.exe" || fail "$program.exe is not signed by the certificate"
+done
+pass "every program signed"
+check "the installer is signed" signed_by_us "$work/signed/halvimed-tools-$version-x64.msi"
+signed_report="$WINEPREFIX/drive_c/selftest-signed.txt"
+wine "$work/signed/zip/braden.exe" --selftest 'C:\selftest-signed.txt'
+check "a signed program passes its self-test" test $? -eq 0 -a -s "$signed_report"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures package checks failed"
