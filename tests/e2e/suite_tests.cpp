@@ -53,32 +53,9 @@ class Suite : public ::testing::Test {
     BradenWindow window;
     void TearDown() override { window.stop(); }
 
-    HWND verdict_label() {
-        for (HWND label : window.statics()) {
-            RECT rect;
-            GetWindowRect(label, &rect);
-            POINT corner = {rect.left, rect.top};
-            ScreenToClient(window.main(), &corner);
-            if (corner.x == layout::VERDICT_LABEL.x && corner.y == layout::VERDICT_LABEL.y)
-                return label;
-        }
-        return nullptr;
-    }
+    HWND verdict_label() { return window.verdict_label(); }
     std::wstring result() { return window_text(window.control(ID_RESULT)); }
-    bool verdict_drawn_in(DWORD colour) {
-        const LayoutRect& label = layout::VERDICT_LABEL;
-        return wait_until(
-            [&] {
-                int width = 0, height = 0;
-                const std::vector<DWORD> pixels = window.capture_client(&width, &height);
-                int count = 0;
-                for (int y = label.y; y < label.bottom() && y < height; ++y)
-                    for (int x = label.x; x < label.right() && x < width; ++x)
-                        if (pixels[static_cast<std::size_t>(y) * width + x] == colour) ++count;
-                return count > 20;
-            },
-            5000);
-    }
+    bool verdict_drawn_in(DWORD colour) { return window.verdict_drawn_in(colour); }
     // Saves and returns the record file's text after its byte-order mark.
     std::wstring save_and_read(int id) {
         window.click(ID_SAVE);

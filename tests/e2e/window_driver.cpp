@@ -181,6 +181,35 @@ std::vector<HWND> BradenWindow::statics() const {
     return search.found;
 }
 
+HWND BradenWindow::verdict_label() const {
+    for (HWND label : statics()) {
+        RECT rect;
+        GetWindowRect(label, &rect);
+        POINT corner = {rect.left, rect.top};
+        ScreenToClient(main_, &corner);
+        if (corner.x == layout::VERDICT_LABEL.x && corner.y == layout::VERDICT_LABEL.y)
+            return label;
+    }
+    return nullptr;
+}
+
+int BradenWindow::count_colour(DWORD colour, int left, int top, int right, int bottom) const {
+    int width = 0, height = 0;
+    const std::vector<DWORD> pixels = capture_client(&width, &height);
+    int count = 0;
+    for (int y = top; y < bottom && y < height; ++y)
+        for (int x = left; x < right && x < width; ++x)
+            if (pixels[static_cast<std::size_t>(y) * width + x] == colour) ++count;
+    return count;
+}
+
+bool BradenWindow::verdict_drawn_in(DWORD colour) const {
+    const LayoutRect& label = layout::VERDICT_LABEL;
+    return wait_until(
+        [&] { return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20; },
+        5000);
+}
+
 std::vector<DWORD> BradenWindow::capture_client(int* width, int* height) const {
     RECT client;
     GetClientRect(main_, &client);

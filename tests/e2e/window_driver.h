@@ -50,9 +50,15 @@ class BradenWindow {
     std::vector<HWND> open_message_boxes() const;
 
     std::vector<HWND> statics() const;
+    // The static text that shows the verdict, found where the layout puts it.
+    HWND verdict_label() const;
 
     // The client area as it is on the screen, 0x00RRGGBB per pixel, rows from the top.
     std::vector<DWORD> capture_client(int* width, int* height) const;
+    // Pixels of exactly this colour in the client rectangle left, top to right, bottom.
+    int count_colour(DWORD colour, int left, int top, int right, int bottom) const;
+    // Waits until the verdict label shows text in exactly this colour.
+    bool verdict_drawn_in(DWORD colour) const;
     // Saves the client area as a 24-bit bitmap file.
     bool save_screenshot(const std::wstring& path) const;
 

@@ -26,17 +26,7 @@ class Window : public ::testing::Test {
     }
     void TearDown() override { window.stop(); }
 
-    HWND verdict_label() {
-        for (HWND label : window.statics()) {
-            RECT rect;
-            GetWindowRect(label, &rect);
-            POINT corner = {rect.left, rect.top};
-            ScreenToClient(window.main(), &corner);
-            if (corner.x == layout::VERDICT_LABEL.x && corner.y == layout::VERDICT_LABEL.y)
-                return label;
-        }
-        return nullptr;
-    }
+    HWND verdict_label() { return window.verdict_label(); }
     std::wstring result() { return window_text(window.control(ID_RESULT)); }
     std::wstring verdict() { return window_text(verdict_label()); }
 
@@ -54,28 +44,14 @@ class Window : public ::testing::Test {
     }
 
     int count_colour(DWORD colour, int left, int top, int right, int bottom) {
-        int width = 0, height = 0;
-        const std::vector<DWORD> pixels = window.capture_client(&width, &height);
-        int count = 0;
-        for (int y = top; y < bottom && y < height; ++y)
-            for (int x = left; x < right && x < width; ++x)
-                if (pixels[static_cast<std::size_t>(y) * width + x] == colour) ++count;
-        return count;
+        return window.count_colour(colour, left, top, right, bottom);
     }
     DWORD pixel(int x, int y) {
         int width = 0, height = 0;
         const std::vector<DWORD> pixels = window.capture_client(&width, &height);
         return pixels[static_cast<std::size_t>(y) * width + x];
     }
-    // Waits until the verdict label shows text in exactly this colour.
-    bool verdict_drawn_in(DWORD colour) {
-        const LayoutRect& label = layout::VERDICT_LABEL;
-        return wait_until(
-            [&] {
-                return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20;
-            },
-            5000);
-    }
+    bool verdict_drawn_in(DWORD colour) { return window.verdict_drawn_in(colour); }
 };
 
 TEST_F(Window, StartState) {
