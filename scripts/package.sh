@@ -43,8 +43,9 @@ $(cd "$clone/unpacked" && sha256sum ./*.exe)")
     done
     # The installers differ by design in their package code; say what else differs, if anything.
     echo "installer differences between the builds (the package code must differ):"
-    diff "$work/first/msi-summary.txt" "$work/second/at/another/path/msi-summary.txt" |
-        grep '^[<>]' || echo "  no summary difference"
+    summary=$(diff "$work/first/msi-summary.txt" "$work/second/at/another/path/msi-summary.txt" |
+        grep '^[<>]' || true)
+    echo "${summary:-  no summary difference}"
     diff -rq "$work/first/msi-parts" "$work/second/at/another/path/msi-parts" || true
     echo "first build:"
     echo "${sums[0]}"
