@@ -33,8 +33,10 @@ $(cd "$clone/unpacked" && sha256sum ./*.exe)")
         WINEPREFIX="$clone/build/windows/wineprefix" wineserver -k 2>/dev/null || true
         msi=$(ls "$clone"/dist/*-x64.msi)
         mkdir -p "$clone/msi-parts"
+        # Exporting a table with binary columns writes their streams into the current folder.
         for table in $(msiinfo tables "$msi"); do
-            msiinfo export "$msi" "$table" >"$clone/msi-parts/table-$table" 2>/dev/null || true
+            (cd "$clone/msi-parts" && msiinfo export "$msi" "$table" >"table-$table" 2>/dev/null) ||
+                true
         done
         for stream in $(msiinfo streams "$msi"); do
             msiinfo extract "$msi" "$stream" >"$clone/msi-parts/stream-$stream" 2>/dev/null || true
