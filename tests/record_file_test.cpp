@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/file_bytes.h"
 #include "ui/record_file.h"
 
 namespace {
@@ -14,18 +15,6 @@ std::wstring temporary_path(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, folder);
     return std::wstring(folder) + name;
-}
-
-std::string read_bytes(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
 }
 
 // The real file's operations, with writes that store at most limit bytes and then fail.

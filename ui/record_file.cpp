@@ -4,7 +4,7 @@ namespace {
 
 // The lock covers one byte far beyond any record file's end: it serializes the programs that
 // save, and keeps readers such as a spreadsheet program free to read the records.
-constexpr DWORD LOCK_OFFSET_HIGH = 0x100; // 1 TiB
+constexpr std::int64_t LOCK_OFFSET = std::int64_t{1} << 40; // 1 TiB
 constexpr DWORD LOCK_RETRY_MS = 10;
 
 OVERLAPPED at_offset(std::int64_t offset) {
@@ -14,11 +14,7 @@ OVERLAPPED at_offset(std::int64_t offset) {
     return overlapped;
 }
 
-OVERLAPPED lock_range() {
-    OVERLAPPED overlapped = {};
-    overlapped.OffsetHigh = LOCK_OFFSET_HIGH;
-    return overlapped;
-}
+OVERLAPPED lock_range() { return at_offset(LOCK_OFFSET); }
 
 HANDLE handle_of(void* file) { return static_cast<RecordFile*>(file)->handle; }
 

@@ -48,6 +48,12 @@ const SuiteProgram programs[] = {
 
 std::wstring program_file(const wchar_t* name) { return program_folder() + L"\\" + name + L".exe"; }
 
+std::wstring record_file(int id) {
+    wchar_t name[16];
+    swprintf(name, 16, L"\\T%03d.csv", id);
+    return records_folder() + name;
+}
+
 class Suite : public ::testing::Test {
   protected:
     BradenWindow window;
@@ -62,17 +68,11 @@ class Suite : public ::testing::Test {
         const HWND box = window.wait_for_message_box(L"已保存");
         EXPECT_NE(box, nullptr) << "no saved message";
         if (box != nullptr) window.close_message_box(box);
-        wchar_t name[16];
-        swprintf(name, 16, L"\\T%03d.csv", id);
-        const std::string bytes = read_bytes(records_folder() + name);
+        const std::string bytes = read_bytes(record_file(id));
         EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
         return from_utf8(bytes.size() > 3 ? bytes.substr(3) : "");
     }
-    void delete_records(int id) {
-        wchar_t name[16];
-        swprintf(name, 16, L"\\T%03d.csv", id);
-        DeleteFileW((records_folder() + name).c_str());
-    }
+    void delete_records(int id) { DeleteFileW(record_file(id).c_str()); }
 };
 
 TEST_F(Suite, EveryProgramStartsWithItsRowsAndCalculatesItsReport) {

@@ -302,18 +302,6 @@ std::wstring records_folder() {
     return std::wstring(app_data) + L"\\HalviMedSuite\\records";
 }
 
-std::string read_bytes(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 std::wstring from_utf8(const std::string& bytes) {
     if (bytes.empty()) return L"";
     const int length =

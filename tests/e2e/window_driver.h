@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/file_bytes.h"
 #include "ui/control_ids.h"
 #include "ui/layout.h"
 
@@ -69,9 +70,8 @@ class BradenWindow {
 };
 
 std::wstring window_text(HWND window);
-// The per-user records folder, a file's bytes ("<missing>" when it cannot be read), UTF-8 text.
+// The per-user records folder, and UTF-8 text as wide text (read_bytes reads a file).
 std::wstring records_folder();
-std::string read_bytes(const std::wstring& path);
 std::wstring from_utf8(const std::string& bytes);
 // The folder of the program under test, where every program of the suite lies.
 std::wstring program_folder();
