@@ -11,6 +11,19 @@ constexpr double DEFAULT_INTERVAL_HOURS = 8.0;
 constexpr int MAX_DOSES = 30;
 constexpr int CELL_CAPACITY = 64;
 
+struct DoseTime {
+    long long day; // from 1
+    int hour;
+    int minute;
+};
+
+// The clock time t hours after midnight of day 1; minutes are truncated, never rounded.
+DoseTime dose_time(double t) {
+    const double r = std::fmod(t, 24.0);
+    const int hour = report_to_int(r);
+    return {1LL + report_to_int(t / 24.0), hour, report_to_int((r - hour) * 60.0)};
+}
+
 } // namespace
 
 int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* report,
@@ -23,16 +36,14 @@ int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* 
     if (!(start >= 0.0)) start = 0.0;
     if (!(interval > 0.0)) interval = DEFAULT_INTERVAL_HOURS;
 
-    report_append_line(report, report_capacity, L"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：",
-                       start, interval, times);
+    // The heading shows the first dose as its cell shows it.
+    const DoseTime first = dose_time(start);
+    report_append_line(report, report_capacity, L"首剂时间 %d:%02d，间隔 %g 小时，共 %d 次：",
+                       first.hour, first.minute, interval, times);
     for (int j = 0; j < times; ++j) {
-        const double t = start + static_cast<double>(j) * interval;
-        const double r = std::fmod(t, 24.0);
-        const int hour = report_to_int(r);
-        const int minute = report_to_int((r - hour) * 60.0); // truncated, never rounded
-        const long long day = 1LL + report_to_int(t / 24.0);
+        const DoseTime time = dose_time(start + static_cast<double>(j) * interval);
         wchar_t cell[CELL_CAPACITY];
-        text_format(cell, CELL_CAPACITY, L"第%lld天 %02d:%02d", day, hour, minute);
+        text_format(cell, CELL_CAPACITY, L"第%lld天 %02d:%02d", time.day, time.hour, time.minute);
         report_append_text(report, report_capacity, cell);
         if (j + 1 < times) report_append_text(report, report_capacity, L"  |  ");
     }

@@ -40,11 +40,13 @@ const PairRule no_known_rule = {
     0,
     L"结论：本工具库内未收录该组合的明确禁忌，但仍须查本院配伍表并现配现用、注意冲管。",
     L"未收录明确禁忌，仍需核对院内配伍表",
-    0};
+    1}; // not known to be safe: the hospital's table must still be checked
 
-// Numbers outside the table show the name of drug 1.
+const wchar_t* const no_such_number = L"（无此编号）";
+
+// Numbers outside the table name no drug.
 const wchar_t* drug_name(int number) {
-    return number >= 1 && number <= DRUG_COUNT ? drug_names[number - 1] : drug_names[0];
+    return number >= 1 && number <= DRUG_COUNT ? drug_names[number - 1] : no_such_number;
 }
 
 const PairRule& rule_for(int a, int b) {

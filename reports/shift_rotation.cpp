@@ -1,5 +1,6 @@
-// Report kind 1: a duty roster in which every nurse rotates through day shift D, rest R and
-// night shift N, staggered so that three nurses cover each shift once a day.
+// Report kind 1: a duty roster in which every nurse rotates through day shift D, night shift N and
+// rest R, staggered so that three nurses cover each shift once a day and every night is followed
+// by a day of rest.
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "reports/report.h"
@@ -10,10 +11,10 @@ constexpr int MAX_NURSES = 40;
 constexpr int MAX_DAYS = 31;
 constexpr int NAME_CAPACITY = 12;
 
-// Nurse p + 1 has on day d + 1 the shift that nurse p has on day d.
+// Each nurse runs D, N, R, D, ...; nurse p + 1 is one step ahead of nurse p.
 wchar_t shift_letter(int nurse, int day) {
     static const wchar_t letters[] = {L'D', L'N', L'R'};
-    return letters[((nurse - 1) + 2 * (day - 1)) % 3];
+    return letters[((nurse - 1) + (day - 1)) % 3];
 }
 
 // One cell, "%d日%c ": the day (1 to 31), its shift letter and a space. Written by hand, as the

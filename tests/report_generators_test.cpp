@@ -40,9 +40,11 @@ TEST(DrugCompatibility, PairsInBothOrders) {
         {9, 5, furosemide, L"不宜同瓶，建议分开输注", 2},
         {7, 6, omeprazole, L"建议分开输注", 1},
         {6, 7, omeprazole, L"建议分开输注", 1},
-        {5, 5, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
-        {1, 9, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
-        {11, 2.6, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 0},
+        // Not listed, the same drug twice included: not known to be safe, so never level 0.
+        {5, 5, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
+        {1, 4, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
+        {1, 9, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
+        {11, 2.6, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
         {1.9, 2.9, contraindicated, L"禁忌：不可同瓶输注，需间隔冲管", 3},
     };
     for (const Case& c : cases) {
@@ -60,11 +62,12 @@ TEST(DrugCompatibility, HeadingShowsTheNumbersAsEntered) {
         const wchar_t* heading;
     };
     const Case cases[] = {
-        {{}, L"待查：0 号 头孢曲松  +  0 号 头孢曲松"},
-        {{{"drugA", 11}, {"drugB", 2.6}}, L"待查：11 号 头孢曲松  +  2 号 葡萄糖酸钙"},
+        {{}, L"待查：0 号 （无此编号）  +  0 号 （无此编号）"},
+        {{{"drugA", 11}, {"drugB", 2.6}}, L"待查：11 号 （无此编号）  +  2 号 葡萄糖酸钙"},
         {{{"drugB", 10}, {"drugA", 7}}, L"待查：7 号 维生素C  +  10 号 多巴胺"},
+        {{{"drugA", 1}, {"drugB", -1}}, L"待查：1 号 头孢曲松  +  -1 号 （无此编号）"},
         {{{"drugA", -3}, {"drugB", nan_value}},
-         L"待查：-3 号 头孢曲松  +  -2147483648 号 头孢曲松"},
+         L"待查：-3 号 （无此编号）  +  -2147483648 号 （无此编号）"},
     };
     for (const Case& c : cases) {
         const ReportRun run = ReportTool(6, c.inputs).run();
@@ -90,18 +93,24 @@ TEST(DosingTimetable, CellsAcrossMidnight) {
          L"首剂时间 20:00，间隔 8 小时，共 4 次：",
          L"第1天 20:00  |  第2天 04:00  |  第2天 12:00  |  第2天 20:00"},
         {{{"start", 8}, {"interval", 6.5}, {"times", 3}},
-         L"首剂时间 8:00，间隔 6 小时，共 3 次：", // 6.5 rounds to the even 6
+         L"首剂时间 8:00，间隔 6.5 小时，共 3 次：",
          L"第1天 08:00  |  第1天 14:30  |  第1天 21:00"},
         {{{"start", 8}, {"interval", 0.1}, {"times", 2}},
-         L"首剂时间 8:00，间隔 0 小时，共 2 次：",
+         L"首剂时间 8:00，间隔 0.1 小时，共 2 次：",
          L"第1天 08:00  |  第1天 08:05"},
+        {{{"start", 8}, {"interval", 0.5}, {"times", 2}},
+         L"首剂时间 8:00，间隔 0.5 小时，共 2 次：",
+         L"第1天 08:00  |  第1天 08:30"},
+        {{{"start", 23.75}, {"interval", 0.25}, {"times", 2}},
+         L"首剂时间 23:45，间隔 0.25 小时，共 2 次：",
+         L"第1天 23:45  |  第2天 00:00"},
         {{{"start", -3}}, L"首剂时间 0:00，间隔 8 小时，共 1 次：", L"第1天 00:00"},
         {{}, L"首剂时间 0:00，间隔 8 小时，共 1 次：", L"第1天 00:00"},
         {{{"start", 25}, {"interval", 6}, {"times", 2}},
-         L"首剂时间 25:00，间隔 6 小时，共 2 次：",
+         L"首剂时间 1:00，间隔 6 小时，共 2 次：",
          L"第2天 01:00  |  第2天 07:00"},
         {{{"start", 7.5}, {"interval", -4}, {"times", 2.9}},
-         L"首剂时间 8:00，间隔 8 小时，共 2 次：",
+         L"首剂时间 7:30，间隔 8 小时，共 2 次：",
          L"第1天 07:30  |  第1天 15:30"},
         {{{"start", nan_value}, {"interval", nan_value}, {"times", nan_value}},
          L"首剂时间 0:00，间隔 8 小时，共 1 次：",
@@ -110,6 +119,12 @@ TEST(DosingTimetable, CellsAcrossMidnight) {
     for (const Case& c : cases) {
         const ReportRun run = ReportTool(2, c.inputs).run();
         EXPECT_EQ(run.report, report_lines({c.heading, c.cells, note}));
+        // The heading's time is the first cell's.
+        const std::wstring heading = c.heading, cells = c.cells;
+        const std::size_t cell_clock = cells.find(L' ') + 1;
+        std::wstring clock = cells.substr(cell_clock, 5);
+        if (clock[0] == L'0') clock.erase(0, 1);
+        EXPECT_EQ(heading.substr(5, clock.size() + 1), clock + L"，") << heading;
         EXPECT_EQ(run.verdict, L"给药时间表已生成，注意首剂与夜间给药时间");
         EXPECT_EQ(run.level, 0);
     }
@@ -242,8 +257,8 @@ const wchar_t* const roster_tip =
 TEST(ShiftRotation, ThreeNursesThreeDays) {
     const ReportRun run = ReportTool(1, {{"nurses", 3}, {"days", 3}}).run();
     EXPECT_EQ(run.report, report_lines({roster_rule, L"人员：3 人；周期：3 天", L"", L"护士01：",
-                                        L"  1日D 2日R 3日N ", L"护士02：", L"  1日N 2日D 3日R ",
-                                        L"护士03：", L"  1日R 2日N 3日D ", L"", roster_tip}));
+                                        L"  1日D 2日N 3日R ", L"护士02：", L"  1日N 2日R 3日D ",
+                                        L"护士03：", L"  1日R 2日D 3日N ", L"", roster_tip}));
     EXPECT_EQ(run.verdict, L"已生成轮转排班表，可复制到排班本或表格");
     EXPECT_EQ(run.level, 0);
 }
@@ -262,7 +277,7 @@ TEST(ShiftRotation, ClampsAndDefaults) {
          L"护士01：\r\n  1日D \r\n"},
         {{{"nurses", 4.9}, {"days", 2}},
          L"人员：4 人；周期：2 天",
-         L"护士04：\r\n  1日D 2日R \r\n"},
+         L"护士04：\r\n  1日D 2日N \r\n"},
     };
     for (const Case& c : cases) {
         const ReportRun run = ReportTool(1, c.inputs).run();
@@ -273,12 +288,63 @@ TEST(ShiftRotation, ClampsAndDefaults) {
     }
 }
 
+// Over every roster size and day: no nurse works a day shift right after a night, and every day
+// has one nurse on each shift (from three nurses on).
+TEST(ShiftRotation, RestAlwaysFollowsANight) {
+    const ReportRun run = ReportTool(1, {{"nurses", 40}, {"days", 31}}).run(8192);
+    for (int nurse = 1; nurse <= 40; ++nurse) {
+        wchar_t name[16];
+        text_format(name, 16, L"护士%02d：\r\n  ", nurse);
+        const std::size_t at = run.report.find(name);
+        ASSERT_NE(at, std::wstring::npos) << nurse;
+        const std::size_t from = at + text_length(name);
+        const std::wstring row = run.report.substr(from, run.report.find(L"\r\n", from) - from);
+        wchar_t previous = L' ';
+        int day = 0;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (row[i] != L'日') continue;
+            const wchar_t shift = row[i + 1];
+            ++day;
+            if (previous == L'N') {
+                EXPECT_EQ(shift, L'R') << "nurse " << nurse << " day " << day;
+            }
+            previous = shift;
+        }
+        EXPECT_EQ(day, 31);
+    }
+    // Smaller rosters are the first rows of the largest one.
+    for (int nurses = 1; nurses <= 40; nurses += 13) {
+        for (int days = 1; days <= 31; days += 6) {
+            const ReportRun small =
+                ReportTool(1, {{"nurses", 1.0 * nurses}, {"days", 1.0 * days}}).run(8192);
+            EXPECT_EQ(small.report.find(L"日N 1日D"), std::wstring::npos);
+            for (int d = 1; d < days; ++d) {
+                wchar_t night_then_day[16];
+                text_format(night_then_day, 16, L"%d日N %d日D", d, d + 1);
+                EXPECT_EQ(small.report.find(night_then_day), std::wstring::npos);
+            }
+        }
+    }
+    const ReportRun three = ReportTool(1, {{"nurses", 3}, {"days", 31}}).run(8192);
+    for (int d = 1; d <= 31; ++d) {
+        for (const wchar_t shift : {L'D', L'N', L'R'}) {
+            wchar_t cell[16];
+            text_format(cell, 16, L" %d日%lc ", d, shift);
+            int count = 0;
+            for (std::size_t at = three.report.find(cell); at != std::wstring::npos;
+                 at = three.report.find(cell, at + 1))
+                ++count;
+            EXPECT_EQ(count, 1) << "day " << d;
+        }
+    }
+}
+
 TEST(ShiftRotation, LargestRosterWholeAndCut) {
     const ReportTool tool(1, {{"nurses", 40}, {"days", 31.9}});
     const ReportRun whole = tool.run(8192);
     EXPECT_EQ(whole.report.size(), 6390u);
     EXPECT_NE(
-        whole.report.find(L"护士01：\r\n  1日D 2日R 3日N 4日D 5日R 6日N 7日D 8日R 9日N 10日D "),
+        whole.report.find(L"护士01：\r\n  1日D 2日N 3日R 4日D 5日N 6日R 7日D 8日N 9日R 10日D "),
         std::wstring::npos);
     // Nurse 4 repeats nurse 1, nurse 5 nurse 2.
     const auto row = [&](int nurse) {
