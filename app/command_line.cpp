@@ -25,8 +25,16 @@ bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path,
         ++p;
         end = L'"';
     }
-    for (; *p != L'\0' && *p != end; ++p) text_append_char(path, capacity, *p);
-    if (text_is_empty(path)) text_copy(path, capacity, default_report_path);
+    int length = 0;
+    for (; *p != L'\0' && *p != end; ++p) {
+        text_append_char(path, capacity, *p);
+        ++length;
+    }
+    if (length >= capacity) {
+        text_copy(path, capacity, L""); // never a shortened path: that would be another file
+        return true;
+    }
+    if (length == 0) text_copy(path, capacity, default_report_path);
     return true;
 }
 

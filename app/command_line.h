@@ -6,8 +6,9 @@ constexpr int COMMAND_LINE_CAPACITY = 32768;
 
 // Searches the whole command line for "--selftest" (anywhere, case-sensitive). When found, writes
 // the path that follows it into path and returns true: spaces skipped, then either a quoted text
-// up to the closing quote or the end, or a bare word up to the next space or the end, cut at
-// capacity - 1 characters; nothing taken gives "selftest.txt".
+// up to the closing quote or the end, or a bare word up to the next space or the end; nothing
+// taken gives "selftest.txt". A path longer than capacity - 1 characters is not cut: path is left
+// empty, and the self-test fails without writing anywhere.
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path, int capacity);
 
 // Rebuilds a Windows-style command line from argv: the arguments joined by single spaces, an

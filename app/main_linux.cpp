@@ -3,10 +3,11 @@
 
 #include "app/command_line.h"
 #include "app/entry.h"
+#include "core/tool_def.h"
 
 namespace {
 
-int window_unavailable(void*) {
+int window_unavailable(const ToolDef&, void*) {
     const char* message = "The window needs Windows (or Wine); --selftest [path] runs headless.\n";
     static_cast<void>(std::fputs(message, stderr)); // nothing more to do if stderr is gone
     return 1;
@@ -18,5 +19,5 @@ wchar_t command_line[COMMAND_LINE_CAPACITY];
 
 int main(int argc, char** argv) {
     command_line_from_arguments(argc, argv, command_line, COMMAND_LINE_CAPACITY);
-    return entry_run(command_line, window_unavailable, nullptr);
+    return entry_run(command_line, *get_tool(), window_unavailable, nullptr);
 }

@@ -8,13 +8,13 @@
 
 namespace {
 
-int open_window(void* context) {
+int open_window(const ToolDef& tool, void* context) {
     SetProcessDPIAware();
-    return gui_run(static_cast<HINSTANCE>(context), get_tool());
+    return gui_run(static_cast<HINSTANCE>(context), &tool);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return entry_run(GetCommandLineW(), open_window, instance);
+    return entry_run(GetCommandLineW(), *get_tool(), open_window, instance);
 }

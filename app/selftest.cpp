@@ -81,9 +81,9 @@ int selftest_report(const ToolDef& tool, wchar_t* report, int capacity) {
     return errors > 0 ? SELFTEST_NOT_COMPUTABLE : SELFTEST_OK;
 }
 
-int selftest_run(const wchar_t* path) {
+int selftest_run(const ToolDef& tool, const wchar_t* path) {
     wchar_t report[SELFTEST_REPORT_CAPACITY];
-    const int code = selftest_report(*get_tool(), report, SELFTEST_REPORT_CAPACITY);
+    const int code = selftest_report(tool, report, SELFTEST_REPORT_CAPACITY);
     if (!write_utf8_file(path, report)) return SELFTEST_WRITE_FAILED;
     return code;
 }

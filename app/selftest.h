@@ -20,6 +20,6 @@ int selftest_report(const ToolDef& tool, wchar_t* report, int capacity);
 // at most 8000 characters written.
 void selftest_append_detail(wchar_t* report, int capacity, const wchar_t* result);
 
-// Runs the self-test of get_tool() and writes the report to path. Returns 0 or 2 as the report
+// Runs the self-test of the tool and writes the report to path. Returns 0 or 2 as the report
 // says, or 3 when the file could not be written whole.
-int selftest_run(const wchar_t* path);
+int selftest_run(const ToolDef& tool, const wchar_t* path);

@@ -7,13 +7,14 @@
 #include "engine/engine.h"
 #include "expr/expr.h"
 #include "reports/report.h"
+#include "tools/catalog.h"
 
 namespace {
 
 const double braden_defaults[] = {3, 2, 2, 2, 2, 2};
 
 void evaluate(benchmark::State& state, const char* text) {
-    const ToolDef& tool = *get_tool();
+    const ToolDef& tool = braden_tool;
     const double outputs[16] = {};
     int error = 0;
     for (auto _ : state) {
@@ -23,10 +24,10 @@ void evaluate(benchmark::State& state, const char* text) {
 }
 
 void BM_ExprBradenFormula(benchmark::State& state) {
-    evaluate(state, get_tool()->outputs[0].formula);
+    evaluate(state, braden_tool.outputs[0].formula);
 }
 void BM_ExprBradenCondition(benchmark::State& state) {
-    evaluate(state, get_tool()->rules[0].condition);
+    evaluate(state, braden_tool.rules[0].condition);
 }
 
 void format(benchmark::State& state, const char* name, double value) {
@@ -44,7 +45,7 @@ void BM_ToolComputeBraden(benchmark::State& state) {
     static wchar_t result[4096], verdict[512], kept[8192];
     int level = 0;
     for (auto _ : state) {
-        tool_compute(*get_tool(), braden_defaults, result, 4096, verdict, 512, &level, kept, 8192);
+        tool_compute(braden_tool, braden_defaults, result, 4096, verdict, 512, &level, kept, 8192);
         benchmark::DoNotOptimize(result);
     }
 }
@@ -52,7 +53,7 @@ void BM_ToolComputeBraden(benchmark::State& state) {
 void BM_SelftestReport(benchmark::State& state) {
     static wchar_t report[SELFTEST_REPORT_CAPACITY];
     for (auto _ : state) {
-        selftest_report(*get_tool(), report, SELFTEST_REPORT_CAPACITY);
+        selftest_report(braden_tool, report, SELFTEST_REPORT_CAPACITY);
         benchmark::DoNotOptimize(report);
     }
 }

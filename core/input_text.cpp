@@ -2,10 +2,12 @@
 // same number whatever its wide-character classification. The full-width forms that a Chinese
 // input method types for the characters of a number are copied as their ASCII twins; any other
 // non-ASCII character ends the number, just as wcstod would end it there.
-#include "ui/input_text.h"
+#include "core/input_text.h"
 
 #include <cmath>
 #include <cstdlib>
+
+#include "core/accepted_values.h"
 
 namespace {
 
@@ -25,20 +27,95 @@ char number_character(wchar_t c) {
     }
 }
 
-} // namespace
-
-bool input_text_to_value(const wchar_t* text, double* value) {
-    char ascii[INPUT_TEXT_CAPACITY];
+// Copies the text as ASCII while its characters can be part of a number; returns the length
+// copied, and stores in whole whether the copy reached the text's end.
+int ascii_number_copy(const wchar_t* text, char* ascii, bool* whole) {
     int length = 0;
+    *whole = true;
     if (text != nullptr) {
-        for (const wchar_t* p = text; *p != L'\0' && length < INPUT_TEXT_CAPACITY - 1; ++p) {
+        for (const wchar_t* p = text; *p != L'\0'; ++p) {
             const char c = number_character(*p);
-            if (c == '\0') break;
+            if (c == '\0' || length == INPUT_TEXT_CAPACITY - 1) {
+                *whole = false;
+                break;
+            }
             ascii[length++] = c;
         }
     }
     ascii[length] = '\0';
+    return length;
+}
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the digits at p.
+int digits_at(const char* p) {
+    int n = 0;
+    while (is_digit(p[n])) ++n;
+    return n;
+}
+
+// True when ascii is blanks, one decimal number, blanks: [+-] (d+ [. d*] | . d+) [(e|E) [+-] d+].
+bool is_one_decimal_number(const char* ascii) {
+    const char* p = ascii;
+    while (is_blank(*p)) ++p;
+    if (*p == '+' || *p == '-') ++p;
+    const int whole = digits_at(p);
+    p += whole;
+    int fraction = 0;
+    if (*p == '.') {
+        fraction = digits_at(p + 1);
+        p += 1 + fraction;
+    }
+    if (whole == 0 && fraction == 0) return false;
+    if (*p == 'e' || *p == 'E') {
+        const char* exponent = p + 1;
+        if (*exponent == '+' || *exponent == '-') ++exponent;
+        const int digits = digits_at(exponent);
+        if (digits == 0) return false;
+        p = exponent + digits;
+    }
+    while (is_blank(*p)) ++p;
+    return *p == '\0';
+}
+
+} // namespace
+
+bool input_text_to_number(const wchar_t* text, double* value) {
+    char ascii[INPUT_TEXT_CAPACITY];
+    bool whole = false;
+    ascii_number_copy(text, ascii, &whole);
+    if (!whole || !is_one_decimal_number(ascii)) return false;
+    const double read = std::strtod(ascii, nullptr);
+    if (!std::isfinite(read)) return false;
+    if (value != nullptr) *value = read;
+    return true;
+}
+
+bool input_value_from_text(const InputDef& input, const wchar_t* text, double* value) {
+    if (!input_declares_accepted(input)) return input_text_to_value(text, value);
+    double read = 0;
+    if (!input_text_to_number(text, &read) || !input_accepts(input, read)) return false;
+    *value = read;
+    return true;
+}
+
+bool input_text_to_value(const wchar_t* text, double* value) {
+    char ascii[INPUT_TEXT_CAPACITY];
+    bool whole = false;
+    ascii_number_copy(text, ascii, &whole);
     const double read = std::strtod(ascii, nullptr);
     if (value != nullptr) *value = read;
     return std::isfinite(read);
+}
+
+int input_values_from_texts(const ToolDef& tool, const wchar_t* const* texts, double* values) {
+    double read[TOOL_MAX_INPUTS] = {};
+    const int count = tool_input_count(tool);
+    for (int j = 0; j < count; ++j) {
+        if (!input_value_from_text(tool.inputs[j], texts[j], &read[j])) return j;
+    }
+    for (int j = 0; j < count; ++j) values[j] = read[j];
+    return -1;
 }

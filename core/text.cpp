@@ -26,7 +26,7 @@ int text_append(wchar_t* dest, int capacity, const wchar_t* src) {
 
 void text_sink_append(TextSink& sink, const wchar_t* text) {
     if (text == nullptr) return;
-    for (int i = 0; text[i] != L'\0' && !text_sink_full(sink); ++i) text_sink_put(sink, text[i]);
+    for (int i = 0; text[i] != L'\0' && !sink.cut; ++i) text_sink_put(sink, text[i]);
 }
 
 void text_sink_format(TextSink& sink, const wchar_t* format, ...) {
@@ -57,6 +57,17 @@ int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list arg
     TextSink sink = text_sink_at_end(dest, capacity);
     text_sink_vformat(sink, format, args);
     return sink.length;
+}
+
+bool text_format_whole(wchar_t* dest, int capacity, const wchar_t* format, ...) {
+    if (dest == nullptr || capacity < 1) return false;
+    dest[0] = L'\0';
+    TextSink sink = text_sink_at_end(dest, capacity);
+    va_list args;
+    va_start(args, format);
+    text_sink_vformat(sink, format, args);
+    va_end(args);
+    return !sink.cut;
 }
 
 int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...) {

@@ -32,5 +32,9 @@ int text_append_char(wchar_t* dest, int capacity, wchar_t c);
 int text_format(wchar_t* dest, int capacity, const wchar_t* format, ...);
 int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args);
 
+// Formats like text_format, and tells whether the whole text fitted: false when any of it was cut
+// (dest then holds the cut text) or nothing could be written.
+bool text_format_whole(wchar_t* dest, int capacity, const wchar_t* format, ...);
+
 // Formats and appends by the rule of text_append. Returns the new length.
 int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...);

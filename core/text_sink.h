@@ -6,8 +6,9 @@
 
 struct TextSink {
     wchar_t* dest;
-    int capacity; // including the terminator, at least 1
-    int length;   // characters written so far; dest[length] is always the terminator
+    int capacity;     // including the terminator, at least 1
+    int length;       // characters written so far; dest[length] is always the terminator
+    bool cut = false; // set when a character did not fit
 };
 
 // A sink that appends after the text already in dest. A text that is not terminated within the
@@ -18,7 +19,10 @@ inline bool text_sink_full(const TextSink& sink) { return sink.length >= sink.ca
 
 // Adds one character when there is room; the text stays terminated either way.
 inline void text_sink_put(TextSink& sink, wchar_t c) {
-    if (text_sink_full(sink)) return;
+    if (text_sink_full(sink)) {
+        sink.cut = true;
+        return;
+    }
     sink.dest[sink.length++] = c;
     sink.dest[sink.length] = L'\0';
 }

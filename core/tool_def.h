@@ -2,8 +2,13 @@
 // verdict rules defined by conditions, and a report kind. All of it is constant data.
 #pragma once
 
+#include <limits>
+
 constexpr int TOOL_MAX_INPUTS = 16;
 constexpr int TOOL_MAX_OUTPUTS = 16;
+
+// The lowest and highest value of an input that declares no accepted values.
+constexpr double INPUT_NOT_DECLARED = std::numeric_limits<double>::quiet_NaN();
 
 struct InputDef {
     const char* key;
@@ -13,14 +18,20 @@ struct InputDef {
     // What the input means, shown beside the inputs while its edit has (last had) the focus:
     // lines separated by CR LF, such as the meaning of each score or code. May be null.
     const wchar_t* guide = nullptr;
+    // The values the input accepts: lowest to highest, both included, in steps of step counted
+    // from lowest (0: any value in between). An input that leaves lowest and highest out
+    // declares nothing and reads any finite number.
+    double lowest = INPUT_NOT_DECLARED;
+    double highest = INPUT_NOT_DECLARED;
+    double step = 0;
 };
 
 struct OutputDef {
     const char* key;
     const wchar_t* label;
-    const wchar_t* unit;
-    const char* formula;
-    const char* format;
+    const wchar_t* unit = nullptr;
+    const char* formula = nullptr;
+    const char* format = nullptr;
 };
 
 struct RuleDef {
@@ -29,20 +40,22 @@ struct RuleDef {
     const wchar_t* verdict;
 };
 
+// A descriptor names what it has and leaves the rest out: a tool with a report has no outputs or
+// rules, and a tool of formulas and rules has report kind 0.
 struct ToolDef {
     int id;
     const wchar_t* title;
-    const wchar_t* subtitle;
+    const wchar_t* subtitle = nullptr;
     const wchar_t* category;
     const wchar_t* reference;
-    const wchar_t* note;
-    int input_count;
-    const InputDef* inputs;
-    int output_count;
-    const OutputDef* outputs;
-    int rule_count;
-    const RuleDef* rules;
-    int report_kind;
+    const wchar_t* note = nullptr;
+    int input_count = 0;
+    const InputDef* inputs = nullptr;
+    int output_count = 0;
+    const OutputDef* outputs = nullptr;
+    int rule_count = 0;
+    const RuleDef* rules = nullptr;
+    int report_kind = 0;
 };
 
 // The number of inputs and outputs that the frame works with: the descriptor's counts, never more

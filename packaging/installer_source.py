@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes the installer's source for wixl and the texts that wixl cannot store, from the list of
-programs that the build writes (tool_programs.txt: name, tab, title per line):
+programs that the build writes (tool_programs.txt: name, tab, title per line), and the toolbox
+(toolbox.exe), which opens them all: a shortcut of its own on the desktop of all users, and one at
+the head of the suite's Start-menu folder:
 
     installer_source.py PROGRAMS_TXT VERSION COMMIT EPOCH OUT_WXS OUT_SQL
 
@@ -42,6 +44,10 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
            "UPDATE `File` SET `FileName` = 'GUIDE.TXT|使用说明.txt' WHERE `File` = 'UserGuide'",
            "UPDATE `LaunchCondition` SET `Description` = '已安装更高版本的 " + SUITE_NAME +
            "，无需降级安装。' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'"]
+    sql.append("UPDATE `Shortcut` SET `Name` = 'TOOLBOX|" + SUITE_NAME + "', `Description` = '" +
+               SUITE_NAME + "' WHERE `Shortcut` = 'Shortcut_toolbox'")
+    sql.append("UPDATE `Shortcut` SET `Name` = 'TOOLBOX|" + SUITE_NAME + "', `Description` = '" +
+               SUITE_NAME + "' WHERE `Shortcut` = 'DesktopShortcut_toolbox'")
     for index, (name, title) in enumerate(programs, start=1):
         ident = name.replace("-", "_")
         files.append(f'''            <Component Id="Program_{ident}" Guid="{component_code("program/" + name)}" Win64="yes">
@@ -73,6 +79,9 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
         <Directory Id="MakerFolder" Name="HalviMed">
           <Directory Id="INSTALLFOLDER" Name="Tools">
 {chr(10).join(files)}
+            <Component Id="Program_toolbox" Guid="{component_code("program/toolbox")}" Win64="yes">
+              <File Id="toolbox.exe" Name="toolbox.exe" Source="toolbox.exe" KeyPath="yes"/>
+            </Component>
             <Component Id="Guide" Guid="{component_code("guide")}" Win64="yes">
               <File Id="UserGuide" Name="guide.txt" Source="guide.txt" KeyPath="yes"/>
             </Component>
@@ -82,6 +91,8 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
       <Directory Id="ProgramMenuFolder">
         <Directory Id="SuiteMenuFolder" Name="HalviMed">
         <Component Id="StartMenuShortcuts" Guid="{component_code("shortcuts")}" Win64="yes">
+          <Shortcut Id="Shortcut_toolbox" Name="toolbox" Description="toolbox"
+                    Target="[INSTALLFOLDER]toolbox.exe" WorkingDirectory="INSTALLFOLDER" Icon="halvimed.ico"/>
 {chr(10).join(shortcuts)}
           <RemoveFolder Id="RemoveSuiteMenuFolder" On="uninstall"/>
           <RegistryValue Root="HKLM" Key="Software\\HalviMed\\Tools" Name="StartMenuShortcuts"
@@ -89,10 +100,20 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
         </Component>
         </Directory>
       </Directory>
+      <Directory Id="DesktopFolder">
+        <Component Id="DesktopShortcut" Guid="{component_code("desktop-shortcut")}" Win64="yes">
+          <Shortcut Id="DesktopShortcut_toolbox" Name="toolbox" Description="toolbox"
+                    Target="[INSTALLFOLDER]toolbox.exe" WorkingDirectory="INSTALLFOLDER" Icon="halvimed.ico"/>
+          <RegistryValue Root="HKLM" Key="Software\\HalviMed\\Tools" Name="DesktopShortcut"
+                         Type="integer" Value="1" KeyPath="yes"/>
+        </Component>
+      </Directory>
     </Directory>
 
     <Feature Id="Complete" Level="1">
 {chr(10).join(refs)}
+      <ComponentRef Id="Program_toolbox"/>
+      <ComponentRef Id="DesktopShortcut"/>
       <ComponentRef Id="Guide"/>
       <ComponentRef Id="StartMenuShortcuts"/>
     </Feature>

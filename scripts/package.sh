@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the release packages of the suite from the checkout, into dist/:
-#   halvimed-tools-VERSION-win64.zip     the twelve programs (stripped) and the Chinese user guide
-#   halvimed-tools-VERSION-x64.msi       a per-machine installer (wixl) with a Start-menu folder
+#   halvimed-tools-VERSION-win64.zip     every program and the toolbox (stripped), and the Chinese
+#                                        user guide
+#   halvimed-tools-VERSION-x64.msi       a per-machine installer (wixl) with a Start-menu folder and
+#                                        the toolbox on the desktop
 #   halvimed-tools-VERSION-symbols.zip   the programs' debug information, NAME.exe.debug each
 #   SHA256SUMS                           checksums of the three (sha256sum -c)
 # The version is CMake's project version; times in the packages are the last commit's
@@ -72,6 +74,7 @@ commit=$(git rev-parse HEAD 2>/dev/null || echo unknown)
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 mapfile -t programs < <(cut -f1 build/windows/tool_programs.txt)
+programs+=(toolbox)
 cmake --build build/windows -j"$jobs" --target "${programs[@]}" msi_update >/dev/null
 
 stage="build/package-$version"

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds and opens the window of one program of the suite (braden unless another is named).
+# Builds and opens the toolbox, or the window of the program of the suite that is named.
 #   scripts/run.sh [PROGRAM]                    on Windows directly; on Linux under Wine on the
 #                                               current display, or, without one, in a virtual
 #                                               display whose screenshot is saved to
 #                                               build/PROGRAM.png
 #   scripts/run.sh [PROGRAM] --selftest [path]  the headless self-test (report to path, default
-#                                               selftest.txt)
+#                                               selftest.txt); the toolbox's, which checks that
+#                                               every program lies beside it, runs under Wine
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
-program=braden
+program=toolbox
 if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
     program="$1"
     shift
@@ -26,7 +27,7 @@ esac
 
 scripts/setup.sh
 
-if [ "${1:-}" = "--selftest" ]; then
+if [ "${1:-}" = "--selftest" ] && [ "$program" != toolbox ]; then
     cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON >/dev/null
     cmake --build build/linux -j"$jobs" --target "$program" >/dev/null
     set +e
@@ -39,11 +40,24 @@ fi
 
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j"$jobs" --target "$program" >/dev/null
+if [ "$program" = toolbox ]; then
+    cmake --build build/windows -j"$jobs" >/dev/null # the toolbox opens the others
+else
+    cmake --build build/windows -j"$jobs" --target "$program" >/dev/null
+fi
 
 prefix="$root/build/windows/wineprefix"
 scripts/wine-prefix.sh "$prefix"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ "${1:-}" = "--selftest" ]; then
+    set +e
+    wine "build/windows/$program.exe" "$@"
+    code=$?
+    set -e
+    echo "self-test exit code $code; report: ${2:-selftest.txt}"
+    exit $code
+fi
 
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "build/windows/$program.exe"
@@ -56,6 +70,7 @@ trap 'wineserver -k 2>/dev/null; kill ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"'
 . scripts/xvfb.sh
 start_xvfb "$work"
 title=$(awk -F'\t' -v name="$program" '$1 == name { print $2 }' build/windows/tool_programs.txt)
+[ "$program" = toolbox ] && title="HalviMed 护理工具箱"
 wine "build/windows/$program.exe" &
 for _ in $(seq 1 150); do
     xwininfo -root -tree 2>/dev/null | grep -qF "$title" && break

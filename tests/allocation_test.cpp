@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "expr/expr.h"
 #include "reports/report.h"
+#include "tools/catalog.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer runtime's allocator interface.
@@ -97,7 +98,7 @@ TEST_F(NoAllocation, CounterSeesAllocations) {
 }
 
 TEST_F(NoAllocation, CalculationPath) {
-    const ToolDef& tool = *get_tool();
+    const ToolDef& tool = braden_tool;
     const double values[] = {3, 2, 2, 2, 2, 2};
     const double outputs[16] = {};
     static wchar_t result[4096], verdict[512], kept[8192], text[128];

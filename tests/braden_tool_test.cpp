@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "core/tool_def.h"
+#include "tools/catalog.h"
 
 namespace {
 
 TEST(BradenTool, DescriptorTexts) {
-    const ToolDef& tool = *get_tool();
+    const ToolDef& tool = braden_tool;
     EXPECT_EQ(tool.id, 138);
     EXPECT_STREQ(tool.title, L"Braden 压疮风险评估");
     EXPECT_STREQ(tool.subtitle, L"六项子评分合计与风险分级");
@@ -23,7 +24,7 @@ TEST(BradenTool, DescriptorTexts) {
 }
 
 TEST(BradenTool, InputsOutputAndRules) {
-    const ToolDef& tool = *get_tool();
+    const ToolDef& tool = braden_tool;
     struct Input {
         const char* key;
         const wchar_t* label;

@@ -30,8 +30,14 @@ TEST(CommandLine, SelftestSwitchAndPath) {
         {L"x--selftest-y", true, L"-y"},
         {L"C:\\tools--selftest\\braden.exe", true, L"\\braden.exe"},
         {L"braden.exe --selftest\tout.txt", true, L"\tout.txt"},
-        {L"braden.exe --selftest " + long_path, true, long_path.substr(0, 519)},
-        {L"braden.exe --selftest \"" + long_path + L"\"", true, long_path.substr(0, 519)},
+        // A path that does not fit whole is no path at all, never a shorter one.
+        {L"braden.exe --selftest " + long_path, true, L""},
+        {L"braden.exe --selftest \"" + long_path + L"\"", true, L""},
+        {L"braden.exe --selftest " + long_path.substr(0, 519), true, long_path.substr(0, 519)},
+        {L"braden.exe --selftest \"" + long_path.substr(0, 519) + L"\" x", true,
+         long_path.substr(0, 519)},
+        {L"braden.exe --selftest " + long_path.substr(0, 520), true, L""},
+        {L"braden.exe --selftest \"" + long_path.substr(0, 520) + L"\"", true, L""},
     };
     for (const Case& c : cases) {
         wchar_t path[SELFTEST_PATH_CAPACITY] = L"untouched";

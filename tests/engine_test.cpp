@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "tests/test_support.h"
+#include "tools/catalog.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST(Engine, BradenGrades) {
         {{3, 3, 2, 1, 2, 2}, L"Braden 总分：13 分\r\n", 1, L"中危，加强观察与营养"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = compute(*get_tool(), c.values);
+        const Outcome outcome = compute(braden_tool, c.values);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.level, c.level);
         EXPECT_EQ(outcome.returned, c.level);
@@ -192,7 +193,7 @@ TEST(Engine, TinyVerdictAndKeptCapacitiesStayInside) {
     for (int capacity = 1; capacity <= 14; ++capacity) {
         GuardedBuffer<16> result, verdict, kept;
         int level = -1;
-        tool_compute(*get_tool(), braden_values, result.text(), capacity, verdict.text(), capacity,
+        tool_compute(braden_tool, braden_values, result.text(), capacity, verdict.text(), capacity,
                      &level, kept.text(), capacity);
         EXPECT_LT(text_length(verdict.text()), capacity);
         EXPECT_TRUE(result.canary_intact() && kept.canary_intact() && verdict.canary_intact());

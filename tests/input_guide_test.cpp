@@ -20,9 +20,9 @@ constexpr int CAPTION_FONT_CHARACTER_WIDTH = 14;
 
 const ToolDef& program(const char* name) {
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
-        if (std::string(TOOL_PROGRAMS[p].name) == name) return *TOOL_PROGRAMS[p].tool();
+        if (std::string(TOOL_PROGRAMS[p].name) == name) return *TOOL_PROGRAMS[p].tool;
     ADD_FAILURE() << "no program " << name;
-    return *TOOL_PROGRAMS[0].tool();
+    return *TOOL_PROGRAMS[0].tool;
 }
 
 std::vector<std::wstring> lines_of(const wchar_t* text) {
@@ -118,9 +118,25 @@ TEST(InputGuide, BradenLevelLinesInOrder) {
     }
 }
 
+TEST(InputGuide, BradenLinesThatFollowTheScale) {
+    const ToolDef& braden = program("braden");
+    const std::wstring lines[][2] = {
+        {L"sensory",
+         L"2 非常受限：仅对疼痛有反应，只能以呻吟或烦躁表达不适，或身体一半以上痛觉受损"},
+        {L"sensory",
+         L"3 轻度受限：对言语有反应，但不总能表达不适或翻身需要，或 1-2 个肢体痛觉受损"},
+        {L"activity", L"4 经常步行：清醒时每天至少 2 次走出病室，在病室内约每 2 小时走动 1 次"},
+    };
+    for (const auto& line : lines) {
+        const int input = line[0] == L"sensory" ? 0 : 2;
+        const int level = line[1][0] - L'0';
+        EXPECT_EQ(guide_line(braden.inputs[input], level), line[1]);
+    }
+}
+
 TEST(InputGuide, EveryGuideFitsItsArea) {
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
-        const ToolDef& tool = *TOOL_PROGRAMS[p].tool();
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
         const char* name = TOOL_PROGRAMS[p].name;
         const bool room = layout::has_guide_area(tool.input_count);
         EXPECT_EQ(room, tool.input_count > 0) << name;
@@ -129,11 +145,15 @@ TEST(InputGuide, EveryGuideFitsItsArea) {
         for (int i = 0; i < tool.input_count; ++i) {
             const InputDef& input = tool.inputs[i];
             EXPECT_NE(input.guide, nullptr) << name << " " << input.key;
-            const int heading = static_cast<int>(std::wstring(input.label).size());
-            EXPECT_LE(heading * CAPTION_FONT_CHARACTER_WIDTH, area.width) << name;
+            // The whole text the panel shows: the heading, the "可填" line and the guide.
+            wchar_t text[GUIDE_TEXT_CAPACITY];
+            build_guide_text(tool, i, text, GUIDE_TEXT_CAPACITY);
+            const std::vector<std::wstring> lines = lines_of(text);
+            EXPECT_LE(static_cast<int>(lines[0].size()) * CAPTION_FONT_CHARACTER_WIDTH, area.width)
+                << name;
             int height = layout::GUIDE_HEADING_HEIGHT;
-            for (const std::wstring& line : lines_of(input.guide)) {
-                const int width = static_cast<int>(line.size()) * SMALL_FONT_CHARACTER_WIDTH;
+            for (std::size_t l = 1; l < lines.size(); ++l) {
+                const int width = static_cast<int>(lines[l].size()) * SMALL_FONT_CHARACTER_WIDTH;
                 const int rows = width == 0 ? 1 : (width + area.width - 1) / area.width;
                 height += rows * layout::GUIDE_LINE_HEIGHT;
             }
@@ -157,12 +177,25 @@ TEST(InputGuide, TextIsTheLabelThenTheGuide) {
     const ToolDef& braden = program("braden");
     wchar_t text[GUIDE_TEXT_CAPACITY];
     build_guide_text(braden, 3, text, GUIDE_TEXT_CAPACITY);
-    EXPECT_EQ(std::wstring(text), std::wstring(L"移动 1-4\r\n") + braden.inputs[3].guide);
+    EXPECT_EQ(std::wstring(text),
+              std::wstring(L"移动 1-4\r\n可填：1 到 4 的整数\r\n") + braden.inputs[3].guide);
     const InputDef bare[] = {{"x", L"x", nullptr, 0}};
     const ToolDef without = {1,    L"t", nullptr, L"c", L"r",    nullptr, 1,
                              bare, 0,    nullptr, 0,    nullptr, 0};
     build_guide_text(without, 0, text, GUIDE_TEXT_CAPACITY);
     EXPECT_STREQ(text, L"");
+    InputDef accepting = bare[0];
+    accepting.lowest = 0;
+    accepting.highest = 15;
+    accepting.step = 15;
+    const ToolDef only_accepted = {.id = 1,
+                                   .title = L"t",
+                                   .category = L"c",
+                                   .reference = L"r",
+                                   .input_count = 1,
+                                   .inputs = &accepting};
+    build_guide_text(only_accepted, 0, text, GUIDE_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"x\r\n可填：0 或 15");
     build_guide_text(braden, 6, text, GUIDE_TEXT_CAPACITY);
     EXPECT_STREQ(text, L"");
 }

@@ -21,6 +21,7 @@ struct FakeFile {
     bool truncate_fails = false;  // the taking back fails too
     std::string written_by_other; // what another program appends while the write fails
     bool size_fails = false;
+    bool flush_fails = false;
 
     static FakeFile& of(void* file) { return *static_cast<FakeFile*>(file); }
     static bool size(void* file, std::int64_t* size) {
@@ -50,7 +51,8 @@ struct FakeFile {
         of(file).bytes.resize(static_cast<std::size_t>(size));
         return true;
     }
-    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate}; }
+    static bool flush(void* file) { return !of(file).flush_fails; }
+    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate, flush}; }
 };
 
 TEST(RecordAppend, EmptyFileGetsTheHeaderAndAFullOneKeepsWhatItHolds) {
@@ -103,6 +105,47 @@ TEST(RecordAppend, AFragmentThatCannotBeTakenBackIsNeverContinued) {
         file.write_limit = -1;
         ASSERT_TRUE(record_append(file.ops(), header, line)) << c.name;
         EXPECT_EQ(file.bytes, header_bytes + line_bytes + fragment + "\r\n" + line_bytes) << c.name;
+    }
+}
+
+TEST(RecordAppend, AFailedFlushIsAFailedSaveAndLeavesOnlyWholeRecords) {
+    for (const std::string& before : {std::string(), header_bytes + line_bytes}) {
+        FakeFile file;
+        file.bytes = before;
+        file.flush_fails = true;
+        EXPECT_FALSE(record_append(file.ops(), header, line));
+        EXPECT_EQ(file.bytes, before);
+        file.flush_fails = false;
+        ASSERT_TRUE(record_append(file.ops(), header, line));
+        EXPECT_EQ(file.bytes, (before.empty() ? header_bytes : before) + line_bytes);
+    }
+}
+
+TEST(RecordAppend, OnlyTheMarkCountsAsEmpty) {
+    struct Case {
+        std::string before;
+        std::string after;
+    };
+    const std::string mark = "\xEF\xBB\xBF";
+    const Case cases[] = {
+        {mark, header_bytes + line_bytes},
+        {mark + "\r\n", mark + "\r\n" + line_bytes},       // holds a line: kept as it is
+        {"\xEF\xBB", "\xEF\xBB\r\n" + line_bytes},         // a fragment, not the mark
+        {"\xEF\xBB\xBE", "\xEF\xBB\xBE\r\n" + line_bytes}, // three other bytes
+    };
+    for (const Case& c : cases) {
+        FakeFile file;
+        file.bytes = c.before;
+        ASSERT_TRUE(record_append(file.ops(), header, line));
+        EXPECT_EQ(file.bytes, c.after);
+        // Failing after any byte leaves the mark alone.
+        for (int limit = 0; limit < static_cast<int>(c.after.size() - c.before.size()); ++limit) {
+            FakeFile failing;
+            failing.bytes = c.before;
+            failing.write_limit = limit;
+            EXPECT_FALSE(record_append(failing.ops(), header, line));
+            EXPECT_EQ(failing.bytes, c.before);
+        }
     }
 }
 

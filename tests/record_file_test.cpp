@@ -17,10 +17,12 @@ std::wstring temporary_path(const wchar_t* name) {
     return std::wstring(folder) + name;
 }
 
-// The real file's operations, with writes that store at most limit bytes and then fail.
+// The real file's operations, with writes that store at most limit bytes and then fail, and a
+// flush that fails when asked to.
 struct LimitedWrites {
     RecordFileOps real;
     int limit;
+    bool flush_fails = false;
     static bool write(void* file, std::int64_t offset, const char* bytes, int count, int* written) {
         const auto* self = static_cast<LimitedWrites*>(file);
         if (count <= self->limit)
@@ -40,7 +42,11 @@ struct LimitedWrites {
         const auto* self = static_cast<LimitedWrites*>(file);
         return self->real.truncate(self->real.file, size);
     }
-    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate}; }
+    static bool flush(void* file) {
+        const auto* self = static_cast<LimitedWrites*>(file);
+        return !self->flush_fails && self->real.flush(self->real.file);
+    }
+    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate, flush}; }
 };
 
 const wchar_t* const header = L"时间,结果\r\n";
@@ -59,6 +65,13 @@ TEST(RecordFile, AWriteCutShortOnDiskIsTakenBack) {
         EXPECT_TRUE(record_file_close(&file));
         EXPECT_EQ(read_bytes(path), before) << "after a write cut at " << limit << " bytes";
     }
+    // A flush that fails after a whole write: the save fails and the record is taken back.
+    RecordFile file;
+    ASSERT_TRUE(record_file_open(path.c_str(), 1000, &file));
+    LimitedWrites unflushed{record_file_ops(&file), 1 << 20, true};
+    EXPECT_FALSE(record_append(unflushed.ops(), header, line));
+    EXPECT_TRUE(record_file_close(&file));
+    EXPECT_EQ(read_bytes(path), before) << "after a failed flush";
     ASSERT_TRUE(record_file_append(path.c_str(), header, line));
     EXPECT_EQ(read_bytes(path).size(), before.size() + 25);
     DeleteFileW(path.c_str());
@@ -72,7 +85,21 @@ TEST(RecordFile, AnEmptyFileGetsItsHeader) {
     CloseHandle(empty);
     ASSERT_TRUE(record_file_append(path.c_str(), header, line));
     EXPECT_EQ(read_bytes(path),
-              std::string("\xEF\xBB\xBF") + u8"时间,结果\r\n" + "2026-12-08 10:00:00,a=1\r\n");
+              std::string("\xEF\xBB\xBF") + "时间,结果\r\n" + "2026-12-08 10:00:00,a=1\r\n");
+    DeleteFileW(path.c_str());
+}
+
+TEST(RecordFile, AFileHoldingOnlyTheMarkGetsTheHeaderWithoutASecondMark) {
+    const std::wstring path = temporary_path(L"record_file_mark.csv");
+    const HANDLE marked =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(marked, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(marked, "\xEF\xBB\xBF", 3, &written, nullptr);
+    CloseHandle(marked);
+    ASSERT_TRUE(record_file_append(path.c_str(), header, line));
+    EXPECT_EQ(read_bytes(path),
+              std::string("\xEF\xBB\xBF") + "时间,结果\r\n" + "2026-12-08 10:00:00,a=1\r\n");
     DeleteFileW(path.c_str());
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/utf8.h"
+#include "tools/catalog.h"
 #include "ui/record_lines.h"
 
 namespace {
@@ -14,7 +15,7 @@ const wchar_t* const braden_result = L"Braden 总分：13 分\r\n";
 std::wstring record(const double* values, const wchar_t* result,
                     const LocalTime& time = save_time) {
     wchar_t line[RECORD_LINE_CAPACITY];
-    build_record_line(*get_tool(), time, values, result, line, RECORD_LINE_CAPACITY);
+    build_record_line(braden_tool, time, values, result, line, RECORD_LINE_CAPACITY);
     return line;
 }
 
@@ -26,7 +27,7 @@ std::string utf8(const std::wstring& text) {
 
 TEST(RecordLines, BradenHeader) {
     wchar_t header[RECORD_HEADER_CAPACITY];
-    build_record_header(*get_tool(), header, RECORD_HEADER_CAPACITY);
+    build_record_header(braden_tool, header, RECORD_HEADER_CAPACITY);
     EXPECT_STREQ(header,
                  L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n");
     EXPECT_EQ(utf8(header).substr(0, 14), "\xE6\x97\xB6\xE9\x97\xB4,\xE5\xB7\xA5\xE5\x85\xB7,");
@@ -105,6 +106,36 @@ TEST(RecordLines, FolderPathAndMessages) {
     EXPECT_STREQ(text, L"记录已保存：D:\\T007.csv");
     build_save_failure_text(L"D:\\T007.csv", text, 256);
     EXPECT_STREQ(text, L"记录保存失败：无法写入 D:\\T007.csv");
+}
+
+// A path that does not fit its buffer is refused whole, never cut to another folder or file.
+TEST(RecordLines, PathsThatDoNotFitAreRefused) {
+    const std::wstring subfolder = L"\\HalviMedSuite\\records";
+    struct Case {
+        int folder_length; // of the records folder built
+        bool fits;
+    };
+    for (const Case c : {Case{259, true}, Case{260, false}, Case{238, true}, Case{300, false}}) {
+        const std::wstring app_data =
+            L"C:\\" +
+            std::wstring(static_cast<std::size_t>(c.folder_length) - 3 - subfolder.size(), L'x');
+        wchar_t folder[RECORD_FOLDER_CAPACITY];
+        EXPECT_EQ(build_record_folder(app_data.c_str(), folder, RECORD_FOLDER_CAPACITY), c.fits)
+            << c.folder_length;
+        if (c.fits) {
+            EXPECT_EQ(std::wstring(folder), app_data + subfolder);
+        }
+    }
+    // The file: 519 characters fit, 520 do not.
+    for (const Case c : {Case{519, true}, Case{520, false}}) {
+        const std::wstring folder(static_cast<std::size_t>(c.folder_length) - 9, L'f');
+        wchar_t path[RECORD_PATH_CAPACITY];
+        EXPECT_EQ(build_record_path(folder.c_str(), 138, path, RECORD_PATH_CAPACITY), c.fits)
+            << c.folder_length;
+        if (c.fits) {
+            EXPECT_EQ(std::wstring(path), folder + L"\\T138.csv");
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "app/selftest.h"
 #include "core/utf8.h"
+#include "tools/catalog.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ ToolDef make_tool(int output_count, const OutputDef* outputs, int report_kind = 
 
 TEST(Selftest, BradenReport) {
     int code = -1;
-    EXPECT_EQ(report_of(*get_tool(), &code), braden_report);
+    EXPECT_EQ(report_of(braden_tool, &code), braden_report);
     EXPECT_EQ(code, 0);
 }
 
@@ -121,7 +122,7 @@ TEST(Selftest, FlatteningDropsCarriageReturnsAndStopsAt8000) {
 TEST(Selftest, RunWritesTheWholeReportAsUtf8) {
     const char* path = "selftest_unit_report.txt";
     std::remove(path);
-    EXPECT_EQ(selftest_run(widened(path).c_str()), 0);
+    EXPECT_EQ(selftest_run(braden_tool, widened(path).c_str()), 0);
     char expected[1024];
     utf8_from_wide(braden_report, expected, sizeof expected);
     EXPECT_EQ(read_file(path), expected);
@@ -129,8 +130,9 @@ TEST(Selftest, RunWritesTheWholeReportAsUtf8) {
 }
 
 TEST(Selftest, RunReportsAFileThatCannotBeWritten) {
-    EXPECT_EQ(selftest_run(L"no_such_folder_here/sub/report.txt"), SELFTEST_WRITE_FAILED);
-    EXPECT_EQ(selftest_run(L""), SELFTEST_WRITE_FAILED);
+    EXPECT_EQ(selftest_run(braden_tool, L"no_such_folder_here/sub/report.txt"),
+              SELFTEST_WRITE_FAILED);
+    EXPECT_EQ(selftest_run(braden_tool, L""), SELFTEST_WRITE_FAILED);
 }
 
 TEST(Selftest, WriteUtf8FileKeepsLongTextsWhole) {

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "core/accepted_values.h"
 #include "core/text.h"
 #include "engine/engine.h"
 #include "expr/expr.h"
@@ -22,11 +23,11 @@ bool declares(const ToolDef& tool, const char* key) {
 }
 
 TEST(ToolPrograms, NamesIdsAndKeys) {
-    ASSERT_EQ(TOOL_PROGRAM_COUNT, 1 + REPORT_KIND_COUNT);
+    ASSERT_GT(TOOL_PROGRAM_COUNT, REPORT_KIND_COUNT);
     std::set<std::string> names;
     std::set<int> ids;
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
-        const ToolDef& tool = *TOOL_PROGRAMS[p].tool();
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
         const std::string name = TOOL_PROGRAMS[p].name;
         EXPECT_TRUE(names.insert(name).second) << "program name twice: " << name;
         EXPECT_TRUE(ids.insert(tool.id).second) << "id twice: " << tool.id;
@@ -49,7 +50,7 @@ TEST(ToolPrograms, NamesIdsAndKeys) {
 TEST(ToolPrograms, EveryReportKindOnOneProgramWithTheKeysItReads) {
     int programs_of_kind[REPORT_KIND_COUNT + 1] = {};
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
-        const ToolDef& tool = *TOOL_PROGRAMS[p].tool();
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
         const char* name = TOOL_PROGRAMS[p].name;
         const ReportKindDef* report = report_kind_def(tool.report_kind);
         if (tool.report_kind == 0) continue;
@@ -68,7 +69,7 @@ TEST(ToolPrograms, EveryReportKindOnOneProgramWithTheKeysItReads) {
 
 TEST(ToolPrograms, DefaultsGiveARealResultAndTheRecordHeaderFits) {
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
-        const ToolDef& tool = *TOOL_PROGRAMS[p].tool();
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
         const char* name = TOOL_PROGRAMS[p].name;
         double values[TOOL_MAX_INPUTS] = {};
         for (int i = 0; i < tool_input_count(tool); ++i) values[i] = tool.inputs[i].default_value;
@@ -80,9 +81,47 @@ TEST(ToolPrograms, DefaultsGiveARealResultAndTheRecordHeaderFits) {
         EXPECT_STRNE(verdict, L"暂无报告内容") << name;
         EXPECT_STRNE(verdict, ENGINE_FALLBACK_VERDICT) << name;
 
+        // A tool of formulas and rules: every formula and condition evaluates on the defaults,
+        // and the last rule catches what the others leave.
+        double outputs[TOOL_MAX_OUTPUTS] = {};
+        for (int o = 0; o < tool_output_count(tool); ++o) {
+            int error = 1;
+            outputs[o] = expr_evaluate(tool, tool.outputs[o].formula, values, outputs, &error);
+            EXPECT_EQ(error, 0) << name << " " << tool.outputs[o].key;
+        }
+        for (int r = 0; r < tool.rule_count; ++r) {
+            if (tool.rules[r].condition[0] == '\0') continue;
+            int error = 1;
+            expr_evaluate(tool, tool.rules[r].condition, values, outputs, &error);
+            EXPECT_EQ(error, 0) << name << " rule " << r;
+        }
+        if (tool.rule_count > 0) {
+            EXPECT_STREQ(tool.rules[tool.rule_count - 1].condition, "") << name;
+        }
+
         wchar_t header[RECORD_HEADER_CAPACITY * 2];
         build_record_header(tool, header, RECORD_HEADER_CAPACITY * 2);
         EXPECT_LT(text_length(header), RECORD_HEADER_CAPACITY) << name;
+    }
+}
+
+// Every input declares what it accepts, and its default is one of those values, so that a window
+// that has only been opened and calculated never refuses. Each step divides the range: the
+// highest value is one of the accepted ones.
+TEST(ToolPrograms, EveryInputDeclaresAcceptedValuesThatHoldItsDefault) {
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
+        const char* name = TOOL_PROGRAMS[p].name;
+        for (int i = 0; i < tool_input_count(tool); ++i) {
+            const InputDef& input = tool.inputs[i];
+            ASSERT_TRUE(input_declares_accepted(input)) << name << " " << input.key;
+            EXPECT_LT(input.lowest, input.highest) << name << " " << input.key;
+            EXPECT_GE(input.step, 0) << name << " " << input.key;
+            EXPECT_TRUE(input_accepts(input, input.default_value)) << name << " " << input.key;
+            EXPECT_TRUE(input_accepts(input, input.lowest)) << name << " " << input.key;
+            EXPECT_TRUE(input_accepts(input, input.highest))
+                << name << " " << input.key << ": the step does not divide the range";
+        }
     }
 }
 

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/input_text.h"
+#include "core/input_text.h"
+#include "tools/catalog.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(WindowTexts, DefaultValuesUseSixSignificantDigits) {
 }
 
 TEST(WindowTexts, BradenTexts) {
-    const ToolDef& tool = *get_tool();
+    const ToolDef& tool = braden_tool;
     wchar_t text[ABOUT_TEXT_CAPACITY];
     build_reference_text(tool, text, REFERENCE_TEXT_CAPACITY);
     EXPECT_STREQ(text,
@@ -100,9 +101,11 @@ TEST(WindowTexts, BradenTexts) {
     build_header_line(tool, text, HEADER_LINE_CAPACITY);
     EXPECT_STREQ(text, L"护理  ·  六项子评分合计与风险分级");
     build_input_error_text(tool, 0, text, MESSAGE_TEXT_CAPACITY);
-    EXPECT_STREQ(text, L"第 1 项“感觉 1-4”请输入数字。");
+    EXPECT_STREQ(text, L"第 1 项“感觉 1-4”请输入 1 到 4 的整数。");
     build_input_error_text(tool, 5, text, MESSAGE_TEXT_CAPACITY);
-    EXPECT_STREQ(text, L"第 6 项“摩擦力 1-3”请输入数字。");
+    EXPECT_STREQ(text, L"第 6 项“摩擦力 1-3”请输入 1 到 3 的整数。");
+    build_input_error_text(report_tool, 1, text, MESSAGE_TEXT_CAPACITY);
+    EXPECT_STREQ(text, L"第 2 项“剂量”请输入数字。");
     build_calc_status(tool, text, STATUS_TEXT_CAPACITY);
     EXPECT_STREQ(text, L"计算完成  Braden 压疮风险评估");
     build_about_text(tool, text, ABOUT_TEXT_CAPACITY);
@@ -115,8 +118,8 @@ TEST(WindowTexts, BradenTexts) {
 }
 
 TEST(WindowTexts, CopyAndClipboardTexts) {
-    const ToolDef& braden = *get_tool();
-    wchar_t copy[COPY_TEXT_CAPACITY];
+    const ToolDef& braden = braden_tool;
+    static wchar_t copy[COPY_TEXT_CAPACITY];
     build_copy_text(braden, L"Braden 总分：13 分\r\n", L"中危，加强观察与营养", copy,
                     COPY_TEXT_CAPACITY);
     EXPECT_STREQ(copy, L"Braden 总分：13 分\r\n—— 中危，加强观察与营养");
@@ -126,10 +129,13 @@ TEST(WindowTexts, CopyAndClipboardTexts) {
     EXPECT_STREQ(clipboard.c_str(),
                  L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
 
-    // A report's copy text is the report alone, cut at 1023 characters.
-    const std::wstring long_report(2000, L'班');
+    // A report's copy text is the report alone, whole up to the largest result the window holds.
+    const std::wstring long_report(CALC_RESULT_CAPACITY - 1, L'班');
     build_copy_text(report_tool, long_report.c_str(), L"判定", copy, COPY_TEXT_CAPACITY);
-    EXPECT_EQ(std::wstring(copy), long_report.substr(0, 1023));
+    EXPECT_TRUE(std::wstring(copy) == long_report) << "the report was cut";
+    // A formula tool's largest result keeps its verdict line too.
+    build_copy_text(braden, long_report.c_str(), L"判定", copy, COPY_TEXT_CAPACITY);
+    EXPECT_TRUE(std::wstring(copy) == long_report + L"—— 判定") << "the verdict was cut";
     build_header_line(report_tool, copy, HEADER_LINE_CAPACITY);
     EXPECT_STREQ(copy, L"护理  ·  ");
 }

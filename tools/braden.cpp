@@ -5,20 +5,22 @@
 
 namespace {
 
-const wchar_t* const sensory_guide = L"1 完全受限：对疼痛无反应，或几乎全身感觉丧失\r\n"
-                                     L"2 非常受限：仅对疼痛有反应，只能以呻吟或烦躁表达不适\r\n"
-                                     L"3 轻度受限：对言语有反应，但不总能表达不适或翻身需要\r\n"
-                                     L"4 未受损：对言语反应良好，无感觉缺失";
+const wchar_t* const sensory_guide =
+    L"1 完全受限：对疼痛无反应，或几乎全身感觉丧失\r\n"
+    L"2 非常受限：仅对疼痛有反应，只能以呻吟或烦躁表达不适，或身体一半以上痛觉受损\r\n"
+    L"3 轻度受限：对言语有反应，但不总能表达不适或翻身需要，或 1-2 个肢体痛觉受损\r\n"
+    L"4 未受损：对言语反应良好，无感觉缺失";
 
 const wchar_t* const moist_guide = L"1 持续潮湿：皮肤几乎一直被汗液或尿液浸湿\r\n"
                                    L"2 经常潮湿：每班至少需更换一次床单\r\n"
                                    L"3 偶尔潮湿：每天约需额外更换一次床单\r\n"
                                    L"4 很少潮湿：皮肤通常干燥，常规更换床单即可";
 
-const wchar_t* const activity_guide = L"1 卧床：活动限于床上\r\n"
-                                      L"2 坐椅：不能或几乎不能行走，需协助坐椅或轮椅\r\n"
-                                      L"3 偶尔步行：白天偶尔短距离行走，多数时间在床或椅上\r\n"
-                                      L"4 经常步行：清醒时每天室外至少 2 次，室内约每 2 小时 1 次";
+const wchar_t* const activity_guide =
+    L"1 卧床：活动限于床上\r\n"
+    L"2 坐椅：不能或几乎不能行走，需协助坐椅或轮椅\r\n"
+    L"3 偶尔步行：白天偶尔短距离行走，多数时间在床或椅上\r\n"
+    L"4 经常步行：清醒时每天至少 2 次走出病室，在病室内约每 2 小时走动 1 次";
 
 const wchar_t* const mobility_guide = L"1 完全不能：无协助时身体或肢体完全不能变换位置\r\n"
                                       L"2 严重受限：偶尔能轻微变换体位，但不能经常独立变换\r\n"
@@ -36,12 +38,12 @@ const wchar_t* const friction_guide = L"1 存在问题：移动需大量协助�
                                       L"3 无明显问题：能独立移动并完全抬起身体，始终保持良好体位";
 
 const InputDef braden_inputs[] = {
-    {"sensory", L"感觉 1-4", L"", 3, sensory_guide},
-    {"moist", L"潮湿 1-4", L"", 2, moist_guide},
-    {"activity", L"活动 1-4", L"", 2, activity_guide},
-    {"mobility", L"移动 1-4", L"", 2, mobility_guide},
-    {"nutrition", L"营养 1-4", L"", 2, nutrition_guide},
-    {"friction", L"摩擦力 1-3", L"", 2, friction_guide},
+    {"sensory", L"感觉 1-4", L"", 3, sensory_guide, 1, 4, 1},
+    {"moist", L"潮湿 1-4", L"", 2, moist_guide, 1, 4, 1},
+    {"activity", L"活动 1-4", L"", 2, activity_guide, 1, 4, 1},
+    {"mobility", L"移动 1-4", L"", 2, mobility_guide, 1, 4, 1},
+    {"nutrition", L"营养 1-4", L"", 2, nutrition_guide, 1, 4, 1},
+    {"friction", L"摩擦力 1-3", L"", 2, friction_guide, 1, 3, 1},
 };
 
 const OutputDef braden_outputs[] = {
@@ -58,22 +60,20 @@ const RuleDef braden_rules[] = {
     {"", 0, L"低危，常规护理"},
 };
 
-const ToolDef braden_tool = {
-    138,
-    L"Braden 压疮风险评估",
-    L"六项子评分合计与风险分级",
-    L"护理",
-    L"Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危",
-    L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。",
-    static_cast<int>(std::size(braden_inputs)),
-    braden_inputs,
-    static_cast<int>(std::size(braden_outputs)),
-    braden_outputs,
-    static_cast<int>(std::size(braden_rules)),
-    braden_rules,
-    0,
-};
-
 } // namespace
 
-const ToolDef* get_tool() { return &braden_tool; }
+extern const ToolDef braden_tool;
+const ToolDef braden_tool = {
+    .id = 138,
+    .title = L"Braden 压疮风险评估",
+    .subtitle = L"六项子评分合计与风险分级",
+    .category = L"护理",
+    .reference = L"Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危",
+    .note = L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。",
+    .input_count = static_cast<int>(std::size(braden_inputs)),
+    .inputs = braden_inputs,
+    .output_count = static_cast<int>(std::size(braden_outputs)),
+    .outputs = braden_outputs,
+    .rule_count = static_cast<int>(std::size(braden_rules)),
+    .rules = braden_rules,
+};

@@ -1,6 +1,7 @@
 // The dosing timetable (report kind 2) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -15,27 +16,22 @@ const wchar_t* const times_guide = L"给药次数，1 至 30 次\r\n"
                                    L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
 
 const InputDef dosing_timetable_inputs[] = {
-    {"start", L"首剂时间 0-23", L"点", 8, start_guide},
-    {"interval", L"给药间隔", L"小时", 8, interval_guide},
-    {"times", L"给药次数 1-30", L"次", 3, times_guide},
-};
-
-const ToolDef dosing_timetable_tool = {
-    202,
-    L"给药时间表",
-    L"按首剂时间与间隔排出每次给药时刻",
-    L"用药",
-    L"等间隔给药的常用排法；给药时间以医嘱和本院给药制度为准",
-    L"抗菌药物需结合半衰期与肝肾功能调整；注意首剂与夜间给药时间。",
-    static_cast<int>(std::size(dosing_timetable_inputs)),
-    dosing_timetable_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    2,
+    {"start", L"首剂时间 0-23", L"点", 8, start_guide, 0, 23.75, 0.25},
+    {"interval", L"给药间隔", L"小时", 8, interval_guide, 0.25, 168, 0.25},
+    {"times", L"给药次数 1-30", L"次", 3, times_guide, 1, 30, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &dosing_timetable_tool; }
+extern const ToolDef dosing_timetable_tool;
+const ToolDef dosing_timetable_tool = {
+    .id = 202,
+    .title = L"给药时间表",
+    .subtitle = L"按首剂时间与间隔排出每次给药时刻",
+    .category = L"用药",
+    .reference = L"等间隔给药的常用排法；给药时间以医嘱和本院给药制度为准",
+    .note = L"抗菌药物需结合半衰期与肝肾功能调整；注意首剂与夜间给药时间。",
+    .input_count = static_cast<int>(std::size(dosing_timetable_inputs)),
+    .inputs = dosing_timetable_inputs,
+    .report_kind = REPORT_DOSING_TIMETABLE,
+};

@@ -1,6 +1,7 @@
 // The follow-up plan (report kind 7) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -15,27 +16,22 @@ const wchar_t* const times_guide = L"随访次数，1 至 20 次\r\n"
                                    L"小于 1 按 1，大于 20 按 20；小数按整数部分计";
 
 const InputDef follow_up_plan_inputs[] = {
-    {"start", L"首次随访距今", L"天", 7, start_guide},
-    {"gap", L"随访间隔", L"天", 14, gap_guide},
-    {"times", L"随访次数 1-20", L"次", 3, times_guide},
-};
-
-const ToolDef follow_up_plan_tool = {
-    207,
-    L"随访计划",
-    L"以今天为基准排出每次随访日期",
-    L"护理",
-    L"按固定间隔排期的常用随访做法；随访安排以医嘱和本院随访制度为准",
-    L"随访日期从今天算起；可按日期短信或电话提醒患者。",
-    static_cast<int>(std::size(follow_up_plan_inputs)),
-    follow_up_plan_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    7,
+    {"start", L"首次随访距今", L"天", 7, start_guide, -36500, 36500, 1},
+    {"gap", L"随访间隔", L"天", 14, gap_guide, 1, 3650, 1},
+    {"times", L"随访次数 1-20", L"次", 3, times_guide, 1, 20, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &follow_up_plan_tool; }
+extern const ToolDef follow_up_plan_tool;
+const ToolDef follow_up_plan_tool = {
+    .id = 207,
+    .title = L"随访计划",
+    .subtitle = L"以今天为基准排出每次随访日期",
+    .category = L"护理",
+    .reference = L"按固定间隔排期的常用随访做法；随访安排以医嘱和本院随访制度为准",
+    .note = L"随访日期从今天算起；可按日期短信或电话提醒患者。",
+    .input_count = static_cast<int>(std::size(follow_up_plan_inputs)),
+    .inputs = follow_up_plan_inputs,
+    .report_kind = REPORT_FOLLOW_UP_PLAN,
+};

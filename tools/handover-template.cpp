@@ -1,6 +1,7 @@
 // The handover report template (report kind 9) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -9,25 +10,20 @@ const wchar_t* const beds_guide = L"模板的床位数，1 至 30 床，每床�
                                   L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
 
 const InputDef handover_template_inputs[] = {
-    {"beds", L"床位数 1-30", L"床", 6, beds_guide},
-};
-
-const ToolDef handover_template_tool = {
-    209,
-    L"交班报告模板",
-    L"按床位生成交班记录模板",
-    L"护理",
-    L"常用床旁交接班内容；以本院交接班制度为准",
-    L"危重患者须床旁交接；新入院、手术、输血、病情变化患者逐一交接并双签名。",
-    static_cast<int>(std::size(handover_template_inputs)),
-    handover_template_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    9,
+    {"beds", L"床位数 1-30", L"床", 6, beds_guide, 1, 30, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &handover_template_tool; }
+extern const ToolDef handover_template_tool;
+const ToolDef handover_template_tool = {
+    .id = 209,
+    .title = L"交班报告模板",
+    .subtitle = L"按床位生成交班记录模板",
+    .category = L"护理",
+    .reference = L"常用床旁交接班内容；以本院交接班制度为准",
+    .note = L"危重患者须床旁交接；新入院、手术、输血、病情变化患者逐一交接并双签名。",
+    .input_count = static_cast<int>(std::size(handover_template_inputs)),
+    .inputs = handover_template_inputs,
+    .report_kind = REPORT_HANDOVER_TEMPLATE,
+};

@@ -1,6 +1,7 @@
 // The high-alert drug categories (report kind 5) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -13,25 +14,20 @@ const wchar_t* const kind_guide = L"药品类别的编号：\r\n"
                                   L"其他：同 4 麻醉与肌松药";
 
 const InputDef high_alert_drugs_inputs[] = {
-    {"kind", L"药品类别 1-4", L"", 1, kind_guide},
-};
-
-const ToolDef high_alert_drugs_tool = {
-    205,
-    L"高警示药品要点",
-    L"高警示药品类别与管理要点",
-    L"用药",
-    L"高警示药品管理的常用要点；以本院高警示药品目录与管理制度为准",
-    L"高警示药品须专区存放、专用标识、双人核对。",
-    static_cast<int>(std::size(high_alert_drugs_inputs)),
-    high_alert_drugs_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    5,
+    {"kind", L"药品类别 1-4", L"", 1, kind_guide, 1, 4, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &high_alert_drugs_tool; }
+extern const ToolDef high_alert_drugs_tool;
+const ToolDef high_alert_drugs_tool = {
+    .id = 205,
+    .title = L"高警示药品要点",
+    .subtitle = L"高警示药品类别与管理要点",
+    .category = L"用药",
+    .reference = L"高警示药品管理的常用要点；以本院高警示药品目录与管理制度为准",
+    .note = L"高警示药品须专区存放、专用标识、双人核对。",
+    .input_count = static_cast<int>(std::size(high_alert_drugs_inputs)),
+    .inputs = high_alert_drugs_inputs,
+    .report_kind = REPORT_HIGH_ALERT_DRUGS,
+};

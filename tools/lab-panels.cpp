@@ -1,6 +1,7 @@
 // The laboratory panels (report kind 11) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -14,25 +15,20 @@ const wchar_t* const panel_guide = L"检验套餐的编号：\r\n"
                                    L"其他：尿常规（清洁中段尿）";
 
 const InputDef lab_panels_inputs[] = {
-    {"panel", L"检验套餐 1-6", L"", 1, panel_guide},
-};
-
-const ToolDef lab_panels_tool = {
-    211,
-    L"检验套餐速查",
-    L"常用检验套餐的项目、采血管与注意事项",
-    L"检验",
-    L"常用检验套餐内容；以本院检验科项目手册为准",
-    L"按标准顺序采血；空腹与送检时限等要求以检验科通知为准。",
-    static_cast<int>(std::size(lab_panels_inputs)),
-    lab_panels_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    11,
+    {"panel", L"检验套餐 1-6", L"", 1, panel_guide, 1, 6, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &lab_panels_tool; }
+extern const ToolDef lab_panels_tool;
+const ToolDef lab_panels_tool = {
+    .id = 211,
+    .title = L"检验套餐速查",
+    .subtitle = L"常用检验套餐的项目、采血管与注意事项",
+    .category = L"检验",
+    .reference = L"常用检验套餐内容；以本院检验科项目手册为准",
+    .note = L"按标准顺序采血；空腹与送检时限等要求以检验科通知为准。",
+    .input_count = static_cast<int>(std::size(lab_panels_inputs)),
+    .inputs = lab_panels_inputs,
+    .report_kind = REPORT_LAB_PANELS,
+};

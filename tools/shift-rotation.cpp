@@ -1,6 +1,7 @@
 // The shift rotation schedule (report kind 1) as a program of its own.
 #include <iterator>
 
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
 namespace {
@@ -13,26 +14,21 @@ const wchar_t* const days_guide = L"排班表的天数，1 至 31 天\r\n"
                                   L"小于 1 按 1，大于 31 按 31；小数按整数部分计";
 
 const InputDef shift_rotation_inputs[] = {
-    {"nurses", L"护士人数 1-40", L"人", 3, nurses_guide},
-    {"days", L"排班天数 1-31", L"天", 7, days_guide},
-};
-
-const ToolDef shift_rotation_tool = {
-    201,
-    L"三班轮转排班表",
-    L"白班、夜班、休息按人员顺序滚动",
-    L"护理",
-    L"常用三班轮转做法（白班 D / 夜班 N / 休息 R）；以本院排班制度为准",
-    L"连续夜班不超过 2 个，夜班后安排休息；请按科室实际人数与能级调整。",
-    static_cast<int>(std::size(shift_rotation_inputs)),
-    shift_rotation_inputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    1,
+    {"nurses", L"护士人数 1-40", L"人", 3, nurses_guide, 1, 40, 1},
+    {"days", L"排班天数 1-31", L"天", 7, days_guide, 1, 31, 1},
 };
 
 } // namespace
 
-const ToolDef* get_tool() { return &shift_rotation_tool; }
+extern const ToolDef shift_rotation_tool;
+const ToolDef shift_rotation_tool = {
+    .id = 201,
+    .title = L"三班轮转排班表",
+    .subtitle = L"白班、夜班、休息按人员顺序滚动",
+    .category = L"护理",
+    .reference = L"常用三班轮转做法（白班 D / 夜班 N / 休息 R）；以本院排班制度为准",
+    .note = L"连续夜班不超过 2 个，夜班后安排休息；请按科室实际人数与能级调整。",
+    .input_count = static_cast<int>(std::size(shift_rotation_inputs)),
+    .inputs = shift_rotation_inputs,
+    .report_kind = REPORT_SHIFT_ROTATION,
+};

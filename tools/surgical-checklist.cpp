@@ -1,24 +1,14 @@
 // The surgical safety checklist (report kind 8) as a program of its own.
+#include "core/report_kinds.h"
 #include "core/tool_def.h"
 
-namespace {
-
+extern const ToolDef surgical_checklist_tool;
 const ToolDef surgical_checklist_tool = {
-    208,
-    L"手术安全核查表",
-    L"麻醉前、手术开始前、离室前三步核查",
-    L"手术",
-    L"手术安全核查的常用三步流程；以本院手术安全核查制度为准",
-    L"三方（外科、麻醉、护理）共同口述确认并签字后归档。",
-    0,
-    nullptr,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    8,
+    .id = 208,
+    .title = L"手术安全核查表",
+    .subtitle = L"麻醉前、手术开始前、离室前三步核查",
+    .category = L"手术",
+    .reference = L"手术安全核查的常用三步流程；以本院手术安全核查制度为准",
+    .note = L"三方（外科、麻醉、护理）共同口述确认并签字后归档。",
+    .report_kind = REPORT_SURGICAL_CHECKLIST,
 };
-
-} // namespace
-
-const ToolDef* get_tool() { return &surgical_checklist_tool; }

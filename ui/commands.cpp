@@ -1,9 +1,9 @@
 // Calculate, Copy, Reset and About.
 #include "ui/commands.h"
 
+#include "core/input_text.h"
 #include "core/text.h"
 #include "engine/engine.h"
-#include "ui/input_text.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -17,22 +17,26 @@ void set_status(const wchar_t* text) {
     invalidate_main_window();
 }
 
-// Reads every input into input_values; stops at the first one that is not a finite number,
-// names it in a warning and puts the focus on it.
+// Reads every input into input_values. The first one that is refused is named in a warning and
+// gets the focus, and input_values keep the values of the last Calculate.
 bool read_inputs() {
-    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
-        wchar_t text[INPUT_TEXT_CAPACITY];
-        text[0] = L'\0';
-        GetWindowTextW(window_state.input_edits[j], text, INPUT_TEXT_CAPACITY);
-        if (!input_text_to_value(text, &window_state.input_values[j])) {
-            wchar_t message[MESSAGE_TEXT_CAPACITY];
-            build_input_error_text(*window_state.tool, j, message, MESSAGE_TEXT_CAPACITY);
-            show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
-            SetFocus(window_state.input_edits[j]);
-            return false;
-        }
+    // Twice the length that is read, so that a text too long to be read whole is seen as such.
+    static wchar_t texts[TOOL_MAX_INPUTS][2 * INPUT_TEXT_CAPACITY];
+    const wchar_t* text_of[TOOL_MAX_INPUTS] = {};
+    const int count = tool_input_count(*window_state.tool);
+    for (int j = 0; j < count; ++j) {
+        texts[j][0] = L'\0';
+        GetWindowTextW(window_state.input_edits[j], texts[j], 2 * INPUT_TEXT_CAPACITY);
+        text_of[j] = texts[j];
     }
-    return true;
+    const int refused =
+        input_values_from_texts(*window_state.tool, text_of, window_state.input_values);
+    if (refused < 0) return true;
+    wchar_t message[MESSAGE_TEXT_CAPACITY];
+    build_input_error_text(*window_state.tool, refused, message, MESSAGE_TEXT_CAPACITY);
+    show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
+    SetFocus(window_state.input_edits[refused]);
+    return false;
 }
 
 // Hands the clipboard a copy of text; false when its memory cannot be had.
@@ -57,8 +61,21 @@ bool put_on_clipboard(const ToolDef& tool, const wchar_t* copy_text) {
 
 } // namespace
 
+bool result_is_current(const wchar_t* needs_result) {
+    if (text_is_empty(window_state.kept_result)) {
+        show_message(needs_result, CAPTION_HINT, MB_ICONINFORMATION);
+        return false;
+    }
+    if (window_state.inputs_edited) {
+        show_message(TEXT_INPUTS_EDITED, CAPTION_HINT, MB_ICONINFORMATION);
+        return false;
+    }
+    return true;
+}
+
 void calc_and_show() {
     if (!read_inputs()) return;
+    window_state.inputs_edited = false;
     const ToolDef& tool = *window_state.tool;
     wchar_t result[CALC_RESULT_CAPACITY];
     wchar_t verdict[CALC_VERDICT_CAPACITY];
@@ -79,10 +96,7 @@ void calc_and_show() {
 }
 
 void copy_result() {
-    if (text_is_empty(window_state.kept_result)) {
-        show_message(TEXT_COPY_NEEDS_RESULT, CAPTION_HINT, MB_ICONINFORMATION);
-        return;
-    }
+    if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
     if (!OpenClipboard(window_state.main_window)) return;
     EmptyClipboard();
     const bool copied = put_on_clipboard(*window_state.tool, window_state.copy_text);

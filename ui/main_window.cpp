@@ -66,6 +66,8 @@ void create_result_panel() {
     window_state.result_box = create_control(
         L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
         layout::RESULT_BOX, ID_RESULT, window_state.font_result, L"");
+    // The largest result of any tool is shown whole, beyond the edit's default limit.
+    SendMessageW(window_state.result_box, EM_SETLIMITTEXT, 0, 0);
     window_state.note_label =
         create_control(L"STATIC", 0, 0, layout::NOTE_LABEL, 0, window_state.font_small,
                        tool.note != nullptr ? tool.note : L"");
@@ -106,6 +108,16 @@ bool run_command(int id) {
     }
 }
 
+// An input edit that gets the focus shows its guide; a change of its text makes the result shown
+// stale. True when the notification came from an input edit.
+bool on_input_notification(int id, int code) {
+    const int index = id - ID_INPUT_BASE;
+    if (index < 0 || index >= tool_input_count(*window_state.tool)) return false;
+    if (code == EN_SETFOCUS) show_input_guide(window_state.input_guide, index);
+    if (code == EN_CHANGE) window_state.inputs_edited = true;
+    return true;
+}
+
 } // namespace
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -126,12 +138,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return 1;
     case WM_COMMAND:
         if (run_command(LOWORD(wparam))) return 0;
-        // An input edit that gets the focus shows its guide.
-        if (HIWORD(wparam) == EN_SETFOCUS && LOWORD(wparam) >= ID_INPUT_BASE &&
-            LOWORD(wparam) < ID_INPUT_BASE + tool_input_count(*window_state.tool)) {
-            show_input_guide(window_state.input_guide, LOWORD(wparam) - ID_INPUT_BASE);
-            return 0;
-        }
+        if (on_input_notification(LOWORD(wparam), HIWORD(wparam))) return 0;
         break;
     case WM_CTLCOLOREDIT:
         return reinterpret_cast<LRESULT>(control_colour_edit(reinterpret_cast<HDC>(wparam)));

@@ -27,14 +27,27 @@ bool put_line(ByteBuffer& buffer, const wchar_t* line, int room) {
     return true;
 }
 
-// What the file needs before a record: the byte-order mark and the header when it is empty, a
-// line break when it ends in a fragment, nothing when it ends a line.
+// True when the file holds exactly the byte-order mark, as a spreadsheet program may leave it.
+bool holds_only_the_mark(const RecordFileOps& file, std::int64_t size) {
+    constexpr int mark_size = static_cast<int>(sizeof RECORD_BYTE_ORDER_MARK);
+    if (size != mark_size) return false;
+    for (int i = 0; i < mark_size; ++i) {
+        char byte = '\0';
+        if (!file.read_byte(file.file, i, &byte) || byte != RECORD_BYTE_ORDER_MARK[i]) return false;
+    }
+    return true;
+}
+
+// What the file needs before a record: the byte-order mark and the header when it is empty, the
+// header alone when it holds only the mark, a line break when it ends in a fragment, nothing when
+// it ends a line.
 bool put_lead(const RecordFileOps& file, std::int64_t size, const wchar_t* header,
               ByteBuffer& buffer) {
     if (size == 0) {
         put_bytes(buffer, RECORD_BYTE_ORDER_MARK, static_cast<int>(sizeof RECORD_BYTE_ORDER_MARK));
         return put_line(buffer, header, HEADER_UTF8_CAPACITY);
     }
+    if (holds_only_the_mark(file, size)) return put_line(buffer, header, HEADER_UTF8_CAPACITY);
     char last = '\0';
     if (!file.read_byte(file.file, size - 1, &last)) return false;
     if (last != '\n') put_bytes(buffer, "\r\n", LINE_BREAK_BYTES);
@@ -53,9 +66,10 @@ bool record_append(const RecordFileOps& file, const wchar_t* header, const wchar
     if (!put_line(buffer, line, RECORD_UTF8_CAPACITY)) return false;
 
     int written = 0;
-    if (file.write(file.file, size, buffer.bytes, buffer.count, &written) &&
-        written == buffer.count)
-        return true;
+    const bool whole = file.write(file.file, size, buffer.bytes, buffer.count, &written) &&
+                       written == buffer.count;
+    // A record is saved only once it is on the disk; a flush that fails is a failed write.
+    if (whole && file.flush(file.file)) return true;
     // Take back what reached the file when the file ends exactly there. When it does not, another
     // program has written after it: the fragment stays, and the next append starts on a new line.
     std::int64_t now = 0;

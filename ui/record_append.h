@@ -18,10 +18,13 @@ struct RecordFileOps {
     bool (*write)(void* file, std::int64_t offset, const char* bytes, int count, int* written);
     // Cuts the file to size bytes.
     bool (*truncate)(void* file, std::int64_t size);
+    // Makes what was written reach the disk.
+    bool (*flush)(void* file);
 };
 
-// Appends the record line (and, to an empty file, the byte-order mark and the header first) in
-// one write. Returns true only when every byte reached the file. On failure the file is left as
-// it was, or, when the bytes that reached it cannot be taken back, the next append starts on a
-// line of its own.
+// Appends the record line (and, to an empty file or one that holds only the byte-order mark, what
+// it lacks of the mark and the header first) in one write, then flushes the file. Returns true
+// only when every byte reached the file and the flush succeeded. On failure the file is left as it
+// was, or, when the bytes that reached it cannot be taken back, the next append starts on a line
+// of its own.
 bool record_append(const RecordFileOps& file, const wchar_t* header, const wchar_t* line);

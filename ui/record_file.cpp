@@ -47,6 +47,8 @@ bool file_truncate(void* file, std::int64_t size) {
            SetEndOfFile(handle_of(file));
 }
 
+bool file_flush(void* file) { return FlushFileBuffers(handle_of(file)) != FALSE; }
+
 bool lock_within(HANDLE handle, DWORD wait_ms) {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -73,7 +75,7 @@ bool record_file_open(const wchar_t* path, DWORD wait_ms, RecordFile* file) {
 }
 
 RecordFileOps record_file_ops(RecordFile* file) {
-    return RecordFileOps{file, file_size, file_read_byte, file_write, file_truncate};
+    return RecordFileOps{file, file_size, file_read_byte, file_write, file_truncate, file_flush};
 }
 
 bool record_file_close(RecordFile* file) {

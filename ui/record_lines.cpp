@@ -35,12 +35,12 @@ void build_record_line(const ToolDef& tool, const LocalTime& time, const double*
     text_append(dest, capacity, L"\r\n");
 }
 
-void build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"%ls\\%ls", local_app_data, RECORD_SUBFOLDER);
+bool build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity) {
+    return text_format_whole(dest, capacity, L"%ls\\%ls", local_app_data, RECORD_SUBFOLDER);
 }
 
-void build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"%ls\\T%03d.csv", folder, tool_id);
+bool build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity) {
+    return text_format_whole(dest, capacity, L"%ls\\T%03d.csv", folder, tool_id);
 }
 
 void build_save_status(const wchar_t* path, wchar_t* dest, int capacity) {

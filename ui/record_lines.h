@@ -42,8 +42,9 @@ void build_record_line(const ToolDef& tool, const LocalTime& time, const double*
                        const wchar_t* kept_result, wchar_t* dest, int capacity);
 
 // The records folder under the user's local application-data folder, and the tool's file in it.
-void build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity);
-void build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity);
+// False when the path does not fit whole: a save never writes to a shortened path.
+bool build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity);
+bool build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity);
 
 void build_save_status(const wchar_t* path, wchar_t* dest, int capacity);
 void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity);

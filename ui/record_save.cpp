@@ -42,11 +42,7 @@ LocalTime local_time_now() {
 } // namespace
 
 void record_save() {
-    if (text_is_empty(window_state.kept_result)) {
-        MessageBoxW(window_state.main_window, TEXT_SAVE_NEEDS_RESULT, CAPTION_HINT,
-                    MB_OK | MB_ICONINFORMATION);
-        return;
-    }
+    if (!result_is_current(TEXT_SAVE_NEEDS_RESULT)) return;
     const ToolDef& tool = *window_state.tool;
     wchar_t app_data[MAX_PATH + 1] = L"";
     if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) !=
@@ -56,10 +52,13 @@ void record_save() {
         return;
     }
     wchar_t folder[RECORD_FOLDER_CAPACITY];
-    build_record_folder(app_data, folder, RECORD_FOLDER_CAPACITY);
-    create_folder_chain(folder);
     wchar_t path[RECORD_PATH_CAPACITY];
-    build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY);
+    if (!build_record_folder(app_data, folder, RECORD_FOLDER_CAPACITY) ||
+        !build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY)) {
+        report_failure(folder); // the path as far as it goes: nothing is written anywhere
+        return;
+    }
+    create_folder_chain(folder);
 
     wchar_t line[RECORD_LINE_CAPACITY];
     build_record_line(tool, local_time_now(), window_state.input_values, window_state.kept_result,

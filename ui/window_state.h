@@ -37,7 +37,11 @@ struct WindowState {
     wchar_t kept_result[KEPT_RESULT_CAPACITY];
     wchar_t copy_text[COPY_TEXT_CAPACITY];
     wchar_t status_text[STATUS_TEXT_CAPACITY];
+    // The values of the last Calculate that passed the input check: the ones its result shows.
     double input_values[TOOL_MAX_INPUTS];
+    // An input's text has changed since the last successful Calculate, so the result shown no
+    // longer matches the inputs: Copy and Save refuse until the next Calculate.
+    bool inputs_edited;
     HWND input_guide; // null when the rows leave no room for it
 };
 

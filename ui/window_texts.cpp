@@ -1,5 +1,6 @@
 #include "ui/window_texts.h"
 
+#include "core/accepted_values.h"
 #include "core/text.h"
 
 const wchar_t* const MAKER_WEB_ADDRESS = L"www.halvimed.example";
@@ -8,6 +9,8 @@ const wchar_t* const TEXT_VERDICT_START = L"填写左侧参数，点击“计算
 const wchar_t* const TEXT_COPIED = L"结果已复制到剪贴板";
 const wchar_t* const TEXT_RESET_DONE = L"已恢复默认值";
 const wchar_t* const TEXT_COPY_NEEDS_RESULT = L"请先点击“计算”生成结果。";
+const wchar_t* const TEXT_INPUTS_EDITED = L"输入已修改，请先点击“计算”。";
+const wchar_t* const TEXT_ACCEPTS = L"可填：";
 const wchar_t* const CAPTION_INPUT_ERROR = L"输入有误";
 const wchar_t* const CAPTION_HINT = L"提示";
 const wchar_t* const CAPTION_ABOUT = L"关于本工具";
@@ -28,7 +31,14 @@ void build_header_line(const ToolDef& tool, wchar_t* dest, int capacity) {
 }
 
 void build_input_error_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"第 %d 项“%ls”请输入数字。", index + 1, tool.inputs[index].label);
+    const InputDef& input = tool.inputs[index];
+    if (!input_declares_accepted(input)) {
+        text_format(dest, capacity, L"第 %d 项“%ls”请输入数字。", index + 1, input.label);
+        return;
+    }
+    wchar_t accepted[ACCEPTED_TEXT_CAPACITY];
+    build_accepted_text(input, accepted, ACCEPTED_TEXT_CAPACITY);
+    text_format(dest, capacity, L"第 %d 项“%ls”请输入 %ls。", index + 1, input.label, accepted);
 }
 
 void build_copy_text(const ToolDef& tool, const wchar_t* result, const wchar_t* verdict,
@@ -70,6 +80,13 @@ void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacit
     text_copy(dest, capacity, L"");
     if (index < 0 || index >= tool_input_count(tool)) return;
     const InputDef& input = tool.inputs[index];
-    if (text_is_empty(input.guide)) return;
-    text_format(dest, capacity, L"%ls\r\n%ls", input.label, input.guide);
+    const bool declared = input_declares_accepted(input);
+    if (text_is_empty(input.guide) && !declared) return;
+    text_copy(dest, capacity, input.label);
+    if (declared) {
+        wchar_t accepted[ACCEPTED_TEXT_CAPACITY];
+        build_accepted_text(input, accepted, ACCEPTED_TEXT_CAPACITY);
+        text_append_format(dest, capacity, L"\r\n%ls%ls", TEXT_ACCEPTS, accepted);
+    }
+    if (!text_is_empty(input.guide)) text_append_format(dest, capacity, L"\r\n%ls", input.guide);
 }

@@ -6,16 +6,20 @@
 
 // Capacities of the window's own texts, in wide characters with the terminator.
 constexpr int KEPT_RESULT_CAPACITY = 8192;
-constexpr int COPY_TEXT_CAPACITY = 1024;
+// The result of a Calculate as the window shows it: room for the largest report of any tool (the
+// roster of 40 nurses over 31 days, 6390 characters).
+constexpr int CALC_RESULT_CAPACITY = 8192;
+constexpr int CALC_VERDICT_CAPACITY = 512;
+// What Copy puts under the title: the whole result, "—— " and the verdict.
+constexpr int COPY_TEXT_CAPACITY = CALC_RESULT_CAPACITY + CALC_VERDICT_CAPACITY + 4;
 constexpr int STATUS_TEXT_CAPACITY = 256;
 constexpr int DEFAULT_TEXT_CAPACITY = 64;
 constexpr int REFERENCE_TEXT_CAPACITY = 512;
 constexpr int HEADER_LINE_CAPACITY = 256;
 constexpr int MESSAGE_TEXT_CAPACITY = 256;
 constexpr int ABOUT_TEXT_CAPACITY = 1400;
-constexpr int CALC_RESULT_CAPACITY = 4096;
-constexpr int CALC_VERDICT_CAPACITY = 512;
 constexpr int GUIDE_TEXT_CAPACITY = 1024;
+constexpr int ACCEPTED_TEXT_CAPACITY = 128;
 
 extern const wchar_t* const MAKER_WEB_ADDRESS;
 extern const wchar_t* const TEXT_READY;
@@ -23,6 +27,10 @@ extern const wchar_t* const TEXT_VERDICT_START;
 extern const wchar_t* const TEXT_COPIED;
 extern const wchar_t* const TEXT_RESET_DONE;
 extern const wchar_t* const TEXT_COPY_NEEDS_RESULT;
+// Copy and Save after an input was edited since the last Calculate.
+extern const wchar_t* const TEXT_INPUTS_EDITED;
+// Heads the guide's line that names the accepted values.
+extern const wchar_t* const TEXT_ACCEPTS;
 extern const wchar_t* const CAPTION_INPUT_ERROR;
 extern const wchar_t* const CAPTION_HINT;
 extern const wchar_t* const CAPTION_ABOUT;
@@ -38,7 +46,8 @@ void build_reference_text(const ToolDef& tool, wchar_t* dest, int capacity);
 // The header's second line: category, "  ·  ", subtitle (empty when there is none).
 void build_header_line(const ToolDef& tool, wchar_t* dest, int capacity);
 
-// The warning for input index (0-based) that is not a number.
+// The warning for input index (0-based) whose text was refused: "请输入数字" for an input that
+// declares no accepted values, otherwise "请输入" and what it accepts.
 void build_input_error_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
 
 // What Copy puts under the title: for a tool with a report, the result text itself; otherwise
@@ -56,8 +65,9 @@ int clipboard_text_capacity(const ToolDef& tool, const wchar_t* copy_text);
 // The status line after a Calculate.
 void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity);
 
-// The guide of input index: its label as the heading line, CR LF, then the guide's lines; empty
-// when the input has no guide.
+// The guide of input index: its label as the heading line; "可填：" and what it accepts, when it
+// declares that; then the guide's lines; each line after the heading begins with CR LF. Empty
+// when the input has neither a guide nor accepted values.
 void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
 
 // The nine lines of the About box.

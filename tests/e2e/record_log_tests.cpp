@@ -63,7 +63,7 @@ std::vector<std::wstring> records_of(const std::wstring& body) {
 
 class RecordLog : public ::testing::Test {
   protected:
-    BradenWindow window;
+    ProgramWindow window;
     void SetUp() override {
         DeleteFileW(record_path().c_str());
         RemoveDirectoryW(records_folder().c_str());
@@ -101,16 +101,14 @@ TEST_F(RecordLog, FirstAndSecondSave) {
     EXPECT_EQ(records[0], record_tail(defaults, default_result));
 
     window.set_text(window.edit(1), L"1"); // edited but not calculated
-    save();
-    records = file_records();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1], record_tail(defaults, default_result));
+    save_expecting(L"提示", L"输入已修改，请先点击“计算”。");
+    EXPECT_EQ(file_records().size(), 1u);
 
     window.click(ID_CALC); // now 12
     save();
     records = file_records();
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[2],
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1],
               record_tail({L"3", L"1", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n"));
 }
 
@@ -123,22 +121,27 @@ TEST_F(RecordLog, RefusedWithoutAResult) {
     EXPECT_EQ(read_bytes(record_path()), "<missing>");
 }
 
-TEST_F(RecordLog, SaveAfterARefusedCalculateWritesTheRefusedValue) {
+// A refused Calculate never reaches the record: Save refuses while the inputs differ from the
+// last result, and the next good Calculate saves its own values.
+TEST_F(RecordLog, ARefusedCalculateIsNeverSaved) {
     window.click(ID_CALC);
-    for (const wchar_t* refused : {L"inf", L"-1e999", L"nan"}) {
-        window.set_text(window.edit(0), L"2.5");
+    for (const wchar_t* refused : {L"inf", L"-1e999", L"nan", L"2.5", L"0"}) {
+        window.set_text(window.edit(0), L"2");
         window.set_text(window.edit(2), refused);
         window.click(ID_CALC);
         const HWND box = window.wait_for_message_box(L"输入有误");
         ASSERT_NE(box, nullptr);
         window.close_message_box(box);
-        save();
+        save_expecting(L"提示", L"输入已修改，请先点击“计算”。");
     }
+    EXPECT_EQ(read_bytes(record_path()), "<missing>");
+    window.set_text(window.edit(2), L"4");
+    window.click(ID_CALC);
+    save();
     const std::vector<std::wstring> records = file_records();
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0], record_tail({L"2.5", L"2", L"inf", L"2", L"2", L"2"}, default_result));
-    EXPECT_EQ(records[1], record_tail({L"2.5", L"2", L"-inf", L"2", L"2", L"2"}, default_result));
-    EXPECT_EQ(records[2], record_tail({L"2.5", L"2", L"nan", L"2", L"2", L"2"}, default_result));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0],
+              record_tail({L"2", L"2", L"4", L"2", L"2", L"2"}, L"Braden 总分：14 分\r\n"));
 }
 
 TEST_F(RecordLog, DeletedFileIsRecreatedWithItsHeader) {
@@ -183,19 +186,19 @@ TEST_F(RecordLog, FiveHundredSavesInARow) {
 TEST_F(RecordLog, FourCopiesSavingAtOnceLoseNothing) {
     constexpr int copies = 4;
     constexpr int rounds = 250;
-    BradenWindow others[copies - 1];
-    BradenWindow* windows[copies] = {&window, &others[0], &others[1], &others[2]};
-    for (BradenWindow& copy : others) ASSERT_TRUE(copy.start());
-    for (BradenWindow* copy : windows) copy->click(ID_CALC);
+    ProgramWindow others[copies - 1];
+    ProgramWindow* windows[copies] = {&window, &others[0], &others[1], &others[2]};
+    for (ProgramWindow& copy : others) ASSERT_TRUE(copy.start());
+    for (ProgramWindow* copy : windows) copy->click(ID_CALC);
     for (int round = 0; round < rounds; ++round) {
-        for (BradenWindow* copy : windows) copy->post_click(ID_SAVE);
-        for (BradenWindow* copy : windows) {
+        for (ProgramWindow* copy : windows) copy->post_click(ID_SAVE);
+        for (ProgramWindow* copy : windows) {
             const HWND box = copy->wait_for_message_box(L"已保存");
             ASSERT_NE(box, nullptr) << "round " << round;
             copy->close_message_box(box);
         }
     }
-    for (BradenWindow& copy : others) copy.stop();
+    for (ProgramWindow& copy : others) copy.stop();
     const std::vector<std::wstring> records = file_records();
     ASSERT_EQ(records.size(), static_cast<std::size_t>(copies * rounds));
     for (const std::wstring& record : records)

@@ -23,6 +23,22 @@ struct SuiteProgram {
 
 const SuiteProgram programs[] = {
     {L"braden", L"Braden 压疮风险评估", 6, L"中危，加强观察与营养", L"Braden 总分：13 分"},
+    {L"morse-fall", L"Morse 跌倒风险评估", 6, L"低危，常规安全护理与宣教", L"Morse 总分：0 分"},
+    {L"barthel-adl", L"Barthel 自理能力评估", 10, L"无需依赖，日常生活可自理",
+     L"Barthel 指数：100 分"},
+    {L"padua-vte", L"Padua 静脉血栓风险评估", 11, L"低危，鼓励早期活动，病情变化时复评",
+     L"Padua 总分：0 分"},
+    {L"caprini-vte", L"Caprini 静脉血栓风险评估", 5, L"极低危，鼓励早期活动",
+     L"Caprini 总分：0 分"},
+    {L"nrs2002", L"NRS 2002 营养风险筛查", 3, L"暂无营养风险，住院期间每周复筛",
+     L"NRS 2002 总分：0 分"},
+    {L"gcs", L"GCS 格拉斯哥昏迷评分", 3, L"意识清楚", L"GCS 总分：15 分"},
+    {L"news2", L"NEWS2 早期预警评分", 7, L"低危：至少每 12 小时监测", L"呼吸评分：0 分"},
+    {L"pain-nrs", L"疼痛数字评分", 1, L"无痛", L"疼痛评分：0 分"},
+    {L"drip-rate", L"输液滴速计算", 3, L"按计算滴速调节，数 15 秒滴数复核", L"滴速：42 滴/分"},
+    {L"pump-rate", L"微量泵速计算", 4, L"双人核对药名、剂量、浓度与泵速后执行",
+     L"浓度：4000.0 μg/mL"},
+    {L"bmi", L"体重指数与体表面积", 2, L"体重正常", L"体重指数：22.0 kg/m²"},
     {L"shift-rotation", L"三班轮转排班表", 2, L"已生成轮转排班表，可复制到排班本或表格",
      L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。"},
     {L"dosing-timetable", L"给药时间表", 3, L"给药时间表已生成，注意首剂与夜间给药时间",
@@ -46,6 +62,8 @@ const SuiteProgram programs[] = {
      L"血常规（紫管 EDTA）：WBC、RBC、Hb、Hct、PLT、MCV/MCH/MCHC、中性/淋巴/单核/嗜酸/嗜碱比例。"},
 };
 
+std::size_t text_size(const wchar_t* text) { return std::wstring(text).size(); }
+
 std::wstring program_file(const wchar_t* name) { return program_folder() + L"\\" + name + L".exe"; }
 
 std::wstring record_file(int id) {
@@ -56,7 +74,7 @@ std::wstring record_file(int id) {
 
 class Suite : public ::testing::Test {
   protected:
-    BradenWindow window;
+    ProgramWindow window;
     void TearDown() override { window.stop(); }
 
     HWND verdict_label() { return window.verdict_label(); }
@@ -88,6 +106,64 @@ TEST_F(Suite, EveryProgramStartsWithItsRowsAndCalculatesItsReport) {
         EXPECT_EQ(window_text(verdict_label()), program.verdict);
         const std::wstring text = result();
         EXPECT_EQ(text.substr(0, text.find(L"\r\n")), program.first_line);
+        window.stop();
+    }
+}
+
+// The admission scales and the bedside calculations: each refuses a value it does not accept with
+// the words of its guide, whose first line after the heading says what it accepts; a screenshot
+// shows each with the guide of its longest input (the scales) or its result (the calculations).
+TEST_F(Suite, AssessmentsAndCalculationsRefuseWhatTheyDoNotAccept) {
+    struct Refusal {
+        const wchar_t* name;
+        int input;
+        const wchar_t* typed;
+        const wchar_t* message;
+        int guide_input; // shown in the screenshot; -1: the result after Calculate
+    };
+    const Refusal refusals[] = {
+        {L"morse-fall", 0, L"20", L"第 1 项“跌倒史 0/25”请输入 0 或 25。", 4},
+        {L"barthel-adl", 0, L"7", L"第 1 项“进食 0/5/10”请输入 0、5 或 10。", 0},
+        {L"padua-vte", 0, L"1", L"第 1 项“活动性肿瘤 0/3”请输入 0 或 3。", 3},
+        {L"caprini-vte", 0, L"17", L"第 1 项“年龄 岁”请输入 18 到 120 的整数。", 1},
+        {L"nrs2002", 0, L"4", L"第 1 项“营养受损 0-3”请输入 0 到 3 的整数。", 0},
+        {L"gcs", 0, L"0", L"第 1 项“睁眼反应 1-4”请输入 1 到 4 的整数。", 1},
+        {L"news2", 6, L"36.55", L"第 7 项“体温 ℃”请输入 30 到 45 之间、0.1 的倍数。", 4},
+        {L"pain-nrs", 0, L"11", L"第 1 项“疼痛评分 0-10”请输入 0 到 10 的整数。", 0},
+        {L"drip-rate", 1, L"0", L"第 2 项“输液时间 小时”请输入 0.1 到 72 之间的数值。", -1},
+        {L"pump-rate", 3, L"0", L"第 4 项“配制总量 mL”请输入 1 到 100 之间的数值。", -1},
+        {L"bmi", 1, L"abc", L"第 2 项“体重 kg”请输入 2 到 300 之间的数值。", -1},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(std::string(r.name, r.name + wcslen(r.name)));
+        ASSERT_TRUE(window.start(program_file(r.name)));
+        const std::wstring message = r.message;
+        const std::wstring label =
+            message.substr(message.find(L"“") + 1, message.find(L"”") - message.find(L"“") - 1);
+        const std::wstring accepts = message.substr(message.find(L"请输入 ") + 4);
+        window.click_into(window.edit(r.input));
+        EXPECT_EQ(window_text(window.guide()).substr(0, label.size() + accepts.size() + 6),
+                  label + L"\r\n可填：" + accepts.substr(0, accepts.size() - 1) + L"\r\n");
+        const std::wstring before = window_text(window.edit(r.input));
+        window.set_text(window.edit(r.input), r.typed);
+        window.click(ID_CALC);
+        const HWND box = window.wait_for_message_box(L"输入有误");
+        ASSERT_NE(box, nullptr) << "no refusal";
+        EXPECT_EQ(window.message_box_text(box), r.message);
+        window.close_message_box(box);
+        EXPECT_EQ(window.focus(), window.edit(r.input));
+        EXPECT_EQ(result(), L"");
+        window.set_text(window.edit(r.input), before);
+        const std::wstring shot = std::wstring(r.name) + L"_window.bmp";
+        if (r.guide_input >= 0) {
+            window.click_into(window.edit(r.guide_input));
+            EXPECT_TRUE(window.save_screenshot(shot));
+        } else {
+            window.click(ID_CALC);
+            EXPECT_NE(result(), L"");
+            Sleep(500); // the buttons repaint after the window's own paint
+            EXPECT_TRUE(window.save_screenshot(shot));
+        }
         window.stop();
     }
 }
@@ -143,6 +219,50 @@ TEST_F(Suite, ShiftRotationCopyAndSaveCutTheReport) {
     delete_records(201);
 }
 
+// The largest results reach the screen and the clipboard whole: the roster of 40 nurses over 31
+// days (6390 characters) with its closing line, and the handover template of 30 beds.
+TEST_F(Suite, LongestReportsAreShownAndCopiedWhole) {
+    struct Case {
+        const wchar_t* program;
+        const wchar_t* title;
+        std::vector<std::wstring> inputs;
+        std::size_t length; // of the report, 0: not pinned
+        const wchar_t* last_line;
+    };
+    const Case cases[] = {
+        {L"shift-rotation",
+         L"三班轮转排班表",
+         {L"40", L"31"},
+         6390,
+         L"提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。"},
+        {L"handover-template", L"交班报告模板", {L"30"}, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        empty_clipboard();
+        ASSERT_TRUE(window.start(program_file(c.program)));
+        for (std::size_t j = 0; j < c.inputs.size(); ++j)
+            window.set_text(window.edit(static_cast<int>(j)), c.inputs[j]);
+        window.click(ID_CALC);
+        const std::wstring report = result();
+        if (c.length != 0) {
+            EXPECT_EQ(report.size(), c.length);
+        }
+        if (c.last_line != nullptr) {
+            EXPECT_EQ(report.substr(report.size() - text_size(c.last_line) - 2),
+                      std::wstring(c.last_line) + L"\r\n");
+            EXPECT_NE(report.find(L"护士40：\r\n"), std::wstring::npos);
+        } else {
+            EXPECT_NE(report.find(L"30 床"), std::wstring::npos);
+        }
+        window.click(ID_COPY);
+        EXPECT_TRUE(window.open_message_boxes().empty());
+        const std::wstring copied = clipboard_text();
+        EXPECT_EQ(copied.size(), text_size(c.title) + 2 + report.size());
+        EXPECT_TRUE(copied == std::wstring(c.title) + L"\r\n" + report) << "the copy was cut";
+        window.stop();
+    }
+}
+
 TEST_F(Suite, TheDrugGuideListsTheDrugNumbers) {
     ASSERT_TRUE(window.start(program_file(L"drug-compatibility")));
     ASSERT_NE(window.guide(), nullptr);
@@ -153,6 +273,22 @@ TEST_F(Suite, TheDrugGuideListsTheDrugNumbers) {
     EXPECT_NE(first, std::wstring::npos);
     EXPECT_NE(last, std::wstring::npos);
     EXPECT_LT(first, last);
+}
+
+// A number typed one key too many is refused, not shown with another drug's name and graded.
+TEST_F(Suite, DrugNumbersOutsideTheListAreRefused) {
+    ASSERT_TRUE(window.start(program_file(L"drug-compatibility")));
+    for (const wchar_t* typed : {L"11", L"0"}) {
+        window.set_text(window.edit(0), typed);
+        window.click(ID_CALC);
+        const HWND box = window.wait_for_message_box(L"输入有误");
+        ASSERT_NE(box, nullptr) << "no refusal";
+        EXPECT_EQ(window.message_box_text(box),
+                  L"第 1 项“药物 A 编号 1-10”请输入 1 到 10 的整数。");
+        window.close_message_box(box);
+        EXPECT_EQ(window.focus(), window.edit(0));
+        EXPECT_EQ(result(), L"");
+    }
 }
 
 TEST_F(Suite, TheChecklistHasNoRowsAndNoFocus) {

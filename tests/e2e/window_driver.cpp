@@ -61,9 +61,33 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
-bool BradenWindow::start() { return start(program_path); }
+bool ProgramWindow::start() { return start(program_path); }
 
-bool BradenWindow::start(const std::wstring& program) {
+std::vector<std::wstring> list_box_texts(HWND list) {
+    std::vector<std::wstring> texts;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SEND_FLAGS, SEND_LIMIT_MS, &count))
+        return texts;
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SEND_FLAGS, SEND_LIMIT_MS, &length);
+        std::wstring text(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]), SEND_FLAGS,
+                            SEND_LIMIT_MS, &copied);
+        text.resize(copied);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+HWND find_window(const wchar_t* class_name, const wchar_t* caption) {
+    const HWND window = FindWindowW(class_name, caption);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+bool ProgramWindow::start(const std::wstring& program, const wchar_t* class_name, int sync_id) {
+    sync_id_ = sync_id;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + program + L"\"";
@@ -73,14 +97,14 @@ bool BradenWindow::start(const std::wstring& program) {
     WaitForInputIdle(process_.hProcess, 10000);
     const bool found = wait_until([&] {
         const std::vector<HWND> windows =
-            top_level_windows(process_.dwProcessId, L"HalviMedToolWnd", nullptr);
+            top_level_windows(process_.dwProcessId, class_name, nullptr);
         main_ = windows.empty() ? nullptr : windows.front();
         return main_ != nullptr;
     });
     return found && sync();
 }
 
-void BradenWindow::stop() {
+void ProgramWindow::stop() {
     if (process_.hProcess == nullptr) return;
     for (HWND box : open_message_boxes()) close_message_box(box);
     if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
@@ -94,8 +118,8 @@ void BradenWindow::stop() {
 
 // Posts a harmless marker (a new text limit for the read-only result box) behind whatever was
 // posted before, and waits until the box reports it: posted messages are handled in order.
-bool BradenWindow::sync() {
-    const HWND box = control(ID_RESULT);
+bool ProgramWindow::sync() {
+    const HWND box = control(sync_id_);
     const LPARAM marker = 100000 + (++marker_);
     PostMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0);
     return wait_until([&] {
@@ -105,20 +129,20 @@ bool BradenWindow::sync() {
     });
 }
 
-void BradenWindow::set_text(HWND window, const std::wstring& text) {
+void ProgramWindow::set_text(HWND window, const std::wstring& text) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SEND_FLAGS,
                         SEND_LIMIT_MS, &ignored);
 }
 
-void BradenWindow::click(int button_id) {
+void ProgramWindow::click(int button_id) {
     PostMessageW(control(button_id), BM_CLICK, 0, 0);
     sync();
 }
 
-void BradenWindow::post_click(int button_id) { PostMessageW(control(button_id), BM_CLICK, 0, 0); }
+void ProgramWindow::post_click(int button_id) { PostMessageW(control(button_id), BM_CLICK, 0, 0); }
 
-HWND BradenWindow::wait_for_any_message_box() {
+HWND ProgramWindow::wait_for_any_message_box() {
     HWND box = nullptr;
     wait_until([&] {
         const std::vector<HWND> boxes = open_message_boxes();
@@ -128,27 +152,27 @@ HWND BradenWindow::wait_for_any_message_box() {
     return box;
 }
 
-void BradenWindow::click_into(HWND window) {
+void ProgramWindow::click_into(HWND window) {
     const LPARAM point = MAKELPARAM(5, 5);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(window, WM_LBUTTONUP, 0, point);
     sync();
 }
 
-void BradenWindow::press(HWND window, WPARAM key) {
+void ProgramWindow::press(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
     sync();
 }
 
-HWND BradenWindow::focus() const {
+HWND ProgramWindow::focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
     return info.hwndFocus;
 }
 
-HWND BradenWindow::wait_for_message_box(const std::wstring& caption) {
+HWND ProgramWindow::wait_for_message_box(const std::wstring& caption) {
     HWND box = nullptr;
     wait_until([&] {
         const std::vector<HWND> boxes =
@@ -159,29 +183,29 @@ HWND BradenWindow::wait_for_message_box(const std::wstring& caption) {
     return box;
 }
 
-std::vector<HWND> BradenWindow::open_message_boxes() const {
+std::vector<HWND> ProgramWindow::open_message_boxes() const {
     return top_level_windows(process_.dwProcessId, L"#32770", nullptr);
 }
 
 // The message text is the static control with the identifier 0xFFFF.
-std::wstring BradenWindow::message_box_text(HWND box) const {
+std::wstring ProgramWindow::message_box_text(HWND box) const {
     const HWND text = GetDlgItem(box, 0xFFFF);
     return text != nullptr ? window_text(text) : L"<no text control>";
 }
 
-void BradenWindow::close_message_box(HWND box) {
+void ProgramWindow::close_message_box(HWND box) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     wait_until([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     sync();
 }
 
-std::vector<HWND> BradenWindow::statics() const {
+std::vector<HWND> ProgramWindow::statics() const {
     WindowSearch search{0, L"Static", nullptr, {}};
     EnumChildWindows(main_, collect_child, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND BradenWindow::verdict_label() const {
+HWND ProgramWindow::verdict_label() const {
     for (HWND label : statics()) {
         RECT rect;
         GetWindowRect(label, &rect);
@@ -193,7 +217,7 @@ HWND BradenWindow::verdict_label() const {
     return nullptr;
 }
 
-int BradenWindow::count_colour(DWORD colour, int left, int top, int right, int bottom) const {
+int ProgramWindow::count_colour(DWORD colour, int left, int top, int right, int bottom) const {
     int width = 0, height = 0;
     const std::vector<DWORD> pixels = capture_client(&width, &height);
     int count = 0;
@@ -203,14 +227,14 @@ int BradenWindow::count_colour(DWORD colour, int left, int top, int right, int b
     return count;
 }
 
-bool BradenWindow::verdict_drawn_in(DWORD colour) const {
+bool ProgramWindow::verdict_drawn_in(DWORD colour) const {
     const LayoutRect& label = layout::VERDICT_LABEL;
     return wait_until(
         [&] { return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20; },
         5000);
 }
 
-std::vector<DWORD> BradenWindow::capture_client(int* width, int* height) const {
+std::vector<DWORD> ProgramWindow::capture_client(int* width, int* height) const {
     RECT client;
     GetClientRect(main_, &client);
     POINT origin = {0, 0};
@@ -241,7 +265,7 @@ std::vector<DWORD> BradenWindow::capture_client(int* width, int* height) const {
     return copy;
 }
 
-bool BradenWindow::save_screenshot(const std::wstring& path) const {
+bool ProgramWindow::save_screenshot(const std::wstring& path) const {
     int width = 0, height = 0;
     const std::vector<DWORD> pixels = capture_client(&width, &height);
     const int row_bytes = (width * 3 + 3) & ~3;

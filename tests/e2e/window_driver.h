@@ -1,6 +1,6 @@
-// Drives the real braden.exe from another process through Win32 messages only, as a nurse would
-// work the window: typing into edits, clicking buttons, posting keys, reading window texts, the
-// clipboard, message boxes and the pixels on the screen. Every wait polls with a time limit.
+// Drives a real program of the suite from another process through Win32 messages only, as a nurse
+// would work the window: typing into edits, clicking buttons, posting keys, reading window texts,
+// the clipboard, message boxes and the pixels on the screen. Every wait polls with a time limit.
 #pragma once
 
 #include <windows.h>
@@ -17,11 +17,13 @@ extern std::wstring program_path;
 // Set when the runner has put the records folder on a small disk of its own (--small-disk).
 extern bool small_disk;
 
-class BradenWindow {
+class ProgramWindow {
   public:
-    // Starts the program (program_path, or the one given) and waits for its main window.
+    // Starts the program (program_path, or the one given) and waits for its main window, a
+    // window of class_name; sync_id names the control whose text limit marks a sync.
     bool start();
-    bool start(const std::wstring& program);
+    bool start(const std::wstring& program, const wchar_t* class_name = L"HalviMedToolWnd",
+               int sync_id = ID_RESULT);
     // Closes every message box and the window, and waits for the process to end.
     void stop();
 
@@ -67,9 +69,14 @@ class BradenWindow {
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
     int marker_ = 0;
+    int sync_id_ = ID_RESULT;
 };
 
 std::wstring window_text(HWND window);
+// The texts of a list box's rows, read from another process.
+std::vector<std::wstring> list_box_texts(HWND list);
+// A visible top-level window of any process with that class and caption; null when none.
+HWND find_window(const wchar_t* class_name, const wchar_t* caption);
 // The per-user records folder, and UTF-8 text as wide text (read_bytes reads a file).
 std::wstring records_folder();
 std::wstring from_utf8(const std::string& bytes);

@@ -13,13 +13,14 @@ const wchar_t* const verdict_start = L"填写左侧参数，点击“计算”";
 const wchar_t* const note = L"评分需每班/每日复评，翻身、减压与皮肤护理同步落实。";
 const wchar_t* const reference =
     L"参考依据：Braden 评分 6-23 分；≤9 极高危，10-12 高危，13-14 中危，15-18 低危";
+const std::vector<std::wstring> defaults = {L"3", L"2", L"2", L"2", L"2", L"2"};
 const wchar_t* const level_verdicts[] = {L"低危，常规护理", L"中危，加强观察与营养",
                                          L"高危，落实翻身与皮肤保护",
                                          L"极高危，使用减压床垫并每 2 小时翻身"};
 
 class Window : public ::testing::Test {
   protected:
-    BradenWindow window;
+    ProgramWindow window;
     void SetUp() override {
         empty_clipboard();
         ASSERT_TRUE(window.start()) << "braden.exe did not show its window";
@@ -152,8 +153,8 @@ TEST_F(Window, GradesBySum) {
         {{L"2", L"2", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n", 2},
         {{L"3", L"3", L"2", L"2", L"2", L"2"}, L"Braden 总分：14 分\r\n", 1},
         {{L"3", L"3", L"3", L"2", L"2", L"2"}, L"Braden 总分：15 分\r\n", 0},
-        {{L"2.4", L"2", L"2", L"2", L"2", L"2"}, L"Braden 总分：12 分\r\n", 1},
         {{L"4", L"4", L"4", L"4", L"4", L"3"}, L"Braden 总分：23 分\r\n", 0},
+        {{L"1", L"1", L"1", L"1", L"1", L"1"}, L"Braden 总分：6 分\r\n", 3},
     };
     for (const Case& c : cases) {
         type_inputs(c.inputs);
@@ -163,13 +164,53 @@ TEST_F(Window, GradesBySum) {
     }
 }
 
+// A slip of the hand (a key typed twice, a missed key, a fraction, a word) is refused with the
+// values the input accepts, the focus goes to it, and the last result stays as it was.
+TEST_F(Window, SlipsAreRefusedWithWhatTheInputAccepts) {
+    window.click(ID_CALC);
+    const std::wstring before = result();
+    struct Case {
+        int input;
+        const wchar_t* text;
+        const wchar_t* message;
+    };
+    const wchar_t* first = L"第 1 项“感觉 1-4”请输入 1 到 4 的整数。";
+    const wchar_t* sixth = L"第 6 项“摩擦力 1-3”请输入 1 到 3 的整数。";
+    const Case cases[] = {
+        {5, L"11", sixth},     {0, L"41", first},  {0, L"0", first},    {0, L"2.5", first},
+        {0, L"2.4", first},    {0, L"", first},    {0, L"abc", first},  {0, L"12abc", first},
+        {0, L"2,5", first},    {0, L"   ", first}, {0, L" 0x3", first}, {0, L"-1", first},
+        {0, L"1e1", first},    {0, L"四", first},  {5, L"4", sixth},    {0, L"－１", first},
+        {0, L"２．５", first},
+    };
+    for (const Case& c : cases) {
+        type_inputs(defaults);
+        window.set_text(window.edit(c.input), c.text);
+        window.click(ID_CALC);
+        expect_message_box(L"输入有误", c.message);
+        EXPECT_EQ(window.focus(), window.edit(c.input)) << "focus after refusing";
+        EXPECT_EQ(result(), before);
+        EXPECT_EQ(verdict(), L"中危，加强观察与营养");
+    }
+    // Every accepted value of the first input, typed plainly or in full width.
+    const wchar_t* accepted[] = {L"1", L"2", L"3", L"4", L"４", L" 3 ", L"３\u3000"};
+    const wchar_t* sums[] = {L"11", L"12", L"13", L"14", L"14", L"13", L"13"};
+    for (int i = 0; i < 7; ++i) {
+        type_inputs(defaults);
+        window.set_text(window.edit(0), accepted[i]);
+        window.click(ID_CALC);
+        EXPECT_TRUE(window.open_message_boxes().empty()) << "refused";
+        EXPECT_EQ(result(), std::wstring(L"Braden 总分：") + sums[i] + L" 分\r\n");
+    }
+}
+
 TEST_F(Window, RefusedInputsChangeNothing) {
     window.click(ID_CALC);
     const std::wstring before = result();
     for (const wchar_t* text : {L"1e999", L"inf", L"nan", L"-INF", L"  nan(0x1)"}) {
         window.set_text(window.edit(0), text);
         window.click(ID_CALC);
-        expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入数字。");
+        expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入 1 到 4 的整数。");
         EXPECT_EQ(window.focus(), window.edit(0)) << "focus after refusing";
         EXPECT_EQ(result(), before);
         EXPECT_EQ(verdict(), L"中危，加强观察与营养");
@@ -177,27 +218,8 @@ TEST_F(Window, RefusedInputsChangeNothing) {
     window.set_text(window.edit(0), L"3");
     window.set_text(window.edit(3), L"1e400");
     window.click(ID_CALC);
-    expect_message_box(L"输入有误", L"第 4 项“移动 1-4”请输入数字。");
+    expect_message_box(L"输入有误", L"第 4 项“移动 1-4”请输入 1 到 4 的整数。");
     EXPECT_EQ(window.focus(), window.edit(3));
-}
-
-TEST_F(Window, LooseInputsAreAccepted) {
-    struct Case {
-        const wchar_t* first;
-        const wchar_t* result;
-    };
-    const Case cases[] = {
-        {L"12abc", L"Braden 总分：22 分\r\n"}, {L"2,5", L"Braden 总分：12 分\r\n"},
-        {L"abc", L"Braden 总分：10 分\r\n"},   {L"   ", L"Braden 总分：10 分\r\n"},
-        {L"", L"Braden 总分：10 分\r\n"},      {L" 0x3", L"Braden 总分：13 分\r\n"},
-        {L"-1", L"Braden 总分：9 分\r\n"},     {L"1e1", L"Braden 总分：20 分\r\n"},
-    };
-    for (const Case& c : cases) {
-        window.set_text(window.edit(0), c.first);
-        window.click(ID_CALC);
-        EXPECT_TRUE(window.open_message_boxes().empty()) << "refused";
-        EXPECT_EQ(result(), c.result);
-    }
 }
 
 // A Chinese input method in full-width mode types the digits, the point and the signs in their
@@ -210,11 +232,9 @@ TEST_F(Window, FullWidthDigitsReadAsTheirNumbers) {
     };
     const Case cases[] = {
         {L"３", L"Braden 总分：13 分\r\n", L"中危，加强观察与营养"},
-        // 12.5 and 14.5: shown rounded to even, graded by the exact sum
-        {L"２．５", L"Braden 总分：12 分\r\n", L"中危，加强观察与营养"},
-        {L"\u3000４。５", L"Braden 总分：14 分\r\n", L"低危，常规护理"},
+        {L"\u3000４。０", L"Braden 总分：14 分\r\n", L"中危，加强观察与营养"},
         {L"２ｅ０", L"Braden 总分：12 分\r\n", L"高危，落实翻身与皮肤保护"},
-        {L"－１", L"Braden 总分：9 分\r\n", L"极高危，使用减压床垫并每 2 小时翻身"},
+        {L"＋１", L"Braden 总分：11 分\r\n", L"高危，落实翻身与皮肤保护"},
     };
     for (const Case& c : cases) {
         window.set_text(window.edit(0), c.first);
@@ -223,9 +243,11 @@ TEST_F(Window, FullWidthDigitsReadAsTheirNumbers) {
         EXPECT_EQ(result(), c.result);
         EXPECT_EQ(verdict(), c.verdict);
     }
-    window.set_text(window.edit(0), L"１ｅ９９９");
-    window.click(ID_CALC);
-    expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入数字。");
+    for (const wchar_t* refused : {L"１ｅ９９９", L"２．５", L"－１", L"１，５"}) {
+        window.set_text(window.edit(0), refused);
+        window.click(ID_CALC);
+        expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入 1 到 4 的整数。");
+    }
 }
 
 // The guide shows what the input whose edit last got the focus means, and stays when the focus
@@ -235,17 +257,19 @@ TEST_F(Window, GuideFollowsTheFocusedInput) {
     const auto guide_starts = [&](const std::wstring& start) {
         return window_text(window.guide()).compare(0, start.size(), start) == 0;
     };
-    EXPECT_TRUE(guide_starts(L"感觉 1-4\r\n1 完全受限：")) << "the first input's guide at start";
+    EXPECT_TRUE(guide_starts(L"感觉 1-4\r\n可填：1 到 4 的整数\r\n1 完全受限："))
+        << "the first input's guide at start";
     window.click_into(window.edit(3));
     EXPECT_EQ(window.focus(), window.edit(3));
-    EXPECT_TRUE(guide_starts(L"移动 1-4\r\n1 完全不能：")) << "after a click into the fourth";
+    EXPECT_TRUE(guide_starts(L"移动 1-4\r\n可填：1 到 4 的整数\r\n1 完全不能："))
+        << "after a click into the fourth";
     window.click(ID_CALC);
     EXPECT_EQ(window.focus(), window.main());
     EXPECT_TRUE(guide_starts(L"移动 1-4\r\n")) << "after Calculate";
     const std::wstring text = window_text(window.guide());
     EXPECT_NE(text.find(L"\r\n4 不受限："), std::wstring::npos);
     window.click_into(window.edit(5));
-    EXPECT_TRUE(guide_starts(L"摩擦力 1-3\r\n1 存在问题："));
+    EXPECT_TRUE(guide_starts(L"摩擦力 1-3\r\n可填：1 到 3 的整数\r\n1 存在问题："));
 }
 
 TEST_F(Window, CopyNeedsAResult) {
@@ -259,12 +283,28 @@ TEST_F(Window, CopyNeedsAResult) {
     EXPECT_EQ(clipboard_text(),
               L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
 
-    // Editing the inputs keeps the last result until the next Calculate.
-    window.set_text(window.edit(0), L"1");
-    empty_clipboard();
+    // Once an input is edited, the result shown no longer matches it: Copy refuses until the
+    // next Calculate, even when the text typed is the one it had.
+    for (const wchar_t* edited : {L"1", L"3"}) {
+        window.set_text(window.edit(0), edited);
+        empty_clipboard();
+        window.click(ID_COPY);
+        expect_message_box(L"提示", L"输入已修改，请先点击“计算”。");
+        EXPECT_EQ(clipboard_text(), L"<empty clipboard>");
+        EXPECT_EQ(result(), L"Braden 总分：13 分\r\n") << "the result stays visible";
+    }
+    // A refused Calculate does not make it current either.
+    window.set_text(window.edit(0), L"5");
+    window.click(ID_CALC);
+    expect_message_box(L"输入有误", L"第 1 项“感觉 1-4”请输入 1 到 4 的整数。");
     window.click(ID_COPY);
+    expect_message_box(L"提示", L"输入已修改，请先点击“计算”。");
+    window.set_text(window.edit(0), L"1");
+    window.click(ID_CALC);
+    window.click(ID_COPY);
+    EXPECT_TRUE(window.open_message_boxes().empty());
     EXPECT_EQ(clipboard_text(),
-              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+              L"Braden 压疮风险评估\r\nBraden 总分：11 分\r\n—— 高危，落实翻身与皮肤保护");
 
     window.click(ID_RESET);
     empty_clipboard();
@@ -274,7 +314,7 @@ TEST_F(Window, CopyNeedsAResult) {
 }
 
 TEST_F(Window, ResetRestoresTheStart) {
-    type_inputs({L"1", L"4", L"x", L"", L"9", L"0.5"});
+    type_inputs({L"1", L"4", L"1", L"2", L"4", L"1"});
     window.click(ID_CALC);
     ASSERT_NE(result(), L"");
     window.click(ID_RESET);

@@ -39,17 +39,27 @@ check() { # name, expected exit code, report file, program arguments...
     echo "ok   $name"
 }
 
-# 600 characters whose first 519 name a file five folders down.
+# Paths five folders down: 519 characters are used whole; 520 and 600 do not fit, and are never
+# cut to another file's name.
 folder=$(printf 'd%.0s' $(seq 1 100))
 mkdir -p "$folder/$folder/$folder/$folder/$folder"
 long="$folder/$folder/$folder/$folder/$folder/$(printf 'r%.0s' $(seq 1 95))"
+fits="${long:0:519}"
+too_long="${long:0:520}"
 check "report path given" 0 out.txt --selftest out.txt
 check "default path" 0 selftest.txt --selftest
 # An empty argument: Windows programs see it as two double quotes.
 check "empty quoted path" 0 selftest.txt --selftest ""
 check "glued path" 0 glued.txt --selftestglued.txt
 check "path with a space" 0 "my report.txt" --selftest "my report.txt"
-check "long path cut at 519" 0 "${long:0:519}" --selftest "$long"
+check "path of 519 characters" 0 "$fits" --selftest "$fits"
+rm -f "$fits"
+check "path of 520 characters" 3 "" --selftest "$too_long"
+check "path of 600 characters" 3 "" --selftest "$long"
+if ls "$folder/$folder/$folder/$folder/$folder/" | grep -q .; then
+    echo "FAIL a path too long to hold wrote a report under another name"
+    failures=$((failures + 1))
+fi
 check "unwritable path" 3 "" --selftest "no/such/folder/out.txt"
 # A full disk: every write to /dev/full fails. Under Wine it is reached through the Z: drive.
 if [ ${#runner[@]} -eq 0 ]; then

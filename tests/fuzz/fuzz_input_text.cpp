@@ -5,8 +5,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "core/input_text.h"
 #include "tests/fuzz/fuzz_input.h"
-#include "ui/input_text.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the release packages that scripts/package.sh left in dist/: the zip's contents, and the
 # MSI under Wine in a fresh prefix: the 1.0.0 Braden installer first, then the suite over it,
-# every installed program's self-test, and the removal.
+# every installed program's self-test, the toolbox's check of the installation, its desktop
+# shortcut, and the removal.
 #   check_packages.sh REPOSITORY_ROOT
 set -u
 root="$1"
@@ -14,6 +15,7 @@ old_msi="tests/package/fixtures/braden-1.0.0-x64.msi"
 suite="HalviMed 护理工具箱"
 mapfile -t programs < <(cut -f1 build/windows/tool_programs.txt)
 mapfile -t titles < <(cut -f2 build/windows/tool_programs.txt)
+tools=${#programs[@]}
 failures=0
 pass() { echo "ok   $1"; }
 fail() {
@@ -29,15 +31,16 @@ check() { # description, command...
     echo "FAIL packages missing: run scripts/package.sh first"
     exit 1
 }
-[ ${#programs[@]} -eq 12 ] || fail "twelve programs in the build's list, not ${#programs[@]}"
+[ "$tools" -ge 23 ] || fail "the build lists only $tools programs"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/suite-packages.XXXXXX")
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 
 # --- the zip
 listing=$(unzip -Z1 "$zip_file" | sort | tr '\n' ' ')
-expected=$(printf '%s\n' "${programs[@]/%/.exe}" 使用说明.txt | sort | tr '\n' ' ')
-check "zip holds the twelve programs and 使用说明.txt only" test "$listing" = "$expected"
+expected=$(printf '%s\n' "${programs[@]/%/.exe}" toolbox.exe 使用说明.txt | sort | tr '\n' ' ')
+check "zip holds the $tools programs, the toolbox and 使用说明.txt only" test "$listing" = "$expected"
+programs+=(toolbox)
 unzip -q "$zip_file" -d "$work/zip"
 # The zipped programs are the built ones, stripped: the same code.
 text_of() { x86_64-w64-mingw32-objcopy -O binary --only-section=.text "$1" "$2"; }
@@ -90,6 +93,8 @@ menus=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
     "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 shortcut_exists() { test -f "${menus[0]}/$1" -o -f "${menus[1]}/$1"; }
 shortcut_count() { find "${menus[@]}" -name '*.lnk' 2>/dev/null | wc -l; }
+# All users' desktop, or, under Wine, possibly the installing user's.
+desktop_shortcuts() { find -L "$WINEPREFIX/drive_c/users" -path '*Desktop*' -name "$suite.lnk" 2>/dev/null; }
 # The installed-programs list, exported as UTF-16 and read as "key|name|value" lines.
 installed_entries() {
     wine reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$work/uninstall.reg" \
@@ -121,8 +126,16 @@ check "one installed-programs entry, the suite's" \
 check "the entry shows the maker" test "$(entry_value "$suite" Publisher)" = "HalviMed"
 check "the 1.0.0 program is gone" test ! -e "$old_dir/braden.exe"
 check "user guide installed" test -f "$program_dir/使用说明.txt"
-check "twelve shortcuts in the Start menu" test "$(shortcut_count)" = 12
-for i in "${!programs[@]}"; do
+check "a Start-menu shortcut per program and the toolbox's" \
+    test "$(shortcut_count)" = $((tools + 1))
+check "the toolbox in the Start menu" shortcut_exists "$suite/$suite.lnk"
+check "the toolbox on the desktop" test "$(desktop_shortcuts | wc -l)" = 1
+check "the installed toolbox finds every program" \
+    wine "$program_dir/toolbox.exe" --selftest 'C:\toolbox-selftest.txt'
+toolbox_report="$WINEPREFIX/drive_c/toolbox-selftest.txt"
+check "its report lists them all, present" \
+    test "$(grep -c '|present'$'\r''$' "$toolbox_report" 2>/dev/null)" = "$tools"
+for i in $(seq 0 $((tools - 1))); do
     program="${programs[$i]}"
     title="${titles[$i]}"
     [ -f "$program_dir/$program.exe" ] || { fail "$program.exe not installed"; continue; }
@@ -143,6 +156,7 @@ wine msiexec /x "$(msi_path "$root/$msi_file")" /qn
 check "silent removal succeeds" test $? -eq 0
 check "program files are gone" test -z "$(ls -A "$program_dir" 2>/dev/null)"
 check "shortcuts are gone" test "$(shortcut_count)" = 0
+check "the desktop shortcut is gone" test -z "$(desktop_shortcuts)"
 check "installed-programs entry is gone" test "$(entry_count)" = 0
 check "the user's records are left alone" test -f "$records/T138.csv" -a -f "$records/T206.csv"
 

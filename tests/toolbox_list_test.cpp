@@ -1,0 +1,123 @@
+// The toolbox's list: categories in their order with their programs, the filter, moving over
+// headings, and the self-test report.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolbox/toolbox_list.h"
+
+namespace {
+
+// A small catalogue of its own, with a category outside the fixed order and ASCII names.
+const ToolDef nursing = {.id = 1,
+                         .title = L"Morse 跌倒风险评估",
+                         .subtitle = L"六项评分",
+                         .category = L"护理",
+                         .reference = L"r"};
+const ToolDef drugs = {.id = 2,
+                       .title = L"输液滴速计算",
+                       .subtitle = L"每分钟滴数",
+                       .category = L"用药",
+                       .reference = L"r"};
+const ToolDef other = {.id = 3, .title = L"宣教卡", .category = L"宣教", .reference = L"r"};
+const ToolDef surgery = {.id = 4,
+                         .title = L"手术安全核查表",
+                         .subtitle = L"三步核查",
+                         .category = L"手术",
+                         .reference = L"r"};
+const ToolDef nursing2 = {.id = 5,
+                          .title = L"NEWS2 早期预警评分",
+                          .subtitle = L"生命体征",
+                          .category = L"护理",
+                          .reference = L"r"};
+const ToolProgram programs[] = {{"morse-fall", &nursing},
+                                {"drip-rate", &drugs},
+                                {"teaching", &other},
+                                {"surgical-checklist", &surgery},
+                                {"news2", &nursing2}};
+constexpr int count = 5;
+
+std::vector<std::wstring> texts(const wchar_t* filter) {
+    ToolboxList list;
+    toolbox_build_list(programs, count, filter, &list);
+    std::vector<std::wstring> out;
+    for (int r = 0; r < list.count; ++r) {
+        const ToolboxRow& row = list.rows[r];
+        out.push_back(row.heading ? std::wstring(L"# ") + row.category
+                                  : std::wstring(programs[row.program].tool->title));
+    }
+    return out;
+}
+
+TEST(ToolboxList, CategoriesInTheirOrderThenTheRest) {
+    EXPECT_EQ(texts(L""),
+              (std::vector<std::wstring>{L"# 护理", L"Morse 跌倒风险评估", L"NEWS2 早期预警评分",
+                                         L"# 用药", L"输液滴速计算", L"# 手术", L"手术安全核查表",
+                                         L"# 宣教", L"宣教卡"}));
+    EXPECT_EQ(texts(nullptr), texts(L""));
+}
+
+TEST(ToolboxList, TheFilter) {
+    struct Case {
+        const wchar_t* filter;
+        std::vector<std::wstring> rows;
+    };
+    const Case cases[] = {
+        {L"跌倒", {L"# 护理", L"Morse 跌倒风险评估"}},
+        {L"滴数", {L"# 用药", L"输液滴速计算"}}, // the subtitle
+        {L"DRIP", {L"# 用药", L"输液滴速计算"}}, // the file name, in either case
+        {L"mOrSe", {L"# 护理", L"Morse 跌倒风险评估"}},
+        {L"ｎｅｗｓ２", {L"# 护理", L"NEWS2 早期预警评分"}}, // full width
+        {L"ＮＥＷＳ", {L"# 护理", L"NEWS2 早期预警评分"}},
+        {L"-check", {L"# 手术", L"手术安全核查表"}},
+        {L"评", {L"# 护理", L"Morse 跌倒风险评估", L"NEWS2 早期预警评分"}},
+        {L"宣教", {L"# 宣教", L"宣教卡"}},
+        {L"没有", {}},
+        {L"morse-x", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(texts(c.filter), c.rows) << std::wstring(c.filter).size();
+}
+
+TEST(ToolboxList, MovingOverHeadings) {
+    ToolboxList list;
+    toolbox_build_list(programs, count, L"", &list);
+    EXPECT_EQ(toolbox_program_row(list, 0, 1), 1);
+    EXPECT_EQ(toolbox_program_row(list, 3, 1), 4);
+    EXPECT_EQ(toolbox_program_row(list, 3, -1), 2);
+    EXPECT_EQ(toolbox_program_row(list, 0, -1), -1);
+    EXPECT_EQ(toolbox_program_row(list, list.count, 1), -1);
+    toolbox_build_list(programs, count, L"没有", &list);
+    EXPECT_EQ(toolbox_program_row(list, 0, 1), -1);
+}
+
+TEST(ToolboxList, SelftestReport) {
+    struct Presence {
+        static bool all_but_teaching(const ToolProgram& program, void* seen) {
+            ++*static_cast<int*>(seen);
+            return std::string(program.name) != "teaching";
+        }
+        static bool all(const ToolProgram&, void*) { return true; }
+    };
+    wchar_t report[2048];
+    int seen = 0;
+    EXPECT_EQ(
+        toolbox_selftest_report(programs, count, Presence::all_but_teaching, &seen, report, 2048),
+        2);
+    EXPECT_EQ(seen, count);
+    EXPECT_STREQ(report, L"PROGRAM|morse-fall|Morse 跌倒风险评估|护理|present\r\n"
+                         L"PROGRAM|drip-rate|输液滴速计算|用药|present\r\n"
+                         L"PROGRAM|teaching|宣教卡|宣教|missing\r\n"
+                         L"PROGRAM|surgical-checklist|手术安全核查表|手术|present\r\n"
+                         L"PROGRAM|news2|NEWS2 早期预警评分|护理|present\r\n");
+    EXPECT_EQ(toolbox_selftest_report(programs, count, Presence::all, nullptr, report, 2048), 0);
+    // The whole suite fits the toolbox's list and its report.
+    ToolboxList list;
+    toolbox_build_list(TOOL_PROGRAMS, TOOL_PROGRAM_COUNT, L"", &list);
+    int shown = 0;
+    for (int r = 0; r < list.count; ++r) shown += list.rows[r].heading ? 0 : 1;
+    EXPECT_EQ(shown, TOOL_PROGRAM_COUNT);
+    EXPECT_LT(list.count, TOOLBOX_MAX_ROWS);
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "toolbox/toolbox_list.h"
+
+#include "core/text.h"
+
+const wchar_t* const TOOLBOX_CATEGORY_ORDER[4] = {L"护理", L"用药", L"检验", L"手术"};
+
+namespace {
+
+constexpr int FOLDED_CAPACITY = 256;
+
+// The character as it is compared: full-width forms as their ASCII twins, ASCII lower case.
+wchar_t folded(wchar_t c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<wchar_t>(c - 0xFF01 + 0x21);
+    if (c == 0x3000) c = L' ';
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return c;
+}
+
+bool contains(const wchar_t* text, const wchar_t* part) {
+    if (text == nullptr) return false;
+    for (int start = 0; text[start] != L'\0'; ++start) {
+        int i = 0;
+        while (part[i] != L'\0' && text[start + i] != L'\0' &&
+               folded(text[start + i]) == folded(part[i]))
+            ++i;
+        if (part[i] == L'\0') return true;
+    }
+    return false;
+}
+
+bool same_text(const wchar_t* a, const wchar_t* b) {
+    int i = 0;
+    while (a[i] != L'\0' && a[i] == b[i]) ++i;
+    return a[i] == b[i];
+}
+
+void add_row(ToolboxList* list, bool heading, int program, const wchar_t* category) {
+    if (list->count >= TOOLBOX_MAX_ROWS) return;
+    list->rows[list->count++] = ToolboxRow{heading, program, category};
+}
+
+// Adds the heading and the matching programs of one category, if any match.
+void add_category(const ToolProgram* programs, int count, const wchar_t* filter,
+                  const wchar_t* category, ToolboxList* list) {
+    bool headed = false;
+    for (int p = 0; p < count; ++p) {
+        const ToolDef& tool = *programs[p].tool;
+        if (!same_text(tool.category, category) || !toolbox_program_matches(programs[p], filter))
+            continue;
+        if (!headed) add_row(list, true, -1, category);
+        headed = true;
+        add_row(list, false, p, category);
+    }
+}
+
+bool is_ordered_category(const wchar_t* category) {
+    for (const wchar_t* ordered : TOOLBOX_CATEGORY_ORDER)
+        if (same_text(ordered, category)) return true;
+    return false;
+}
+
+// True when an earlier program has the same category.
+bool seen_before(const ToolProgram* programs, int index) {
+    for (int p = 0; p < index; ++p)
+        if (same_text(programs[p].tool->category, programs[index].tool->category)) return true;
+    return false;
+}
+
+} // namespace
+
+bool toolbox_program_matches(const ToolProgram& program, const wchar_t* filter) {
+    if (text_is_empty(filter)) return true;
+    wchar_t name[FOLDED_CAPACITY];
+    int length = 0;
+    for (const char* c = program.name; *c != '\0' && length < FOLDED_CAPACITY - 1; ++c)
+        name[length++] = static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    name[length] = L'\0';
+    const ToolDef& tool = *program.tool;
+    return contains(tool.title, filter) || contains(tool.subtitle, filter) ||
+           contains(name, filter);
+}
+
+void toolbox_build_list(const ToolProgram* programs, int count, const wchar_t* filter,
+                        ToolboxList* list) {
+    list->count = 0;
+    for (const wchar_t* category : TOOLBOX_CATEGORY_ORDER)
+        add_category(programs, count, filter, category, list);
+    for (int p = 0; p < count; ++p) {
+        const wchar_t* category = programs[p].tool->category;
+        if (is_ordered_category(category) || seen_before(programs, p)) continue;
+        add_category(programs, count, filter, category, list);
+    }
+}
+
+int toolbox_program_row(const ToolboxList& list, int row, int step) {
+    for (int r = row; r >= 0 && r < list.count; r += step)
+        if (!list.rows[r].heading) return r;
+    return -1;
+}
+
+void toolbox_selftest_line(const ToolProgram& program, bool present, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"PROGRAM|%s|%ls|%ls|%ls\r\n", program.name, program.tool->title,
+                program.tool->category, present ? L"present" : L"missing");
+}
+
+int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgramPresent present,
+                            void* context, wchar_t* report, int capacity) {
+    constexpr int line_capacity = 512;
+    text_copy(report, capacity, L"");
+    int missing = 0;
+    for (int p = 0; p < count; ++p) {
+        const bool here = present(programs[p], context);
+        if (!here) ++missing;
+        wchar_t line[line_capacity];
+        toolbox_selftest_line(programs[p], here, line, line_capacity);
+        text_append(report, capacity, line);
+    }
+    return missing > 0 ? 2 : 0;
+}

@@ -1,0 +1,48 @@
+// The toolbox's list of programs: grouped by category in a fixed order, narrowed by what the
+// nurse types, and the self-test's lines. Portable: the window and the tests build on it.
+#pragma once
+
+#include "tools/catalog.h"
+
+// A row of the list: a category heading, or a program (an index into TOOL_PROGRAMS).
+struct ToolboxRow {
+    bool heading;
+    int program;             // -1 for a heading
+    const wchar_t* category; // the heading's category, or the program's
+};
+
+constexpr int TOOLBOX_MAX_ROWS = 64;
+constexpr int TOOLBOX_FILTER_CAPACITY = 64;
+
+struct ToolboxList {
+    ToolboxRow rows[TOOLBOX_MAX_ROWS];
+    int count;
+};
+
+// The categories that come first, in this order; the others follow in the order they appear.
+extern const wchar_t* const TOOLBOX_CATEGORY_ORDER[4];
+
+// True when filter is empty, or when the program's title, subtitle or file name contains it.
+// ASCII letters match in either case, and full-width forms (Ａ to ｚ, ０ to ９, the ideographic
+// space) match their ASCII twins.
+bool toolbox_program_matches(const ToolProgram& program, const wchar_t* filter);
+
+// The rows for a filter: every category with a matching program gets a heading, then those
+// programs in the order of the catalogue. Categories in TOOLBOX_CATEGORY_ORDER first.
+void toolbox_build_list(const ToolProgram* programs, int count, const wchar_t* filter,
+                        ToolboxList* list);
+
+// The first program row at or after row (step 1) or at or before it (step -1); -1 when none.
+int toolbox_program_row(const ToolboxList& list, int row, int step);
+
+// The self-test line of one program: "PROGRAM|name|title|category|present" or "…|missing",
+// with CR LF.
+void toolbox_selftest_line(const ToolProgram& program, bool present, wchar_t* dest, int capacity);
+
+// Whether a program's file is there; context is the caller's.
+using ToolboxProgramPresent = bool (*)(const ToolProgram& program, void* context);
+
+// The self-test report: one line per program in the catalogue's order. Returns 0 when every
+// program is present, 2 when one is missing.
+int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgramPresent present,
+                            void* context, wchar_t* report, int capacity);

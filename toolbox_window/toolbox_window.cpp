@@ -1,0 +1,385 @@
+// The toolbox window. The list is an owner-drawn list box whose rows come from the portable
+// toolbox list: category headings, and programs with their title and, in the small font, their
+// subtitle. Typing into the filter narrows the rows; Up and Down move the selection from the
+// filter, Enter or a double click or the button starts the program, Escape empties the filter,
+// and Tab moves between the controls.
+#include "toolbox_window/toolbox_window.h"
+
+#include <initializer_list>
+
+#include "core/text.h"
+#include "toolbox/toolbox_list.h"
+#include "ui/colours.h"
+#include "ui/gdi_scope.h"
+
+const wchar_t* const TOOLBOX_TITLE = L"HalviMed 护理工具箱";
+const wchar_t* const TOOLBOX_CLASS_NAME = L"HalviMedToolbox";
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 760;
+constexpr int CLIENT_HEIGHT = 720;
+constexpr int HEADER_HEIGHT = 88;
+constexpr int FOOTER_TOP = 660;
+constexpr RECT PANEL = {20, 96, CLIENT_WIDTH - 20, 648};
+constexpr RECT FILTER_LABEL = {36, 106, 92, 130};
+constexpr RECT FILTER_EDIT = {96, 104, 496, 131};
+constexpr RECT LIST = {36, 144, CLIENT_WIDTH - 36, 636};
+constexpr RECT OPEN_BUTTON = {20, 668, 172, 708};
+constexpr RECT STATUS_LINE = {200, 704, CLIENT_WIDTH - 16, 720};
+constexpr int ROW_HEIGHT = 40;
+constexpr int STATUS_CAPACITY = 256;
+constexpr int PATH_CAPACITY = 520;
+constexpr int MESSAGE_CAPACITY = 1024;
+constexpr DWORD STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr COLORREF colour_selected = RGB(214, 236, 246);
+
+struct ToolboxState {
+    HINSTANCE instance;
+    HWND main;
+    HWND filter;
+    HWND list;
+    HWND open;
+    HFONT font_title;
+    HFONT font_caption;
+    HFONT font_label;
+    HFONT font_input;
+    HFONT font_small;
+    HFONT font_button;
+    HBRUSH white_brush;
+    ToolboxList rows;
+    wchar_t status[STATUS_CAPACITY];
+};
+
+ToolboxState state;
+
+HFONT make_font(int height, int weight) {
+    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
+}
+
+void set_status(const wchar_t* text) {
+    text_copy(state.status, STATUS_CAPACITY, text);
+    const RECT line = STATUS_LINE;
+    InvalidateRect(state.main, &line, FALSE);
+}
+
+void fill(HDC dc, const RECT& rect, COLORREF colour) {
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush);
+}
+
+void frame(HDC dc, const RECT& rect, COLORREF colour) {
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FrameRect(dc, &rect, brush);
+}
+
+void draw_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font, UINT flags) {
+    const SelectedObject selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text, -1, &rect, flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+// The program of the selected row; -1 when no program row is selected.
+int selected_program() {
+    const LRESULT row = SendMessageW(state.list, LB_GETCURSEL, 0, 0);
+    if (row < 0 || row >= state.rows.count || state.rows.rows[row].heading) return -1;
+    return state.rows.rows[row].program;
+}
+
+void select_row(int row) { SendMessageW(state.list, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+
+// Fills the list with the rows of the filter's text and selects the first program.
+void rebuild_list() {
+    wchar_t filter[TOOLBOX_FILTER_CAPACITY] = L"";
+    GetWindowTextW(state.filter, filter, TOOLBOX_FILTER_CAPACITY);
+    toolbox_build_list(TOOL_PROGRAMS, TOOL_PROGRAM_COUNT, filter, &state.rows);
+    SendMessageW(state.list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(state.list, LB_RESETCONTENT, 0, 0);
+    for (int r = 0; r < state.rows.count; ++r) {
+        const ToolboxRow& row = state.rows.rows[r];
+        const wchar_t* text = row.heading ? row.category : TOOL_PROGRAMS[row.program].tool->title;
+        SendMessageW(state.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    SendMessageW(state.list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(state.list, nullptr, TRUE);
+    select_row(toolbox_program_row(state.rows, 0, 1));
+}
+
+// Moves the selection to the next (step 1) or previous (step -1) program row.
+void move_selection(int step) {
+    const int current = static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    const int from = current < 0 ? (step > 0 ? 0 : state.rows.count - 1) : current + step;
+    const int row = toolbox_program_row(state.rows, from, step);
+    if (row >= 0) select_row(row);
+}
+
+// A click on a heading selects the program below it (or above it, for a last heading).
+void keep_selection_on_a_program() {
+    const int current = static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    if (current < 0 || current >= state.rows.count || !state.rows.rows[current].heading) return;
+    int row = toolbox_program_row(state.rows, current, 1);
+    if (row < 0) row = toolbox_program_row(state.rows, current, -1);
+    select_row(row);
+}
+
+void warn(const wchar_t* text) {
+    MessageBoxW(state.main, text, L"无法启动", MB_OK | MB_ICONWARNING);
+}
+
+// Starts the selected program from the toolbox's folder, without a shell.
+void open_selected() {
+    const int program = selected_program();
+    if (program < 0) return;
+    const ToolDef& tool = *TOOL_PROGRAMS[program].tool;
+    wchar_t path[PATH_CAPACITY];
+    wchar_t folder[PATH_CAPACITY];
+    wchar_t message[MESSAGE_CAPACITY];
+    if (!toolbox_program_path(TOOL_PROGRAMS[program].name, path, PATH_CAPACITY) ||
+        !toolbox_folder(folder, PATH_CAPACITY)) {
+        text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：程序路径过长。", tool.title);
+        warn(message);
+        return;
+    }
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：找不到程序文件 %ls。", tool.title,
+                    path);
+        warn(message);
+        return;
+    }
+    wchar_t command_line[PATH_CAPACITY + 2];
+    text_format(command_line, PATH_CAPACITY + 2, L"\"%ls\"", path);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(path, command_line, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &process)) {
+        wchar_t reason[MESSAGE_CAPACITY / 2] = L"";
+        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       GetLastError(), 0, reason, MESSAGE_CAPACITY / 2, nullptr);
+        int length = text_length(reason);
+        while (length > 0 && (reason[length - 1] == L'\r' || reason[length - 1] == L'\n'))
+            reason[--length] = L'\0';
+        text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：%ls", tool.title, reason);
+        warn(message);
+        return;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    wchar_t status[STATUS_CAPACITY];
+    text_format(status, STATUS_CAPACITY, L"已启动：%ls", tool.title);
+    set_status(status);
+}
+
+HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, const RECT& rect,
+                  int id, HFONT font, const wchar_t* text) {
+    const HWND control =
+        CreateWindowExW(ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, rect.left,
+                        rect.top, rect.right - rect.left, rect.bottom - rect.top, state.main,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
+    if (control != nullptr && font != nullptr)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return control;
+}
+
+void build_controls(HWND window) {
+    state.main = window;
+    create_child(L"STATIC", 0, SS_RIGHT, FILTER_LABEL, 0, state.font_label, L"筛选");
+    state.filter = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, FILTER_EDIT,
+                                ID_TOOLBOX_FILTER, state.font_input, L"");
+    state.list = create_child(L"LISTBOX", WS_EX_CLIENTEDGE,
+                              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                                  LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                              LIST, ID_TOOLBOX_LIST, nullptr, L"");
+    state.open = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, OPEN_BUTTON, ID_TOOLBOX_OPEN,
+                              nullptr, L"打开");
+    text_format(state.status, STATUS_CAPACITY, L"就绪：共 %d 个程序", TOOL_PROGRAM_COUNT);
+    rebuild_list();
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT paint_info;
+    const HDC dc = BeginPaint(window, &paint_info);
+    RECT client;
+    GetClientRect(window, &client);
+    fill(dc, client, colour_background);
+    fill(dc, RECT{0, 0, client.right, HEADER_HEIGHT}, colour_header);
+    fill(dc, RECT{0, 0, 8, HEADER_HEIGHT}, colour_accent);
+    draw_text(dc, RECT{26, 12, client.right - 26, 50}, TOOLBOX_TITLE, colour_title,
+              state.font_title, DT_LEFT);
+    draw_text(dc, RECT{28, 48, client.right - 26, 76}, L"输入名称筛选，回车或双击打开",
+              colour_header_line, state.font_caption, DT_LEFT);
+    fill(dc, PANEL, colour_panel);
+    frame(dc, PANEL, colour_panel_outline);
+    fill(dc, RECT{0, FOOTER_TOP, client.right, client.bottom}, colour_footer);
+    draw_text(dc, STATUS_LINE, state.status, colour_muted_text, state.font_small, DT_RIGHT);
+    EndPaint(window, &paint_info);
+}
+
+void draw_row(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1) || static_cast<int>(item.itemID) >= state.rows.count)
+        return;
+    const ToolboxRow& row = state.rows.rows[item.itemID];
+    const bool selected = (item.itemState & ODS_SELECTED) != 0 && !row.heading;
+    fill(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
+    RECT text = item.rcItem;
+    text.left += 10;
+    text.right -= 10;
+    if (row.heading) {
+        draw_text(item.hDC, text, row.category, colour_header, state.font_caption, DT_LEFT);
+        fill(item.hDC, RECT{text.left, item.rcItem.bottom - 2, text.right, item.rcItem.bottom - 1},
+             colour_caption_rule);
+        return;
+    }
+    const ToolDef& tool = *TOOL_PROGRAMS[row.program].tool;
+    text.left += 14;
+    draw_text(item.hDC, RECT{text.left, text.top + 2, text.right, text.top + 21}, tool.title,
+              colour_body_text, state.font_label, DT_LEFT);
+    draw_text(item.hDC, RECT{text.left, text.top + 21, text.right, text.bottom - 2},
+              tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text, state.font_small,
+              DT_LEFT);
+}
+
+void draw_open_button(const DRAWITEMSTRUCT& item) {
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    fill(item.hDC, item.rcItem, pressed ? RGB(0, 100, 138) : RGB(0, 122, 168));
+    frame(item.hDC, item.rcItem, RGB(0, 106, 148));
+    draw_text(item.hDC, item.rcItem, L"打开", RGB(255, 255, 255), state.font_button, DT_CENTER);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void on_command(int id, int code) {
+    if (id == ID_TOOLBOX_OPEN) open_selected();
+    if (id == ID_TOOLBOX_FILTER && code == EN_CHANGE) rebuild_list();
+    if (id == ID_TOOLBOX_LIST && code == LBN_DBLCLK) open_selected();
+    if (id == ID_TOOLBOX_LIST && code == LBN_SELCHANGE) keep_selection_on_a_program();
+}
+
+LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE: build_controls(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_PAINT: paint(window); return 0;
+    case WM_ERASEBKGND: return 1; // the paint covers the whole client area
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = ROW_HEIGHT;
+        return TRUE;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+        if (item.CtlID == ID_TOOLBOX_LIST) draw_row(item);
+        if (item.CtlID == ID_TOOLBOX_OPEN) draw_open_button(item);
+        return TRUE;
+    }
+    case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        SetTextColor(reinterpret_cast<HDC>(wparam), colour_body_text);
+        SetBkColor(reinterpret_cast<HDC>(wparam), colour_panel);
+        return reinterpret_cast<LRESULT>(state.white_brush);
+    default: return DefWindowProcW(window, message, wparam, lparam);
+    }
+}
+
+// The keys the window answers wherever the focus is: Enter starts, Escape empties the filter, Up
+// and Down move the selection while the filter has the focus.
+bool handle_key(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.hwnd != state.main && !IsChild(state.main, message.hwnd)) return false;
+    switch (message.wParam) {
+    case VK_RETURN:
+        if (message.hwnd == state.open) return false; // the button presses itself
+        open_selected();
+        return true;
+    case VK_ESCAPE: SetWindowTextW(state.filter, L""); return true;
+    case VK_UP:
+    case VK_DOWN:
+        if (message.hwnd != state.filter) return false;
+        move_selection(message.wParam == VK_DOWN ? 1 : -1);
+        return true;
+    default: return false;
+    }
+}
+
+void create_fonts() {
+    state.font_title = make_font(27, FW_BOLD);
+    state.font_caption = make_font(14, FW_NORMAL);
+    state.font_label = make_font(14, FW_NORMAL);
+    state.font_input = make_font(15, FW_NORMAL);
+    state.font_small = make_font(12, FW_NORMAL);
+    state.font_button = make_font(15, FW_NORMAL);
+    state.white_brush = CreateSolidBrush(colour_panel);
+}
+
+void free_fonts() {
+    for (HFONT font : {state.font_title, state.font_caption, state.font_label, state.font_input,
+                       state.font_small, state.font_button})
+        DeleteObject(font);
+    DeleteObject(state.white_brush);
+}
+
+} // namespace
+
+bool toolbox_folder(wchar_t* dest, int capacity) {
+    wchar_t module[PATH_CAPACITY];
+    const DWORD length = GetModuleFileNameW(nullptr, module, PATH_CAPACITY);
+    if (length == 0 || length >= PATH_CAPACITY) return false;
+    int end = static_cast<int>(length);
+    while (end > 0 && module[end - 1] != L'\\' && module[end - 1] != L'/') --end;
+    if (end == 0) return false;
+    module[end - 1] = L'\0';
+    return text_format_whole(dest, capacity, L"%ls", module);
+}
+
+bool toolbox_program_path(const char* name, wchar_t* dest, int capacity) {
+    wchar_t folder[PATH_CAPACITY];
+    if (!toolbox_folder(folder, PATH_CAPACITY)) return false;
+    return text_format_whole(dest, capacity, L"%ls\\%s.exe", folder, name);
+}
+
+int toolbox_run(HINSTANCE instance) {
+    state.instance = instance;
+    create_fonts();
+    WNDCLASSEXW window_class = {};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = toolbox_proc;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    window_class.lpszClassName = TOOLBOX_CLASS_NAME;
+    if (RegisterClassExW(&window_class) == 0) {
+        free_fonts();
+        return 1;
+    }
+    RECT frame_rect = {0, 0, CLIENT_WIDTH, CLIENT_HEIGHT};
+    AdjustWindowRect(&frame_rect, STYLE, FALSE);
+    const int width = frame_rect.right - frame_rect.left;
+    const int height = frame_rect.bottom - frame_rect.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const HWND window =
+        CreateWindowExW(0, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE, STYLE, x < 0 ? 0 : x, y < 0 ? 0 : y,
+                        width, height, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        free_fonts();
+        return 1;
+    }
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    SetFocus(state.filter);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (handle_key(message)) continue;
+        if (IsDialogMessageW(state.main, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    free_fonts();
+    return 0;
+}

@@ -1,0 +1,22 @@
+// The toolbox window: every program of the suite by category, a filter above the list, and a
+// button that starts the selected program from the toolbox's own folder.
+#pragma once
+
+#include <windows.h>
+
+// Control identifiers of the toolbox window.
+constexpr int ID_TOOLBOX_OPEN = 1001;
+constexpr int ID_TOOLBOX_FILTER = 1010;
+constexpr int ID_TOOLBOX_LIST = 1011;
+
+extern const wchar_t* const TOOLBOX_TITLE;
+extern const wchar_t* const TOOLBOX_CLASS_NAME;
+
+// Runs the window until it is closed: 0, or 1 when it cannot be created.
+int toolbox_run(HINSTANCE instance);
+
+// The folder of the running program, without a trailing backslash; false when it does not fit.
+bool toolbox_folder(wchar_t* dest, int capacity);
+
+// The path of a program of the suite beside the toolbox; false when it does not fit.
+bool toolbox_program_path(const char* name, wchar_t* dest, int capacity);
