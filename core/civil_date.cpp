@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::int64_t DAYS_PER_ERA = 146097;
 constexpr std::int64_t DAYS_0000_03_01_TO_1970_01_01 = 719468;
-constexpr std::int64_t DAY_NUMBER_LIMIT = std::int64_t{1} << 62;
 
 } // namespace
 

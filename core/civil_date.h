@@ -10,5 +10,8 @@ std::int64_t days_from_civil(int year, int month, int day);
 // magnitude 2^62 or more, beyond exact date arithmetic, show "--".
 void civil_from_days(std::int64_t day_number, wchar_t* dest, int capacity);
 
+// Day numbers of this magnitude or more are beyond exact date arithmetic: 2^62.
+constexpr std::int64_t DAY_NUMBER_LIMIT = std::int64_t{1} << 62;
+
 // A text that fits every date text.
 constexpr int DATE_TEXT_CAPACITY = 32;

@@ -48,7 +48,7 @@ void render(const char* format, double value, wchar_t* text, int capacity) {
     // A date: the day number truncated toward zero, checked before the conversion so that the
     // conversion is always defined.
     const double day = std::trunc(value);
-    if (std::fabs(day) >= 4611686018427387904.0) { // 2^62
+    if (std::fabs(day) >= static_cast<double>(DAY_NUMBER_LIMIT)) {
         text_copy(text, capacity, L"--");
         return;
     }

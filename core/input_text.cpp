@@ -83,7 +83,7 @@ bool is_one_decimal_number(const char* ascii) {
 } // namespace
 
 bool input_text_to_number(const wchar_t* text, double* value) {
-    char ascii[INPUT_TEXT_CAPACITY];
+    char ascii[INPUT_TEXT_CAPACITY] = {};
     bool whole = false;
     ascii_number_copy(text, ascii, &whole);
     if (!whole || !is_one_decimal_number(ascii)) return false;
@@ -102,7 +102,7 @@ bool input_value_from_text(const InputDef& input, const wchar_t* text, double* v
 }
 
 bool input_text_to_value(const wchar_t* text, double* value) {
-    char ascii[INPUT_TEXT_CAPACITY];
+    char ascii[INPUT_TEXT_CAPACITY] = {};
     bool whole = false;
     ascii_number_copy(text, ascii, &whole);
     const double read = std::strtod(ascii, nullptr);

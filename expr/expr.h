@@ -27,9 +27,6 @@ double expr_evaluate(const ToolDef& tool, const char* text, const double* values
 // an argument outside the function's domain sets *error to 1 and gives 0.
 double apply_function(const char* name, int argument_count, double a, double b, int* error);
 
-// The one-argument built-ins by the same rules.
-double apply_function1(const char* name, double x, int* error);
-
 // Nesting deeper than this many levels of "(", calls, prefix operators, "^" and "?" fails the
 // evaluation instead of exhausting the stack.
 constexpr int EXPR_MAX_NESTING = 256;

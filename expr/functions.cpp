@@ -79,7 +79,3 @@ double apply_function(const char* name, int argument_count, double a, double b, 
     }
     return fail(error);
 }
-
-double apply_function1(const char* name, double x, int* error) {
-    return apply_function(name, 1, x, 0.0, error);
-}

@@ -44,10 +44,10 @@ int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* 
         const DoseTime time = dose_time(start + static_cast<double>(j) * interval);
         wchar_t cell[CELL_CAPACITY];
         text_format(cell, CELL_CAPACITY, L"第%lld天 %02d:%02d", time.day, time.hour, time.minute);
-        report_append_text(report, report_capacity, cell);
-        if (j + 1 < times) report_append_text(report, report_capacity, L"  |  ");
+        text_append(report, report_capacity, cell);
+        if (j + 1 < times) text_append(report, report_capacity, L"  |  ");
     }
-    report_append_text(report, report_capacity, L"\r\n");
+    text_append(report, report_capacity, L"\r\n");
     report_append_fixed_line(report, report_capacity,
                              L"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
     text_copy(verdict, verdict_capacity, L"给药时间表已生成，注意首剂与夜间给药时间");

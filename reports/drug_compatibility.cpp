@@ -4,13 +4,14 @@
 #include <iterator>
 
 #include "core/text.h"
+#include "reports/drug_names.h"
 #include "reports/report.h"
 
 namespace {
 
 const wchar_t* const drug_names[] = {
-    L"头孢曲松", L"葡萄糖酸钙", L"万古霉素", L"呋塞米",   L"氨溴索",
-    L"奥美拉唑", L"维生素C",    L"胰岛素",   L"碳酸氢钠", L"多巴胺",
+    DRUG_NAME_1, DRUG_NAME_2, DRUG_NAME_3, DRUG_NAME_4, DRUG_NAME_5,
+    DRUG_NAME_6, DRUG_NAME_7, DRUG_NAME_8, DRUG_NAME_9, DRUG_NAME_10,
 };
 constexpr int DRUG_COUNT = static_cast<int>(std::size(drug_names));
 
@@ -70,10 +71,14 @@ int report_drug_compatibility(const ToolDef& tool, const double* values, wchar_t
     report_append_line(report, report_capacity, L"待查：%d 号 %ls  +  %d 号 %ls", a, drug_name(a),
                        b, drug_name(b));
     report_append_fixed_line(report, report_capacity, L"");
-    report_append_fixed_line(report, report_capacity,
-                             L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索");
-    report_append_fixed_line(report, report_capacity,
-                             L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺");
+    report_append_fixed_line(
+        report, report_capacity,
+        L"编号："
+        L"1" DRUG_NAME_1 L" 2" DRUG_NAME_2 L" 3" DRUG_NAME_3 L" 4" DRUG_NAME_4 L" 5" DRUG_NAME_5);
+    report_append_fixed_line(
+        report, report_capacity,
+        L"      "
+        L"6" DRUG_NAME_6 L" 7" DRUG_NAME_7 L" 8" DRUG_NAME_8 L" 9" DRUG_NAME_9 L" 10" DRUG_NAME_10);
     report_append_fixed_line(report, report_capacity, L"");
     const PairRule& rule = rule_for(a, b);
     report_append_fixed_line(report, report_capacity, rule.conclusion);

@@ -7,33 +7,30 @@
 
 #include "core/tool_def.h"
 
-// A report generator: called with both buffers empty, it writes the report and the verdict and
-// returns the level.
+// A report generator: it empties both buffers (report_begin), writes the report and the verdict
+// and returns the level.
 using ReportGenerator = int (*)(const ToolDef& tool, const double* values, wchar_t* report,
                                 int report_capacity, wchar_t* verdict, int verdict_capacity);
 
 constexpr int REPORT_KIND_COUNT = 11;
 constexpr int REPORT_MAX_KEYS = 4;
 
-// One report kind: its number, a short ASCII name, its generator, and the input keys it reads, in
-// the order it reads them. A tool of this kind declares inputs with these keys; a key that it
-// does not declare reads as 0.
+// One report kind: its generator, and the input keys it reads, in the order it reads them. A tool
+// of this kind declares inputs with these keys; a key that it does not declare reads as 0.
 struct ReportKindDef {
-    int kind;
     int key_count;
-    const char* name;
     ReportGenerator generate;
     const char* keys[REPORT_MAX_KEYS];
 };
 
-// Kinds 1 to 11, in order.
+// Kinds 1 to 11 (the names of core/report_kinds.h), in order.
 extern const ReportKindDef REPORT_KINDS[REPORT_KIND_COUNT];
 
 // The row of a kind; null for 0 and every other number without a report.
 const ReportKindDef* report_kind_def(int kind);
 
-// Empties both buffers, writes the report of the kind (1 to 11) or the fallback for any other
-// kind, and returns the level.
+// Writes the report of the kind (1 to 11) or the fallback for any other kind, and returns the
+// level. Every report starts by emptying both buffers.
 int report_dispatch(int kind, const ToolDef& tool, const double* values, wchar_t* report,
                     int report_capacity, wchar_t* verdict, int verdict_capacity);
 
@@ -50,9 +47,6 @@ int report_input_int(const ToolDef& tool, const double* values, const char* key)
 // Formats one line (wide printf rules, into 512 characters) and appends it and CR LF, each by
 // the bounded rule: the report never holds more than capacity - 1 characters.
 void report_append_line(wchar_t* report, int report_capacity, const wchar_t* format, ...);
-
-// Appends a text as it stands, with no line break, by the bounded rule.
-void report_append_text(wchar_t* report, int report_capacity, const wchar_t* text);
 
 // Appends a fixed line as it stands (percent signs are not conversions), then CR LF.
 void report_append_fixed_line(wchar_t* report, int report_capacity, const wchar_t* line);

@@ -40,10 +40,6 @@ void report_append_line(wchar_t* report, int report_capacity, const wchar_t* for
     text_append(report, report_capacity, L"\r\n");
 }
 
-void report_append_text(wchar_t* report, int report_capacity, const wchar_t* text) {
-    text_append(report, report_capacity, text);
-}
-
 void report_append_fixed_line(wchar_t* report, int report_capacity, const wchar_t* line) {
     text_append(report, report_capacity, line);
     text_append(report, report_capacity, L"\r\n");

@@ -1,22 +1,25 @@
+#include "core/report_kinds.h"
 #include "core/text.h"
 #include "reports/report.h"
 
+// In the order of the kinds' numbers, REPORT_SHIFT_ROTATION (1) to REPORT_LAB_PANELS (11).
 const ReportKindDef REPORT_KINDS[REPORT_KIND_COUNT] = {
-    {1, 2, "shift-rotation", report_shift_rotation, {"nurses", "days"}},
-    {2, 3, "dosing-timetable", report_dosing_timetable, {"start", "interval", "times"}},
-    {3, 1, "blood-draw-order", report_blood_draw_order, {"kind"}},
-    {4, 1, "critical-values", report_critical_values, {"kind"}},
-    {5, 1, "high-alert-drugs", report_high_alert_drugs, {"kind"}},
-    {6, 2, "drug-compatibility", report_drug_compatibility, {"drugA", "drugB"}},
-    {7, 3, "follow-up-plan", report_follow_up_plan, {"start", "gap", "times"}},
-    {8, 0, "surgical-checklist", report_surgical_checklist, {}},
-    {9, 1, "handover-template", report_handover_template, {"beds"}},
-    {10, 4, "infusion-card", report_infusion_card, {"bed", "dose", "volume", "gtt"}},
-    {11, 1, "lab-panels", report_laboratory_panels, {"panel"}},
+    {2, report_shift_rotation, {"nurses", "days"}},
+    {3, report_dosing_timetable, {"start", "interval", "times"}},
+    {1, report_blood_draw_order, {"kind"}},
+    {1, report_critical_values, {"kind"}},
+    {1, report_high_alert_drugs, {"kind"}},
+    {2, report_drug_compatibility, {"drugA", "drugB"}},
+    {3, report_follow_up_plan, {"start", "gap", "times"}},
+    {0, report_surgical_checklist, {}},
+    {1, report_handover_template, {"beds"}},
+    {4, report_infusion_card, {"bed", "dose", "volume", "gtt"}},
+    {1, report_laboratory_panels, {"panel"}},
 };
+static_assert(REPORT_KIND_COUNT == REPORT_LAB_PANELS, "a row for every named kind");
 
 const ReportKindDef* report_kind_def(int kind) {
-    if (kind < 1 || kind > REPORT_KIND_COUNT) return nullptr;
+    if (kind < REPORT_SHIFT_ROTATION || kind > REPORT_KIND_COUNT) return nullptr;
     return &REPORT_KINDS[kind - 1];
 }
 
@@ -29,7 +32,6 @@ const wchar_t* const fallback_verdict = L"暂无报告内容";
 
 int report_dispatch(int kind, const ToolDef& tool, const double* values, wchar_t* report,
                     int report_capacity, wchar_t* verdict, int verdict_capacity) {
-    report_begin(report, report_capacity, verdict, verdict_capacity);
     const ReportKindDef* def = report_kind_def(kind);
     if (def != nullptr)
         return def->generate(tool, values, report, report_capacity, verdict, verdict_capacity);

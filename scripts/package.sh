@@ -71,11 +71,10 @@ dist=$(realpath -m "${PACKAGE_DIST:-dist}")
 export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}"
 commit=$(git rev-parse HEAD 2>/dev/null || echo unknown)
 
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure-windows.sh
 mapfile -t programs < <(cut -f1 build/windows/tool_programs.txt)
+cmake --build build/windows -j"$jobs" --target "${programs[@]}" toolbox_program msi_update >/dev/null
 programs+=(toolbox)
-cmake --build build/windows -j"$jobs" --target "${programs[@]}" msi_update >/dev/null
 
 stage="build/package-$version"
 rm -rf "$stage" && mkdir -p "$stage/programs" "$stage/symbols" "$dist"

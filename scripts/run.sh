@@ -20,7 +20,7 @@ fi
 case "$(uname -s)" in
 MINGW* | MSYS* | CYGWIN*)
     cmake -S . -B build/native-windows >/dev/null
-    cmake --build build/native-windows -j"$jobs" --target "$program"
+    cmake --build build/native-windows -j"$jobs"
     exec "build/native-windows/$program.exe" "$@"
     ;;
 esac
@@ -38,8 +38,7 @@ if [ "${1:-}" = "--selftest" ] && [ "$program" != toolbox ]; then
     exit $code
 fi
 
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure-windows.sh
 if [ "$program" = toolbox ]; then
     cmake --build build/windows -j"$jobs" >/dev/null # the toolbox opens the others
 else

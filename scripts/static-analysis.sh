@@ -12,7 +12,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 mapfile -t sources < <(python3 - "$(pwd)" <<'PY'
 import json, os, sys
 root = sys.argv[1]
-layers = ("core", "expr", "reports", "engine", "ui", "app", "tools")
+layers = ("core", "expr", "reports", "engine", "records", "screen", "app", "tools", "toolbox")
 seen = set()
 for entry in json.load(open("build/linux/compile_commands.json")):
     path = os.path.relpath(os.path.join(entry["directory"], entry["file"]), root)
@@ -24,7 +24,7 @@ PY
 [ ${#sources[@]} -gt 0 ] || { echo "no sources in compile_commands.json"; exit 1; }
 
 echo "== cppcheck"
-cppcheck --enable=warning,style,performance,portability --std=c++17 --language=c++ \
+cppcheck --enable=warning,style,performance,portability --std=c++20 --language=c++ \
     --inline-suppr --quiet --error-exitcode=1 -I . --suppress=missingIncludeSystem "${sources[@]}"
 
 echo "== clang-tidy"

@@ -14,8 +14,8 @@ echo "== clang-format"
 if git rev-parse --git-dir >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 else
-    mapfile -t sources < <(find core expr reports ui app tests bench packaging \
-        -name '*.cpp' -o -name '*.h')
+    mapfile -t sources < <(find core expr reports engine records screen app ui tools toolbox \
+        toolbox_window tests bench packaging -name '*.cpp' -o -name '*.h')
 fi
 clang-format --dry-run --Werror "${sources[@]}"
 
@@ -27,8 +27,7 @@ cmake --build build/linux -j"$jobs"
 scripts/static-analysis.sh
 
 echo "== Windows build"
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure-windows.sh
 cmake --build build/windows -j"$jobs"
 # The Wine prefix is made once before the tests, so that parallel tests do not race for it.
 scripts/wine-prefix.sh "$root/build/windows/wineprefix"

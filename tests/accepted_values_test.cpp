@@ -7,7 +7,7 @@
 
 #include "core/accepted_values.h"
 #include "core/input_text.h"
-#include "ui/window_texts.h"
+#include "screen/window_texts.h"
 
 namespace {
 

@@ -249,14 +249,14 @@ TEST(Expr, NestingIsBoundedInsteadOfOverflowingTheStack) {
     }
 }
 
-TEST(Expr, ApplyFunction1RejectsUnknownNames) {
+TEST(Expr, ApplyFunctionWithOneArgumentRejectsTwoArgumentNames) {
     int error = 0;
-    EXPECT_EQ(apply_function1("min", 3, &error), 0);
+    EXPECT_EQ(apply_function("min", 1, 3, 0, &error), 0);
     EXPECT_EQ(error, 1);
     error = 0;
-    EXPECT_EQ(apply_function1("abs", -2.5, &error), 2.5);
+    EXPECT_EQ(apply_function("abs", 1, -2.5, 0, &error), 2.5);
     EXPECT_EQ(error, 0);
-    EXPECT_TRUE(std::isnan(apply_function1("sqrt", std::nan(""), &error)));
+    EXPECT_TRUE(std::isnan(apply_function("sqrt", 1, std::nan(""), 0, &error)));
     EXPECT_EQ(error, 0);
 }
 

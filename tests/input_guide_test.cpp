@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "screen/layout.h"
+#include "screen/window_texts.h"
 #include "tests/tool_programs.h"
-#include "ui/layout.h"
-#include "ui/window_texts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/record_append.h"
+#include "records/record_append.h"
 
 namespace {
 

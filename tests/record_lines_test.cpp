@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "core/utf8.h"
+#include "records/record_lines.h"
+#include "screen/window_texts.h"
 #include "tools/catalog.h"
-#include "ui/record_lines.h"
 
 namespace {
 

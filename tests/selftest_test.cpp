@@ -135,6 +135,25 @@ TEST(Selftest, RunReportsAFileThatCannotBeWritten) {
     EXPECT_EQ(selftest_run(braden_tool, L""), SELFTEST_WRITE_FAILED);
 }
 
+// The writer converts in chunks: a four-byte character is never split or pushed past a chunk's
+// end, wherever the chunk boundary falls.
+TEST(Selftest, WriteUtf8FileKeepsFourByteCharactersAtEveryChunkBoundary) {
+    wchar_t emoji[4];
+    ASSERT_GT(wide_from_utf8("\xF0\x9F\x98\x80", emoji, 4), 0);
+    const char* path = "selftest_four_byte.txt";
+    for (int lead = 0; lead < 8; ++lead) {
+        std::wstring text(static_cast<std::size_t>(lead), L'a');
+        std::string expected(static_cast<std::size_t>(lead), 'a');
+        for (int i = 0; i < 3000; ++i) {
+            text += emoji;
+            expected += "\xF0\x9F\x98\x80";
+        }
+        ASSERT_TRUE(write_utf8_file(widened(path).c_str(), text.c_str()));
+        EXPECT_TRUE(read_file(path) == expected) << "lead " << lead;
+    }
+    std::remove(path);
+}
+
 TEST(Selftest, WriteUtf8FileKeepsLongTextsWhole) {
     // 16383 Chinese characters: 49149 bytes of UTF-8, far beyond any small fixed buffer.
     const std::wstring text(16383, L'字');

@@ -109,6 +109,35 @@ TEST(TextFormat, WideWidthsOfLargeValuesAreExact) {
     EXPECT_EQ(formatted(L"%.3f", -1.7976931348623157e308).size(), 314u);
 }
 
+// Precisions up to the cap of 300 are honoured, larger ones print 300 digits; the widest double
+// always fits the formatter's scratch.
+TEST(TextFormat, PrecisionsUpToTheCapAndBeyond) {
+    struct Case {
+        const wchar_t* format;
+        int precision;
+        double value;
+        std::size_t length;
+    };
+    const double largest = 1.7976931348623157e308;
+    const Case cases[] = {
+        {L"%.*f", 300, largest, 309 + 1 + 300},
+        {L"%.*f", 301, largest, 309 + 1 + 300},
+        {L"%.*f", 1000, -largest, 1 + 309 + 1 + 300},
+        {L"%.*f", 1000, 5e-324, 1 + 1 + 300},
+        {L"%.*e", 300, largest, 1 + 1 + 300 + 5},
+        {L"%.*e", 5000, -5e-324, 1 + 1 + 1 + 300 + 5},
+        {L"%#.*g", 1000, largest, 1 + 1 + 299 + 5},
+        {L"%#.*g", 400, 0.1, 1 + 1 + 300},
+        {L"%.*g", 1000, 0.1, 57},
+    };
+    for (const Case& c : cases) {
+        const std::wstring text = formatted(c.format, c.precision, c.value);
+        EXPECT_EQ(text.size(), c.length) << c.precision;
+    }
+    EXPECT_EQ(formatted(L"%.*f", 1000, 0.5).substr(0, 4), L"0.50");
+    EXPECT_EQ(formatted(L"%.*e", 1000, largest).substr(0, 18), L"1.7976931348623157");
+}
+
 TEST(TextFormat, StringsCharactersAndPercent) {
     const FormatCase cases[] = {
         {formatted(L"%ls|%ls", L"护理", L""), L"护理|"},

@@ -10,9 +10,9 @@
 #include "core/text.h"
 #include "engine/engine.h"
 #include "expr/expr.h"
+#include "records/record_lines.h"
 #include "reports/report.h"
 #include "tests/tool_programs.h"
-#include "ui/record_lines.h"
 
 namespace {
 
@@ -58,7 +58,6 @@ TEST(ToolPrograms, EveryReportKindOnOneProgramWithTheKeysItReads) {
         ++programs_of_kind[tool.report_kind];
         EXPECT_EQ(tool.output_count, 0) << name;
         EXPECT_EQ(tool.rule_count, 0) << name;
-        EXPECT_STREQ(name, report->name) << "the program is named by its report";
         for (int k = 0; k < report->key_count; ++k)
             EXPECT_TRUE(declares(tool, report->keys[k])) << name << " lacks " << report->keys[k];
         EXPECT_EQ(tool.input_count, report->key_count) << name << " has inputs no report reads";

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -74,6 +75,57 @@ TEST(Utf8, DecodesIntoWideText) {
     wchar_t small[3];
     EXPECT_EQ(wide_from_utf8("abcdef", small, 3), 2);
     EXPECT_STREQ(small, L"ab");
+}
+
+// Beyond U+10FFFF and the overlong four-byte forms are no characters: each byte is replaced.
+TEST(Utf8, FourByteFormsOutsideUnicodeAreRefused) {
+    struct Case {
+        const char* text;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {"\xF4\x90\x80\x80", L"\xFFFD\xFFFD\xFFFD\xFFFD"}, // U+110000
+        {"\xF7\xBF\xBF\xBF", L"\xFFFD\xFFFD\xFFFD\xFFFD"}, // U+1FFFFF
+        {"\xF0\x8F\xBF\xBF", L"\xFFFD\xFFFD\xFFFD\xFFFD"}, // U+FFFF, overlong
+        {"\xF0\x80\x80\x80", L"\xFFFD\xFFFD\xFFFD\xFFFD"}, // U+0000, overlong
+    };
+    for (const Case& c : cases) {
+        wchar_t out[16];
+        wide_from_utf8(c.text, out, 16);
+        EXPECT_EQ(std::wstring(out), c.expected);
+    }
+}
+
+// Supplementary characters go from UTF-8 to wide text and back unchanged: as a surrogate pair
+// where wchar_t has 16 bits, as one unit where it has 32.
+TEST(Utf8, SupplementaryCharactersRoundTrip) {
+    struct Case {
+        const char* text;
+        std::uint32_t code_point;
+    };
+    const Case cases[] = {
+        {"\xF0\x90\x80\x80", 0x10000},  {"\xF0\x9F\x98\x80", 0x1F600},
+        {"\xF0\xAA\x9B\x96", 0x2A6D6},  {"\xF3\xA0\x87\xAF", 0xE01EF},
+        {"\xF4\x8F\xBF\xBF", 0x10FFFF}, {"\xF0\x9F\x8F\xBF", 0x1F3FF},
+    };
+    for (const Case& c : cases) {
+        wchar_t wide[8];
+        const int units = wide_from_utf8(c.text, wide, 8);
+        if constexpr (sizeof(wchar_t) == 2) {
+            ASSERT_EQ(units, 2);
+            EXPECT_EQ(static_cast<std::uint32_t>(wide[0]),
+                      0xD800 + ((c.code_point - 0x10000) >> 10));
+            EXPECT_EQ(static_cast<std::uint32_t>(wide[1]), 0xDC00 + (c.code_point & 0x3FF));
+        } else {
+            ASSERT_EQ(units, 1);
+            EXPECT_EQ(static_cast<std::uint32_t>(wide[0]), c.code_point);
+        }
+        const wchar_t* p = wide;
+        EXPECT_EQ(wide_next_code_point(p), c.code_point);
+        char back[8];
+        EXPECT_EQ(utf8_from_wide(wide, back, 8), 4);
+        EXPECT_STREQ(back, c.text);
+    }
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/input_text.h"
+#include "screen/window_texts.h"
 #include "tools/catalog.h"
-#include "ui/window_texts.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 #include "toolbox/toolbox_list.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/text.h"
 
 const wchar_t* const TOOLBOX_CATEGORY_ORDER[4] = {L"护理", L"用药", L"检验", L"手术"};
@@ -54,9 +57,8 @@ void add_category(const ToolProgram* programs, int count, const wchar_t* filter,
 }
 
 bool is_ordered_category(const wchar_t* category) {
-    for (const wchar_t* ordered : TOOLBOX_CATEGORY_ORDER)
-        if (same_text(ordered, category)) return true;
-    return false;
+    return std::any_of(std::begin(TOOLBOX_CATEGORY_ORDER), std::end(TOOLBOX_CATEGORY_ORDER),
+                       [&](const wchar_t* ordered) { return same_text(ordered, category); });
 }
 
 // True when an earlier program has the same category.

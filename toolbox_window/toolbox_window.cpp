@@ -245,9 +245,9 @@ void draw_row(const DRAWITEMSTRUCT& item) {
 
 void draw_open_button(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    fill(item.hDC, item.rcItem, pressed ? RGB(0, 100, 138) : RGB(0, 122, 168));
-    frame(item.hDC, item.rcItem, RGB(0, 106, 148));
-    draw_text(item.hDC, item.rcItem, L"打开", RGB(255, 255, 255), state.font_button, DT_CENTER);
+    fill(item.hDC, item.rcItem, pressed ? primary_button.pressed : primary_button.face);
+    frame(item.hDC, item.rcItem, primary_button.outline);
+    draw_text(item.hDC, item.rcItem, L"打开", primary_button.text, state.font_button, DT_CENTER);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -4, -4);

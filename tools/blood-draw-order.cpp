@@ -16,7 +16,14 @@ const wchar_t* const kind_guide = L"本次采血项目的编号：\r\n"
                                   L"其他：其他项目，按检验科项目手册执行";
 
 const InputDef blood_draw_order_inputs[] = {
-    {"kind", L"采血项目 1-6", L"", 1, kind_guide, 1, 6, 1},
+    {.key = "kind",
+     .label = L"采血项目 1-6",
+     .unit = L"",
+     .default_value = 1,
+     .guide = kind_guide,
+     .lowest = 1,
+     .highest = 6,
+     .step = 1},
 };
 
 } // namespace

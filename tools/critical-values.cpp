@@ -16,7 +16,14 @@ const wchar_t* const kind_guide = L"检验项目类别的编号：\r\n"
                                   L"其他：查阅本院《危急值报告目录》";
 
 const InputDef critical_values_inputs[] = {
-    {"kind", L"项目类别 1-6", L"", 1, kind_guide, 1, 6, 1},
+    {.key = "kind",
+     .label = L"项目类别 1-6",
+     .unit = L"",
+     .default_value = 1,
+     .guide = kind_guide,
+     .lowest = 1,
+     .highest = 6,
+     .step = 1},
 };
 
 } // namespace

@@ -16,9 +16,30 @@ const wchar_t* const times_guide = L"给药次数，1 至 30 次\r\n"
                                    L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
 
 const InputDef dosing_timetable_inputs[] = {
-    {"start", L"首剂时间 0-23", L"点", 8, start_guide, 0, 23.75, 0.25},
-    {"interval", L"给药间隔", L"小时", 8, interval_guide, 0.25, 168, 0.25},
-    {"times", L"给药次数 1-30", L"次", 3, times_guide, 1, 30, 1},
+    {.key = "start",
+     .label = L"首剂时间 0-23",
+     .unit = L"点",
+     .default_value = 8,
+     .guide = start_guide,
+     .lowest = 0,
+     .highest = 23.75,
+     .step = 0.25},
+    {.key = "interval",
+     .label = L"给药间隔",
+     .unit = L"小时",
+     .default_value = 8,
+     .guide = interval_guide,
+     .lowest = 0.25,
+     .highest = 168,
+     .step = 0.25},
+    {.key = "times",
+     .label = L"给药次数 1-30",
+     .unit = L"次",
+     .default_value = 3,
+     .guide = times_guide,
+     .lowest = 1,
+     .highest = 30,
+     .step = 1},
 };
 
 } // namespace

@@ -3,25 +3,40 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/drug_names.h"
 
 namespace {
 
 // Both inputs take the same drug numbers.
-const wchar_t* const drug_guide = L"1 头孢曲松\r\n"
-                                  L"2 葡萄糖酸钙\r\n"
-                                  L"3 万古霉素\r\n"
-                                  L"4 呋塞米\r\n"
-                                  L"5 氨溴索\r\n"
-                                  L"6 奥美拉唑\r\n"
-                                  L"7 维生素C\r\n"
-                                  L"8 胰岛素\r\n"
-                                  L"9 碳酸氢钠\r\n"
-                                  L"10 多巴胺\r\n"
+const wchar_t* const drug_guide = L"1 " DRUG_NAME_1 L"\r\n"
+                                  L"2 " DRUG_NAME_2 L"\r\n"
+                                  L"3 " DRUG_NAME_3 L"\r\n"
+                                  L"4 " DRUG_NAME_4 L"\r\n"
+                                  L"5 " DRUG_NAME_5 L"\r\n"
+                                  L"6 " DRUG_NAME_6 L"\r\n"
+                                  L"7 " DRUG_NAME_7 L"\r\n"
+                                  L"8 " DRUG_NAME_8 L"\r\n"
+                                  L"9 " DRUG_NAME_9 L"\r\n"
+                                  L"10 " DRUG_NAME_10 L"\r\n"
                                   L"其他编号：名称显示为头孢曲松，按未收录处理";
 
 const InputDef drug_compatibility_inputs[] = {
-    {"drugA", L"药物 A 编号 1-10", L"", 1, drug_guide, 1, 10, 1},
-    {"drugB", L"药物 B 编号 1-10", L"", 2, drug_guide, 1, 10, 1},
+    {.key = "drugA",
+     .label = L"药物 A 编号 1-10",
+     .unit = L"",
+     .default_value = 1,
+     .guide = drug_guide,
+     .lowest = 1,
+     .highest = 10,
+     .step = 1},
+    {.key = "drugB",
+     .label = L"药物 B 编号 1-10",
+     .unit = L"",
+     .default_value = 2,
+     .guide = drug_guide,
+     .lowest = 1,
+     .highest = 10,
+     .step = 1},
 };
 
 } // namespace

@@ -16,9 +16,30 @@ const wchar_t* const times_guide = L"随访次数，1 至 20 次\r\n"
                                    L"小于 1 按 1，大于 20 按 20；小数按整数部分计";
 
 const InputDef follow_up_plan_inputs[] = {
-    {"start", L"首次随访距今", L"天", 7, start_guide, -36500, 36500, 1},
-    {"gap", L"随访间隔", L"天", 14, gap_guide, 1, 3650, 1},
-    {"times", L"随访次数 1-20", L"次", 3, times_guide, 1, 20, 1},
+    {.key = "start",
+     .label = L"首次随访距今",
+     .unit = L"天",
+     .default_value = 7,
+     .guide = start_guide,
+     .lowest = -36500,
+     .highest = 36500,
+     .step = 1},
+    {.key = "gap",
+     .label = L"随访间隔",
+     .unit = L"天",
+     .default_value = 14,
+     .guide = gap_guide,
+     .lowest = 1,
+     .highest = 3650,
+     .step = 1},
+    {.key = "times",
+     .label = L"随访次数 1-20",
+     .unit = L"次",
+     .default_value = 3,
+     .guide = times_guide,
+     .lowest = 1,
+     .highest = 20,
+     .step = 1},
 };
 
 } // namespace

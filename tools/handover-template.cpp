@@ -10,7 +10,14 @@ const wchar_t* const beds_guide = L"模板的床位数，1 至 30 床，每床�
                                   L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
 
 const InputDef handover_template_inputs[] = {
-    {"beds", L"床位数 1-30", L"床", 6, beds_guide, 1, 30, 1},
+    {.key = "beds",
+     .label = L"床位数 1-30",
+     .unit = L"床",
+     .default_value = 6,
+     .guide = beds_guide,
+     .lowest = 1,
+     .highest = 30,
+     .step = 1},
 };
 
 } // namespace

@@ -14,7 +14,14 @@ const wchar_t* const kind_guide = L"药品类别的编号：\r\n"
                                   L"其他：同 4 麻醉与肌松药";
 
 const InputDef high_alert_drugs_inputs[] = {
-    {"kind", L"药品类别 1-4", L"", 1, kind_guide, 1, 4, 1},
+    {.key = "kind",
+     .label = L"药品类别 1-4",
+     .unit = L"",
+     .default_value = 1,
+     .guide = kind_guide,
+     .lowest = 1,
+     .highest = 4,
+     .step = 1},
 };
 
 } // namespace

@@ -15,7 +15,14 @@ const wchar_t* const panel_guide = L"检验套餐的编号：\r\n"
                                    L"其他：尿常规（清洁中段尿）";
 
 const InputDef lab_panels_inputs[] = {
-    {"panel", L"检验套餐 1-6", L"", 1, panel_guide, 1, 6, 1},
+    {.key = "panel",
+     .label = L"检验套餐 1-6",
+     .unit = L"",
+     .default_value = 1,
+     .guide = panel_guide,
+     .lowest = 1,
+     .highest = 6,
+     .step = 1},
 };
 
 } // namespace

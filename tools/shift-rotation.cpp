@@ -14,8 +14,22 @@ const wchar_t* const days_guide = L"排班表的天数，1 至 31 天\r\n"
                                   L"小于 1 按 1，大于 31 按 31；小数按整数部分计";
 
 const InputDef shift_rotation_inputs[] = {
-    {"nurses", L"护士人数 1-40", L"人", 3, nurses_guide, 1, 40, 1},
-    {"days", L"排班天数 1-31", L"天", 7, days_guide, 1, 31, 1},
+    {.key = "nurses",
+     .label = L"护士人数 1-40",
+     .unit = L"人",
+     .default_value = 3,
+     .guide = nurses_guide,
+     .lowest = 1,
+     .highest = 40,
+     .step = 1},
+    {.key = "days",
+     .label = L"排班天数 1-31",
+     .unit = L"天",
+     .default_value = 7,
+     .guide = days_guide,
+     .lowest = 1,
+     .highest = 31,
+     .step = 1},
 };
 
 } // namespace

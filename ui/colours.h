@@ -15,3 +15,15 @@ constexpr COLORREF colour_caption_rule = RGB(228, 234, 238);
 constexpr COLORREF colour_footer = RGB(236, 241, 244);
 constexpr COLORREF colour_muted_text = RGB(120, 132, 142);
 constexpr COLORREF colour_body_text = RGB(44, 56, 66);
+
+// The owner-drawn buttons: Calculate (and the toolbox's Open) is primary, the others secondary.
+struct ButtonColours {
+    COLORREF face;
+    COLORREF pressed;
+    COLORREF outline;
+    COLORREF text;
+};
+constexpr ButtonColours primary_button = {RGB(0, 122, 168), RGB(0, 100, 138), RGB(0, 106, 148),
+                                          RGB(255, 255, 255)};
+constexpr ButtonColours secondary_button = {RGB(255, 255, 255), RGB(226, 234, 240),
+                                            RGB(206, 216, 224), colour_body_text};

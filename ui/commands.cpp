@@ -97,11 +97,15 @@ void calc_and_show() {
 
 void copy_result() {
     if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
-    if (!OpenClipboard(window_state.main_window)) return;
+    // Another program holding the clipboard, or no memory for the text: said, never called done.
+    if (!OpenClipboard(window_state.main_window)) {
+        set_status(STATUS_COPY_FAILED);
+        return;
+    }
     EmptyClipboard();
     const bool copied = put_on_clipboard(*window_state.tool, window_state.copy_text);
     CloseClipboard();
-    if (copied) set_status(TEXT_COPIED);
+    set_status(copied ? TEXT_COPIED : STATUS_COPY_FAILED);
 }
 
 void reset_inputs() {

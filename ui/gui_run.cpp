@@ -2,6 +2,9 @@
 // primary screen, and the message loop with its Enter and F5 shortcut.
 #include "ui/gui.h"
 
+#include <initializer_list>
+
+#include "ui/colours.h"
 #include "ui/commands.h"
 #include "ui/input_guide.h"
 #include "ui/window_state.h"
@@ -24,11 +27,20 @@ void create_fonts_and_brushes(WindowState& state) {
     state.font_result = make_font(L"Consolas", 15, FW_NORMAL);
     state.font_button = make_font(ui_face, 15, FW_NORMAL);
     state.font_small = make_font(ui_face, 12, FW_NORMAL);
-    state.white_brush = CreateSolidBrush(RGB(255, 255, 255));
-    state.background_brush = CreateSolidBrush(RGB(244, 247, 249));
+    state.white_brush = CreateSolidBrush(colour_panel);
+    state.background_brush = CreateSolidBrush(colour_background);
 }
 
-void register_window_class(HINSTANCE instance, HBRUSH background) {
+// The fonts and brushes live as long as the window; the process gives them back when it closes.
+void free_fonts_and_brushes(WindowState& state) {
+    for (HFONT font : {state.font_title, state.font_caption, state.font_label, state.font_input,
+                       state.font_verdict, state.font_result, state.font_button, state.font_small})
+        DeleteObject(font);
+    DeleteObject(state.white_brush);
+    DeleteObject(state.background_brush);
+}
+
+bool register_window_class(HINSTANCE instance, HBRUSH background) {
     WNDCLASSEXW window_class = {};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = main_window_proc;
@@ -37,7 +49,7 @@ void register_window_class(HINSTANCE instance, HBRUSH background) {
     window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     window_class.hbrBackground = background;
     window_class.lpszClassName = WINDOW_CLASS_NAME;
-    RegisterClassExW(&window_class);
+    return RegisterClassExW(&window_class) != 0;
 }
 
 // Enter or F5 aimed at any control of the window runs Calculate instead of reaching it.
@@ -55,7 +67,11 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.level = 0;
     window_state.kept_result[0] = L'\0';
     create_fonts_and_brushes(window_state);
-    register_window_class(instance, window_state.background_brush);
+    // Without its class the window cannot be made; without the guide's, it shows no guide.
+    if (!register_window_class(instance, window_state.background_brush)) {
+        free_fonts_and_brushes(window_state);
+        return 1;
+    }
     register_input_guide_class(instance);
 
     const SIZE outer = main_window_outer_size();
@@ -68,7 +84,10 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
 
     const HWND window = CreateWindowExW(0, WINDOW_CLASS_NAME, tool->title, MAIN_WINDOW_STYLE, x, y,
                                         width, height, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 1;
+    if (window == nullptr) {
+        free_fonts_and_brushes(window_state);
+        return 1;
+    }
     window_state.main_window = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -83,5 +102,6 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    free_fonts_and_brushes(window_state);
     return 0;
 }

@@ -1,30 +1,21 @@
 #include "ui/input_guide.h"
 
 #include "core/text.h"
+#include "screen/guide_wrap.h"
 #include "ui/colours.h"
+#include "ui/gdi_scope.h"
 #include "ui/window_state.h"
 
 const wchar_t* const GUIDE_CLASS_NAME = L"HalviMedInputGuide";
 
 namespace {
 
-bool is_word_character(wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
-}
-
-// How many characters of text (length characters, no line break) go on one row of the width:
-// as many as fit, but an ASCII word is not split when a space before it allows a break.
+// How many characters of text go on one row of the width, by the guide's wrapping rule.
 int row_length(HDC dc, const wchar_t* text, int length, int width) {
     int fit = 0;
     SIZE size;
     GetTextExtentExPointW(dc, text, length, width, &fit, nullptr, &size);
-    if (fit >= length) return length;
-    if (fit < 1) return 1; // a character wider than the row: shown cut rather than never
-    if (is_word_character(text[fit - 1]) && is_word_character(text[fit])) {
-        for (int i = fit - 1; i > 0; --i)
-            if (text[i] == L' ') return i + 1;
-    }
-    return fit;
+    return guide_row_length(text, length, fit);
 }
 
 // Draws one line of the guide, wrapped into rows from y on; returns the y below it. Rows that
@@ -40,20 +31,10 @@ int draw_wrapped(HDC dc, const wchar_t* line, int length, int width, int y, int 
     return length > 0 ? bottom : y;
 }
 
-void paint_guide(HWND guide) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(guide, &paint);
-    RECT client;
-    GetClientRect(guide, &client);
-    const HBRUSH background = CreateSolidBrush(colour_panel);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
-
-    wchar_t text[GUIDE_TEXT_CAPACITY];
-    text[0] = L'\0';
-    GetWindowTextW(guide, text, GUIDE_TEXT_CAPACITY);
+// The heading in the caption font, then the guide's lines in the small font, wrapped.
+void draw_guide_text(HDC dc, const wchar_t* text, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ previous = SelectObject(dc, window_state.font_caption);
+    const SelectedObject selected(dc, window_state.font_caption);
     SetTextColor(dc, colour_header);
     const wchar_t* line = text;
     int y = 0;
@@ -66,7 +47,7 @@ void paint_guide(HWND guide) {
             DrawTextW(dc, line, length, &rect,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
             y = layout::GUIDE_HEADING_HEIGHT;
-            SelectObject(dc, window_state.font_small);
+            SelectObject(dc, window_state.font_small); // the scope restores the original font
             SetTextColor(dc, colour_body_text);
             heading = false;
         } else {
@@ -76,7 +57,21 @@ void paint_guide(HWND guide) {
         if (*line == L'\r') ++line;
         if (*line == L'\n') ++line;
     }
-    SelectObject(dc, previous);
+}
+
+void paint_guide(HWND guide) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(guide, &paint);
+    RECT client;
+    GetClientRect(guide, &client);
+    {
+        const GdiObject<HBRUSH> background(CreateSolidBrush(colour_panel));
+        FillRect(dc, &client, background);
+    }
+    wchar_t text[GUIDE_TEXT_CAPACITY];
+    text[0] = L'\0';
+    GetWindowTextW(guide, text, GUIDE_TEXT_CAPACITY);
+    draw_guide_text(dc, text, client);
     EndPaint(guide, &paint);
 }
 

@@ -10,17 +10,15 @@ namespace {
 
 struct ButtonDef {
     int id;
-    int x;
-    int width;
     const wchar_t* caption;
 };
 
-// The buttons in a row on the footer band, all BUTTON_Y and BUTTON_HEIGHT of the layout.
+// The buttons in the order of the layout's BUTTONS.
 const ButtonDef button_defs[BUTTON_COUNT] = {
-    {ID_CALC, 20, 152, L"计算 (F5)"}, {ID_SAVE, 184, 132, L"保存记录"},
-    {ID_COPY, 328, 132, L"复制结果"}, {ID_RESET, 472, 132, L"清空重填"},
-    {ID_ABOUT, 616, 110, L"关于"},
+    {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
+    {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},
 };
+static_assert(BUTTON_COUNT == sizeof layout::BUTTONS / sizeof layout::BUTTONS[0]);
 
 HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style,
                     const LayoutRect& rect, int id, HFONT font, const wchar_t* text) {
@@ -79,10 +77,8 @@ void create_result_panel() {
 void create_buttons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
         const ButtonDef& button = button_defs[i];
-        window_state.buttons[i] =
-            create_control(L"BUTTON", 0, BS_OWNERDRAW,
-                           {button.x, layout::BUTTON_Y, button.width, layout::BUTTON_HEIGHT},
-                           button.id, nullptr, button.caption);
+        window_state.buttons[i] = create_control(L"BUTTON", 0, BS_OWNERDRAW, layout::BUTTONS[i],
+                                                 button.id, nullptr, button.caption);
     }
 }
 

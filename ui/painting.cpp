@@ -3,6 +3,7 @@
 #include "ui/painting.h"
 
 #include "ui/colours.h"
+#include "ui/gdi_scope.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -11,45 +12,29 @@ namespace {
 const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),
                                   RGB(190, 30, 45)};
 
-struct ButtonColours {
-    COLORREF face;
-    COLORREF pressed;
-    COLORREF outline;
-    COLORREF text;
-};
-const ButtonColours primary_button = {RGB(0, 122, 168), RGB(0, 100, 138), RGB(0, 106, 148),
-                                      RGB(255, 255, 255)};
-const ButtonColours secondary_button = {RGB(255, 255, 255), RGB(226, 234, 240), RGB(206, 216, 224),
-                                        colour_body_text};
-
 constexpr UINT TEXT_FLAGS = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
 
 void draw_text_rect(HDC dc, const LayoutRect& box, const wchar_t* text, COLORREF colour, HFONT font,
                     UINT flags) {
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     RECT rect = {box.x, box.y, box.right(), box.bottom()};
     DrawTextW(dc, text, -1, &rect, flags | TEXT_FLAGS);
-    SelectObject(dc, previous);
 }
 
 void fill_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
-    const HBRUSH brush = CreateSolidBrush(colour);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     RECT rect = {box.x, box.y, box.right(), box.bottom()};
     FillRect(dc, &rect, brush);
-    DeleteObject(brush);
 }
 
 void frame_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
-    const HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    const HGDIOBJ previous_pen = SelectObject(dc, pen);
-    const HGDIOBJ previous_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    const SelectedObject selected_pen(dc, pen);
+    const SelectedObject selected_brush(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, box.x, box.y, box.right(), box.bottom());
-    SelectObject(dc, previous_pen);
-    SelectObject(dc, previous_brush);
-    DeleteObject(pen);
 }
 
 COLORREF level_colour(int level) {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/record_append.h"
+#include "records/record_append.h"
 
 // How long a save waits for another copy of the program to finish its own.
 constexpr DWORD RECORD_LOCK_WAIT_MS = 5000;

@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include "core/text.h"
+#include "records/record_lines.h"
 #include "ui/commands.h"
 #include "ui/record_file.h"
-#include "ui/record_lines.h"
 #include "ui/window_state.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include "core/tool_def.h"
-#include "ui/control_ids.h"
-#include "ui/layout.h"
-#include "ui/window_texts.h"
+#include "screen/control_ids.h"
+#include "screen/layout.h"
+#include "screen/window_texts.h"
 
 constexpr int BUTTON_COUNT = 5;
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "tests/file_bytes.h"
-#include "ui/control_ids.h"
-#include "ui/layout.h"
+#include "screen/control_ids.h"
+#include "screen/layout.h"
 
 // The program under test, set from the command line.
 extern std::wstring program_path;

@@ -313,6 +313,38 @@ TEST_F(Window, CopyNeedsAResult) {
     EXPECT_EQ(clipboard_text(), L"<empty clipboard>");
 }
 
+// The status line's pixels, where the window draws its status text.
+std::vector<DWORD> status_pixels(const ProgramWindow& window) {
+    int width = 0, height = 0;
+    const std::vector<DWORD> pixels = window.capture_client(&width, &height);
+    std::vector<DWORD> line;
+    const LayoutRect& r = layout::STATUS_LINE;
+    for (int y = r.y; y < r.bottom() && y < height; ++y)
+        for (int x = r.x; x < r.right() && x < width; ++x)
+            line.push_back(pixels[static_cast<std::size_t>(y) * width + x]);
+    return line;
+}
+
+// A Copy while another program holds the clipboard says so on the status line, and claims
+// nothing: the other program's text stays.
+TEST_F(Window, ACopyThatCannotOpenTheClipboardSaysSo) {
+    window.click(ID_CALC);
+    const std::vector<DWORD> calculated = status_pixels(window);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    window.click(ID_COPY);
+    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != calculated; }, 3000))
+        << "the status line did not change";
+    const std::vector<DWORD> failed = status_pixels(window);
+    CloseClipboard();
+    EXPECT_EQ(clipboard_text(), L"<empty clipboard>");
+    EXPECT_TRUE(window.open_message_boxes().empty());
+    window.click(ID_COPY);
+    EXPECT_EQ(clipboard_text(),
+              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != failed; }, 3000))
+        << "a copy that worked shows the same status as one that failed";
+}
+
 TEST_F(Window, ResetRestoresTheStart) {
     type_inputs({L"1", L"4", L"1", L"2", L"4", L"1"});
     window.click(ID_CALC);

@@ -74,7 +74,7 @@ class FuzzInput {
         }                                                                                          \
     } while (0)
 
-// True when text is terminated within capacity and nothing after the buffer changed.
+// True when text is terminated within its capacity.
 template <typename Char> bool terminated_within(const Char* text, int capacity) {
     for (int i = 0; i < capacity; ++i)
         if (text[i] == 0) return true;

@@ -1,4 +1,4 @@
-#include "ui/window_texts.h"
+#include "screen/window_texts.h"
 
 #include "core/accepted_values.h"
 #include "core/text.h"
@@ -16,6 +16,12 @@ const wchar_t* const CAPTION_HINT = L"提示";
 const wchar_t* const CAPTION_ABOUT = L"关于本工具";
 const wchar_t* const CAPTION_INPUT_PANEL = L"输入参数";
 const wchar_t* const CAPTION_RESULT_PANEL = L"计算结果";
+const wchar_t* const TEXT_SAVE_NEEDS_RESULT = L"请先点击“计算”生成结果，再保存记录。";
+const wchar_t* const TEXT_SAVED = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
+const wchar_t* const CAPTION_SAVED = L"已保存";
+const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
+const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
+const wchar_t* const STATUS_COPY_FAILED = L"复制失败：剪贴板被占用";
 
 void build_default_text(double value, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"%.6g", value);
@@ -60,6 +66,14 @@ int clipboard_text_capacity(const ToolDef& tool, const wchar_t* copy_text) {
 
 void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"计算完成  %ls", tool.title);
+}
+
+void build_save_status(const wchar_t* path, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"记录已保存：%ls", path);
+}
+
+void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity) {
+    text_format(dest, capacity, L"记录保存失败：无法写入 %ls", path);
 }
 
 void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity) {

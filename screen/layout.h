@@ -71,6 +71,12 @@ constexpr LayoutRect REFERENCE_LABEL = {492, 576, 492, 56};
 constexpr int FOOTER_TOP = 660;
 constexpr int BUTTON_Y = 668;
 constexpr int BUTTON_HEIGHT = 40;
+// The five buttons from the left: Calculate, Save, Copy, Reset, About.
+constexpr LayoutRect BUTTONS[5] = {{20, BUTTON_Y, 152, BUTTON_HEIGHT},
+                                   {184, BUTTON_Y, 132, BUTTON_HEIGHT},
+                                   {328, BUTTON_Y, 132, BUTTON_HEIGHT},
+                                   {472, BUTTON_Y, 132, BUTTON_HEIGHT},
+                                   {616, BUTTON_Y, 110, BUTTON_HEIGHT}};
 constexpr LayoutRect STATUS_LINE = {740, 704, 264, 16};
 
 } // namespace layout

@@ -1,7 +1,7 @@
-#include "ui/record_append.h"
+#include "records/record_append.h"
 
 #include "core/utf8.h"
-#include "ui/record_lines.h"
+#include "records/record_lines.h"
 
 namespace {
 

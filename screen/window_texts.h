@@ -35,6 +35,12 @@ extern const wchar_t* const CAPTION_INPUT_ERROR;
 extern const wchar_t* const CAPTION_HINT;
 extern const wchar_t* const CAPTION_ABOUT;
 extern const wchar_t* const CAPTION_INPUT_PANEL;
+extern const wchar_t* const TEXT_SAVE_NEEDS_RESULT;
+extern const wchar_t* const TEXT_SAVED;
+extern const wchar_t* const CAPTION_SAVED;
+extern const wchar_t* const CAPTION_SAVE_FAILED;
+extern const wchar_t* const STATUS_SAVE_FAILED;
+extern const wchar_t* const STATUS_COPY_FAILED;
 extern const wchar_t* const CAPTION_RESULT_PANEL;
 
 // An input's default value as shown in its edit: "%.6g".
@@ -69,6 +75,10 @@ void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity);
 // declares that; then the guide's lines; each line after the heading begins with CR LF. Empty
 // when the input has neither a guide nor accepted values.
 void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
+
+// The status line after a save, and the box when a save failed.
+void build_save_status(const wchar_t* path, wchar_t* dest, int capacity);
+void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity);
 
 // The nine lines of the About box.
 void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity);

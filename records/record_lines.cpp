@@ -1,14 +1,9 @@
-#include "ui/record_lines.h"
+#include "records/record_lines.h"
 
 #include "core/text.h"
 
 const char RECORD_BYTE_ORDER_MARK[3] = {'\xEF', '\xBB', '\xBF'};
 const wchar_t* const RECORD_SUBFOLDER = L"HalviMedSuite\\records";
-const wchar_t* const TEXT_SAVE_NEEDS_RESULT = L"请先点击“计算”生成结果，再保存记录。";
-const wchar_t* const TEXT_SAVED = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
-const wchar_t* const CAPTION_SAVED = L"已保存";
-const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
-const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
 
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity) {
     text_copy(dest, capacity, L"时间,工具");
@@ -41,12 +36,4 @@ bool build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capac
 
 bool build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity) {
     return text_format_whole(dest, capacity, L"%ls\\T%03d.csv", folder, tool_id);
-}
-
-void build_save_status(const wchar_t* path, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"记录已保存：%ls", path);
-}
-
-void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"记录保存失败：无法写入 %ls", path);
 }

@@ -17,12 +17,8 @@ constexpr int RECORD_UTF8_CAPACITY = RECORD_LINE_CAPACITY * UTF8_MAX_BYTES_PER_W
 // The UTF-8 byte-order mark that begins a new record file.
 extern const char RECORD_BYTE_ORDER_MARK[3];
 
+// The records' folder below the user's local application-data folder.
 extern const wchar_t* const RECORD_SUBFOLDER;
-extern const wchar_t* const TEXT_SAVE_NEEDS_RESULT;
-extern const wchar_t* const TEXT_SAVED;
-extern const wchar_t* const CAPTION_SAVED;
-extern const wchar_t* const CAPTION_SAVE_FAILED;
-extern const wchar_t* const STATUS_SAVE_FAILED;
 
 struct LocalTime {
     int year;
@@ -45,6 +41,3 @@ void build_record_line(const ToolDef& tool, const LocalTime& time, const double*
 // False when the path does not fit whole: a save never writes to a shortened path.
 bool build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity);
 bool build_record_path(const wchar_t* folder, int tool_id, wchar_t* dest, int capacity);
-
-void build_save_status(const wchar_t* path, wchar_t* dest, int capacity);
-void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity);
