@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/file_bytes.h"
 #include "screen/control_ids.h"
 #include "screen/layout.h"
+#include "tests/file_bytes.h"
 
 // The program under test, set from the command line.
 extern std::wstring program_path;

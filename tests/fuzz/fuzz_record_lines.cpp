@@ -1,7 +1,7 @@
 // The CSV header and record lines with any labels, times, values and result texts, at any
 // capacity: terminated, never past the buffer, and convertible to UTF-8 whole.
-#include "tests/fuzz/fuzz_input.h"
 #include "records/record_lines.h"
+#include "tests/fuzz/fuzz_input.h"
 
 namespace {
 
