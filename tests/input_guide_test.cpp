@@ -151,6 +151,11 @@ TEST(InputGuide, EveryGuideFitsItsArea) {
             const std::vector<std::wstring> lines = lines_of(text);
             EXPECT_LE(static_cast<int>(lines[0].size()) * CAPTION_FONT_CHARACTER_WIDTH, area.width)
                 << name;
+            // The label beside the edit, in font_label (14 pixels, like the caption font).
+            EXPECT_LE(static_cast<int>(std::wstring(input.label).size()) *
+                          CAPTION_FONT_CHARACTER_WIDTH,
+                      layout::ROW_LABEL.width)
+                << name << " " << input.key;
             int height = layout::GUIDE_HEADING_HEIGHT;
             for (std::size_t l = 1; l < lines.size(); ++l) {
                 const int width = static_cast<int>(lines[l].size()) * SMALL_FONT_CHARACTER_WIDTH;

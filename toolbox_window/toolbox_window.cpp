@@ -9,6 +9,7 @@
 
 #include "core/text.h"
 #include "toolbox/toolbox_list.h"
+#include "ui/app_window.h"
 #include "ui/colours.h"
 #include "ui/gdi_scope.h"
 
@@ -31,7 +32,6 @@ constexpr int ROW_HEIGHT = 40;
 constexpr int STATUS_CAPACITY = 256;
 constexpr int PATH_CAPACITY = 520;
 constexpr int MESSAGE_CAPACITY = 1024;
-constexpr DWORD STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr COLORREF colour_selected = RGB(214, 236, 246);
 
 struct ToolboxState {
@@ -54,9 +54,7 @@ struct ToolboxState {
 ToolboxState state;
 
 HFONT make_font(int height, int weight) {
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
+    return make_ui_font(L"Microsoft YaHei UI", height, weight);
 }
 
 void set_status(const wchar_t* text) {
@@ -346,26 +344,12 @@ bool toolbox_program_path(const char* name, wchar_t* dest, int capacity) {
 int toolbox_run(HINSTANCE instance) {
     state.instance = instance;
     create_fonts();
-    WNDCLASSEXW window_class = {};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = toolbox_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    window_class.lpszClassName = TOOLBOX_CLASS_NAME;
-    if (RegisterClassExW(&window_class) == 0) {
+    if (!register_app_class(instance, toolbox_proc, nullptr, TOOLBOX_CLASS_NAME)) {
         free_fonts();
         return 1;
     }
-    RECT frame_rect = {0, 0, CLIENT_WIDTH, CLIENT_HEIGHT};
-    AdjustWindowRect(&frame_rect, STYLE, FALSE);
-    const int width = frame_rect.right - frame_rect.left;
-    const int height = frame_rect.bottom - frame_rect.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    const HWND window =
-        CreateWindowExW(0, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE, STYLE, x < 0 ? 0 : x, y < 0 ? 0 : y,
-                        width, height, nullptr, nullptr, instance, nullptr);
+    const HWND window = create_centred_window(instance, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE,
+                                              CLIENT_WIDTH, CLIENT_HEIGHT);
     if (window == nullptr) {
         free_fonts();
         return 1;

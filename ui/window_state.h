@@ -11,8 +11,6 @@
 constexpr int BUTTON_COUNT = 5;
 
 extern const wchar_t* const WINDOW_CLASS_NAME;
-// A caption and the system and minimize buttons: no sizing border, no maximize box.
-constexpr DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 struct WindowState {
     HINSTANCE instance;
