@@ -14,8 +14,9 @@
 # private key, every program is signed before it is packed, and then the installer, with
 # osslsigncode; HALVIMED_SIGN_TIMESTAMP adds a time stamp from that server's address.
 #
-#   scripts/package.sh --check-reproducible   builds the packages twice, from two clones of HEAD
-#                                              in different folders, and compares them
+#   scripts/package.sh --check-reproducible   builds the packages twice in different folders (this
+#                                              checkout, when it is clean, and a clone of HEAD, or
+#                                              two clones) and compares them
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
@@ -26,31 +27,42 @@ if [ "${1:-}" = "--check-reproducible" ]; then
     work=$(mktemp -d "${TMPDIR:-/tmp}/reproducible.XXXXXX")
     trap 'rm -rf "$work"' EXIT
     sums=()
-    for clone in "$work/first" "$work/second/at/another/path"; do
-        git clone -q "$root" "$clone"
-        (cd "$clone" && HALVIMED_SIGN_CERT="" scripts/package.sh >/dev/null)
-        mkdir -p "$clone/unpacked" && unzip -q "$clone"/dist/*-win64.zip -d "$clone/unpacked"
-        sums+=("$(cd "$clone/dist" && sha256sum ./*-win64.zip ./*-symbols.zip)
-$(cd "$clone/unpacked" && sha256sum ./*.exe)")
-        WINEPREFIX="$clone/build/windows/wineprefix" wineserver -k 2>/dev/null || true
-        msi=$(ls "$clone"/dist/*-x64.msi)
-        mkdir -p "$clone/msi-parts"
+    # Two builds in different folders: this checkout's own, when it holds exactly the last commit
+    # (its build is then mostly done already), and a clone elsewhere; or two clones.
+    second="$work/second/at/another/path"
+    builds=("$work/first" "$second")
+    clean=false
+    [ -z "$(git status --porcelain --untracked-files=normal 2>/dev/null)" ] && clean=true
+    for out in "${builds[@]}"; do
+        if [ "$out" = "$work/first" ] && $clean; then
+            mkdir -p "$out"
+            HALVIMED_SIGN_CERT="" PACKAGE_DIST="$out/dist" scripts/package.sh >/dev/null
+        else
+            git clone -q "$root" "$out"
+            (cd "$out" && HALVIMED_SIGN_CERT="" scripts/package.sh >/dev/null)
+            WINEPREFIX="$out/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+        fi
+        mkdir -p "$out/unpacked" && unzip -q "$out"/dist/*-win64.zip -d "$out/unpacked"
+        sums+=("$(cd "$out/dist" && sha256sum ./*-win64.zip ./*-symbols.zip)
+$(cd "$out/unpacked" && sha256sum ./*.exe)")
+        msi=$(ls "$out"/dist/*-x64.msi)
+        mkdir -p "$out/msi-parts"
         # Exporting a table with binary columns writes their streams into the current folder.
         for table in $(msiinfo tables "$msi"); do
-            (cd "$clone/msi-parts" && msiinfo export "$msi" "$table" >"table-$table" 2>/dev/null) ||
+            (cd "$out/msi-parts" && msiinfo export "$msi" "$table" >"table-$table" 2>/dev/null) ||
                 true
         done
         for stream in $(msiinfo streams "$msi"); do
-            msiinfo extract "$msi" "$stream" >"$clone/msi-parts/stream-$stream" 2>/dev/null || true
+            msiinfo extract "$msi" "$stream" >"$out/msi-parts/stream-$stream" 2>/dev/null || true
         done
-        msiinfo suminfo "$msi" >"$clone/msi-summary.txt" 2>/dev/null || true
+        msiinfo suminfo "$msi" >"$out/msi-summary.txt" 2>/dev/null || true
     done
     # The installers differ by design in their package code; say what else differs, if anything.
     echo "installer differences between the builds (the package code must differ):"
-    summary=$(diff "$work/first/msi-summary.txt" "$work/second/at/another/path/msi-summary.txt" |
+    summary=$(diff "$work/first/msi-summary.txt" "$second/msi-summary.txt" |
         grep '^[<>]' || true)
     echo "${summary:-  no summary difference}"
-    diff -rq "$work/first/msi-parts" "$work/second/at/another/path/msi-parts" || true
+    diff -rq "$work/first/msi-parts" "$second/msi-parts" || true
     echo "first build:"
     echo "${sums[0]}"
     echo "second build:"

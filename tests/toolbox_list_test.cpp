@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/toolbox_rows.h"
 #include "toolbox/toolbox_list.h"
 
 namespace {
@@ -39,15 +40,7 @@ const ToolProgram programs[] = {{"morse-fall", &nursing},
 constexpr int count = 5;
 
 std::vector<std::wstring> texts(const wchar_t* filter) {
-    ToolboxList list;
-    toolbox_build_list(programs, count, filter, &list);
-    std::vector<std::wstring> out;
-    for (int r = 0; r < list.count; ++r) {
-        const ToolboxRow& row = list.rows[r];
-        out.push_back(row.heading ? std::wstring(L"# ") + row.category
-                                  : std::wstring(programs[row.program].tool->title));
-    }
-    return out;
+    return toolbox_row_texts(programs, count, filter, L"# ");
 }
 
 TEST(ToolboxList, CategoriesInTheirOrderThenTheRest) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/e2e/window_driver.h"
+#include "tests/toolbox_rows.h"
 #include "toolbox/toolbox_list.h"
 #include "toolbox_window/toolbox_window.h"
 
@@ -39,14 +40,7 @@ class Toolbox : public ::testing::Test {
 
 // The rows the window should show for a filter: headings and titles, as the list builds them.
 std::vector<std::wstring> expected_rows(const wchar_t* filter) {
-    ToolboxList list;
-    toolbox_build_list(TOOL_PROGRAMS, TOOL_PROGRAM_COUNT, filter, &list);
-    std::vector<std::wstring> texts;
-    for (int r = 0; r < list.count; ++r) {
-        const ToolboxRow& row = list.rows[r];
-        texts.push_back(row.heading ? row.category : TOOL_PROGRAMS[row.program].tool->title);
-    }
-    return texts;
+    return toolbox_row_texts(TOOL_PROGRAMS, TOOL_PROGRAM_COUNT, filter, L"");
 }
 
 TEST_F(Toolbox, ListsEveryProgramUnderItsCategory) {
