@@ -1,6 +1,8 @@
 // Reading a typed input as a number: accepted exactly when finite, for ASCII texts the same
 // value as the C library's wcstod, and the same value again when the characters of the number
-// are typed in their full-width forms.
+// are typed in their full-width forms. The strict reading of an input that declares its values
+// takes a text only when the loose reading gives the same finite value, and never takes one that
+// wcstod would not read to its end (blanks aside).
 #include <cmath>
 #include <cstring>
 #include <cwchar>
@@ -24,6 +26,18 @@ wchar_t full_width(wchar_t c) {
     }
 }
 
+bool all_ascii_text(const wchar_t* text) {
+    for (const wchar_t* p = text; *p != 0; ++p)
+        if (*p >= 0x80) return false;
+    return true;
+}
+
+bool only_blanks(const wchar_t* text) {
+    for (const wchar_t* p = text; *p != 0; ++p)
+        if (*p != L' ' && *p != L'\t') return false;
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,8 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double value = 0;
     const bool accepted = input_text_to_value(text, &value);
     FUZZ_CHECK(accepted == std::isfinite(value));
-    bool all_ascii = true;
-    for (const wchar_t* p = text; *p != 0; ++p) all_ascii = all_ascii && *p < 0x80;
+    const bool all_ascii = all_ascii_text(text);
+    double strict = -1;
+    if (input_text_to_number(text, &strict)) {
+        FUZZ_CHECK(accepted && strict == value);
+        if (all_ascii) {
+            wchar_t* end = nullptr;
+            FUZZ_CHECK(std::wcstod(text, &end) == strict && only_blanks(end));
+        }
+    }
     if (all_ascii) {
         const double expected = std::wcstod(text, nullptr);
         FUZZ_CHECK(std::isnan(expected)
