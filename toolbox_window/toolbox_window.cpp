@@ -291,10 +291,7 @@ bool handle_key(const MSG& message) {
     if (message.message != WM_KEYDOWN) return false;
     if (message.hwnd != state.main && !IsChild(state.main, message.hwnd)) return false;
     switch (message.wParam) {
-    case VK_RETURN:
-        if (message.hwnd == state.open) return false; // the button presses itself
-        open_selected();
-        return true;
+    case VK_RETURN: open_selected(); return true;
     case VK_ESCAPE: SetWindowTextW(state.filter, L""); return true;
     case VK_UP:
     case VK_DOWN:
