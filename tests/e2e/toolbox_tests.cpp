@@ -111,8 +111,8 @@ TEST_F(Toolbox, AMissingProgramFileIsReportedAndTheToolboxKeepsRunning) {
     MoveFileW(moved.c_str(), program.c_str());
     EXPECT_TRUE(IsWindow(window.main()));
     EXPECT_EQ(find_window(L"HalviMedToolWnd", L"疼痛数字评分"), nullptr);
-    // Back in place, it starts.
-    window.click(ID_TOOLBOX_OPEN);
+    // Back in place, it starts: Enter on the focused button.
+    window.press(window.control(ID_TOOLBOX_OPEN), VK_RETURN);
     HWND opened = nullptr;
     EXPECT_TRUE(wait_until([&] {
         opened = find_window(L"HalviMedToolWnd", L"疼痛数字评分");
