@@ -8,23 +8,23 @@
 #include <cstdlib>
 
 #include "core/accepted_values.h"
+#include "core/text.h"
 
 namespace {
 
-// The ASCII character that c stands for in a number, or '\0' when it ends the number.
+bool is_number_character(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || c == L'.' || c == L'+' || c == L'-' || c == L'e' ||
+           c == L'E' || c == L' ';
+}
+
+// The ASCII character that c stands for in a number, or '\0' when it ends the number. Of the
+// full-width forms only those of a number's characters count (so "ｉｎｆ" is no number), and
+// 。, the period key in Chinese punctuation mode, is the point.
 char number_character(wchar_t c) {
     if (c > 0 && c < 0x80) return static_cast<char>(c);
-    if (c >= 0xFF10 && c <= 0xFF19) return static_cast<char>('0' + (c - 0xFF10)); // ０ to ９
-    switch (c) {
-    case 0xFF0E:             // ．
-    case 0x3002: return '.'; // 。 the period key in Chinese punctuation mode
-    case 0xFF0B: return '+'; // ＋
-    case 0xFF0D: return '-'; // －
-    case 0xFF45: return 'e'; // ｅ
-    case 0xFF25: return 'E'; // Ｅ
-    case 0x3000: return ' '; // ideographic space
-    default: return '\0';
-    }
+    if (c == 0x3002) return '.';
+    const wchar_t twin = text_ascii_twin(c);
+    return twin != c && is_number_character(twin) ? static_cast<char>(twin) : '\0';
 }
 
 // Copies the text as ASCII while its characters can be part of a number; returns the length

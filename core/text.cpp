@@ -2,6 +2,11 @@
 
 #include "core/text_sink.h"
 
+wchar_t text_ascii_twin(wchar_t c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) return static_cast<wchar_t>(c - 0xFF01 + 0x21);
+    return c == 0x3000 ? L' ' : c;
+}
+
 int text_length(const wchar_t* text) {
     if (text == nullptr) return 0;
     int n = 0;
@@ -51,21 +56,28 @@ int text_format(wchar_t* dest, int capacity, const wchar_t* format, ...) {
     return length;
 }
 
-int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args) {
-    if (dest == nullptr || capacity < 1) return 0;
+namespace {
+
+// Formats into dest from its start; the sink tells the length and whether anything was cut.
+TextSink format_from_start(wchar_t* dest, int capacity, const wchar_t* format, va_list args) {
     dest[0] = L'\0';
     TextSink sink = text_sink_at_end(dest, capacity);
     text_sink_vformat(sink, format, args);
-    return sink.length;
+    return sink;
+}
+
+} // namespace
+
+int text_vformat(wchar_t* dest, int capacity, const wchar_t* format, va_list args) {
+    if (dest == nullptr || capacity < 1) return 0;
+    return format_from_start(dest, capacity, format, args).length;
 }
 
 bool text_format_whole(wchar_t* dest, int capacity, const wchar_t* format, ...) {
     if (dest == nullptr || capacity < 1) return false;
-    dest[0] = L'\0';
-    TextSink sink = text_sink_at_end(dest, capacity);
     va_list args;
     va_start(args, format);
-    text_sink_vformat(sink, format, args);
+    const TextSink sink = format_from_start(dest, capacity, format, args);
     va_end(args);
     return !sink.cut;
 }

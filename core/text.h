@@ -5,6 +5,10 @@
 
 #include <cstdarg>
 
+// The ASCII character that a full-width form (U+FF01 to U+FF5E) or the ideographic space stands
+// for, as a Chinese input method types them; any other character as it is.
+wchar_t text_ascii_twin(wchar_t c);
+
 // Length of a terminated text; 0 for a null pointer.
 int text_length(const wchar_t* text);
 

@@ -1,6 +1,7 @@
 #include "toolbox/toolbox_list.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 
 #include "core/text.h"
@@ -13,10 +14,8 @@ constexpr int FOLDED_CAPACITY = 256;
 
 // The character as it is compared: full-width forms as their ASCII twins, ASCII lower case.
 wchar_t folded(wchar_t c) {
-    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<wchar_t>(c - 0xFF01 + 0x21);
-    if (c == 0x3000) c = L' ';
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    return c;
+    c = text_ascii_twin(c);
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
 bool contains(const wchar_t* text, const wchar_t* part) {
@@ -31,11 +30,7 @@ bool contains(const wchar_t* text, const wchar_t* part) {
     return false;
 }
 
-bool same_text(const wchar_t* a, const wchar_t* b) {
-    int i = 0;
-    while (a[i] != L'\0' && a[i] == b[i]) ++i;
-    return a[i] == b[i];
-}
+bool same_text(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b) == 0; }
 
 void add_row(ToolboxList* list, bool heading, int program, const wchar_t* category) {
     if (list->count >= TOOLBOX_MAX_ROWS) return;

@@ -15,9 +15,7 @@ constexpr int PATH_CAPACITY = 520;
 
 bool program_present(const ToolProgram& program, void*) {
     wchar_t path[PATH_CAPACITY];
-    if (!toolbox_program_path(program.name, path, PATH_CAPACITY)) return false;
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return toolbox_program_path(program.name, path, PATH_CAPACITY) && file_present(path);
 }
 
 int run_selftest(const wchar_t* path) {

@@ -11,7 +11,7 @@
 #include "toolbox/toolbox_list.h"
 #include "ui/app_window.h"
 #include "ui/colours.h"
-#include "ui/gdi_scope.h"
+#include "ui/drawing.h"
 
 const wchar_t* const TOOLBOX_TITLE = L"HalviMed 护理工具箱";
 const wchar_t* const TOOLBOX_CLASS_NAME = L"HalviMedToolbox";
@@ -61,23 +61,6 @@ void set_status(const wchar_t* text) {
     text_copy(state.status, STATUS_CAPACITY, text);
     const RECT line = STATUS_LINE;
     InvalidateRect(state.main, &line, FALSE);
-}
-
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    FillRect(dc, &rect, brush);
-}
-
-void frame(HDC dc, const RECT& rect, COLORREF colour) {
-    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    FrameRect(dc, &rect, brush);
-}
-
-void draw_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font, UINT flags) {
-    const SelectedObject selected(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    DrawTextW(dc, text, -1, &rect, flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 // The program of the selected row; -1 when no program row is selected.
@@ -141,8 +124,7 @@ void open_selected() {
         warn(message);
         return;
     }
-    const DWORD attributes = GetFileAttributesW(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if (!file_present(path)) {
         text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：找不到程序文件 %ls。", tool.title,
                     path);
         warn(message);
@@ -203,17 +185,17 @@ void paint(HWND window) {
     const HDC dc = BeginPaint(window, &paint_info);
     RECT client;
     GetClientRect(window, &client);
-    fill(dc, client, colour_background);
-    fill(dc, RECT{0, 0, client.right, HEADER_HEIGHT}, colour_header);
-    fill(dc, RECT{0, 0, 8, HEADER_HEIGHT}, colour_accent);
-    draw_text(dc, RECT{26, 12, client.right - 26, 50}, TOOLBOX_TITLE, colour_title,
-              state.font_title, DT_LEFT);
-    draw_text(dc, RECT{28, 48, client.right - 26, 76}, L"输入名称筛选，回车或双击打开",
-              colour_header_line, state.font_caption, DT_LEFT);
-    fill(dc, PANEL, colour_panel);
-    frame(dc, PANEL, colour_panel_outline);
-    fill(dc, RECT{0, FOOTER_TOP, client.right, client.bottom}, colour_footer);
-    draw_text(dc, STATUS_LINE, state.status, colour_muted_text, state.font_small, DT_RIGHT);
+    fill_rect_color(dc, client, colour_background);
+    fill_rect_color(dc, RECT{0, 0, client.right, HEADER_HEIGHT}, colour_header);
+    fill_rect_color(dc, RECT{0, 0, 8, HEADER_HEIGHT}, colour_accent);
+    draw_text_rect(dc, RECT{26, 12, client.right - 26, 50}, TOOLBOX_TITLE, colour_title,
+                   state.font_title, DT_LEFT);
+    draw_text_rect(dc, RECT{28, 48, client.right - 26, 76}, L"输入名称筛选，回车或双击打开",
+                   colour_header_line, state.font_caption, DT_LEFT);
+    fill_rect_color(dc, PANEL, colour_panel);
+    frame_rect_color(dc, PANEL, colour_panel_outline);
+    fill_rect_color(dc, RECT{0, FOOTER_TOP, client.right, client.bottom}, colour_footer);
+    draw_text_rect(dc, STATUS_LINE, state.status, colour_muted_text, state.font_small, DT_RIGHT);
     EndPaint(window, &paint_info);
 }
 
@@ -222,30 +204,32 @@ void draw_row(const DRAWITEMSTRUCT& item) {
         return;
     const ToolboxRow& row = state.rows.rows[item.itemID];
     const bool selected = (item.itemState & ODS_SELECTED) != 0 && !row.heading;
-    fill(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
+    fill_rect_color(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
     RECT text = item.rcItem;
     text.left += 10;
     text.right -= 10;
     if (row.heading) {
-        draw_text(item.hDC, text, row.category, colour_header, state.font_caption, DT_LEFT);
-        fill(item.hDC, RECT{text.left, item.rcItem.bottom - 2, text.right, item.rcItem.bottom - 1},
-             colour_caption_rule);
+        draw_text_rect(item.hDC, text, row.category, colour_header, state.font_caption, DT_LEFT);
+        fill_rect_color(item.hDC,
+                        RECT{text.left, item.rcItem.bottom - 2, text.right, item.rcItem.bottom - 1},
+                        colour_caption_rule);
         return;
     }
     const ToolDef& tool = *TOOL_PROGRAMS[row.program].tool;
     text.left += 14;
-    draw_text(item.hDC, RECT{text.left, text.top + 2, text.right, text.top + 21}, tool.title,
-              colour_body_text, state.font_label, DT_LEFT);
-    draw_text(item.hDC, RECT{text.left, text.top + 21, text.right, text.bottom - 2},
-              tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text, state.font_small,
-              DT_LEFT);
+    draw_text_rect(item.hDC, RECT{text.left, text.top + 2, text.right, text.top + 21}, tool.title,
+                   colour_body_text, state.font_label, DT_LEFT);
+    draw_text_rect(item.hDC, RECT{text.left, text.top + 21, text.right, text.bottom - 2},
+                   tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text,
+                   state.font_small, DT_LEFT);
 }
 
 void draw_open_button(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    fill(item.hDC, item.rcItem, pressed ? primary_button.pressed : primary_button.face);
-    frame(item.hDC, item.rcItem, primary_button.outline);
-    draw_text(item.hDC, item.rcItem, L"打开", primary_button.text, state.font_button, DT_CENTER);
+    fill_rect_color(item.hDC, item.rcItem, pressed ? primary_button.pressed : primary_button.face);
+    frame_rect_color(item.hDC, item.rcItem, primary_button.outline);
+    draw_text_rect(item.hDC, item.rcItem, L"打开", primary_button.text, state.font_button,
+                   DT_CENTER);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -4, -4);
@@ -330,6 +314,11 @@ bool toolbox_folder(wchar_t* dest, int capacity) {
     if (end == 0) return false;
     module[end - 1] = L'\0';
     return text_format_whole(dest, capacity, L"%ls", module);
+}
+
+bool file_present(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool toolbox_program_path(const char* name, wchar_t* dest, int capacity) {

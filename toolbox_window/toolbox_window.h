@@ -20,3 +20,6 @@ bool toolbox_folder(wchar_t* dest, int capacity);
 
 // The path of a program of the suite beside the toolbox; false when it does not fit.
 bool toolbox_program_path(const char* name, wchar_t* dest, int capacity);
+
+// True when path names a file (not a folder) that is there.
+bool file_present(const wchar_t* path);

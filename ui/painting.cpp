@@ -3,7 +3,7 @@
 #include "ui/painting.h"
 
 #include "ui/colours.h"
-#include "ui/gdi_scope.h"
+#include "ui/drawing.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -12,30 +12,7 @@ namespace {
 const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),
                                   RGB(190, 30, 45)};
 
-constexpr UINT TEXT_FLAGS = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
-
-void draw_text_rect(HDC dc, const LayoutRect& box, const wchar_t* text, COLORREF colour, HFONT font,
-                    UINT flags) {
-    const SelectedObject selected(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT rect = {box.x, box.y, box.right(), box.bottom()};
-    DrawTextW(dc, text, -1, &rect, flags | TEXT_FLAGS);
-}
-
-void fill_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
-    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    RECT rect = {box.x, box.y, box.right(), box.bottom()};
-    FillRect(dc, &rect, brush);
-}
-
-void frame_rect_color(HDC dc, const LayoutRect& box, COLORREF colour) {
-    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
-    const SelectedObject selected_pen(dc, pen);
-    const SelectedObject selected_brush(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, box.x, box.y, box.right(), box.bottom());
-}
 
 COLORREF level_colour(int level) {
     return level >= 1 && level <= 3 ? colour_levels[level] : colour_levels[0];
@@ -43,27 +20,30 @@ COLORREF level_colour(int level) {
 
 void paint_header(HDC dc, int width) {
     const ToolDef& tool = *window_state.tool;
-    fill_rect_color(dc, {0, 0, width, layout::HEADER_HEIGHT}, colour_header);
-    fill_rect_color(dc, {0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}, colour_accent);
-    draw_text_rect(dc, layout::TITLE, tool.title, colour_title, window_state.font_title, DT_LEFT);
+    fill_rect_color(dc, rect_of({0, 0, width, layout::HEADER_HEIGHT}), colour_header);
+    fill_rect_color(dc, rect_of({0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}),
+                    colour_accent);
+    draw_text_rect(dc, rect_of(layout::TITLE), tool.title, colour_title, window_state.font_title,
+                   DT_LEFT);
     wchar_t line[HEADER_LINE_CAPACITY];
     build_header_line(tool, line, HEADER_LINE_CAPACITY);
-    draw_text_rect(dc, layout::HEADER_LINE, line, colour_header_line, window_state.font_caption,
-                   DT_LEFT);
+    draw_text_rect(dc, rect_of(layout::HEADER_LINE), line, colour_header_line,
+                   window_state.font_caption, DT_LEFT);
     const LayoutRect web_address = {width - layout::WEB_ADDRESS_FROM_RIGHT, layout::WEB_ADDRESS_Y,
                                     layout::WEB_ADDRESS_FROM_RIGHT -
                                         layout::WEB_ADDRESS_RIGHT_MARGIN,
                                     layout::WEB_ADDRESS_HEIGHT};
-    draw_text_rect(dc, web_address, MAKER_WEB_ADDRESS, colour_web_address, window_state.font_small,
-                   DT_RIGHT);
+    draw_text_rect(dc, rect_of(web_address), MAKER_WEB_ADDRESS, colour_web_address,
+                   window_state.font_small, DT_RIGHT);
 }
 
 void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect,
                  const LayoutRect& rule, const wchar_t* caption) {
-    fill_rect_color(dc, panel, colour_panel);
-    frame_rect_color(dc, panel, colour_panel_outline);
-    draw_text_rect(dc, caption_rect, caption, colour_header, window_state.font_caption, DT_LEFT);
-    fill_rect_color(dc, rule, colour_caption_rule);
+    fill_rect_color(dc, rect_of(panel), colour_panel);
+    frame_rect_color(dc, rect_of(panel), colour_panel_outline);
+    draw_text_rect(dc, rect_of(caption_rect), caption, colour_header, window_state.font_caption,
+                   DT_LEFT);
+    fill_rect_color(dc, rect_of(rule), colour_caption_rule);
 }
 
 } // namespace
@@ -76,14 +56,15 @@ void paint_main(HWND window) {
     const int width = client.right;
     const int height = client.bottom;
 
-    fill_rect_color(dc, {0, 0, width, height}, colour_background);
+    fill_rect_color(dc, rect_of({0, 0, width, height}), colour_background);
     paint_header(dc, width);
     paint_panel(dc, layout::INPUT_PANEL, layout::INPUT_CAPTION, layout::INPUT_CAPTION_RULE,
                 CAPTION_INPUT_PANEL);
     paint_panel(dc, layout::RESULT_PANEL, layout::RESULT_CAPTION, layout::RESULT_CAPTION_RULE,
                 CAPTION_RESULT_PANEL);
-    fill_rect_color(dc, {0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}, colour_footer);
-    draw_text_rect(dc, layout::STATUS_LINE, window_state.status_text, colour_muted_text,
+    fill_rect_color(dc, rect_of({0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}),
+                    colour_footer);
+    draw_text_rect(dc, rect_of(layout::STATUS_LINE), window_state.status_text, colour_muted_text,
                    window_state.font_small, DT_RIGHT);
     EndPaint(window, &paint);
 }
@@ -91,14 +72,13 @@ void paint_main(HWND window) {
 void draw_button(const DRAWITEMSTRUCT& item) {
     const ButtonColours& colours = item.CtlID == ID_CALC ? primary_button : secondary_button;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const RECT& rect = item.rcItem;
-    const LayoutRect box = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-    fill_rect_color(item.hDC, box, pressed ? colours.pressed : colours.face);
-    frame_rect_color(item.hDC, box, colours.outline);
+    fill_rect_color(item.hDC, item.rcItem, pressed ? colours.pressed : colours.face);
+    frame_rect_color(item.hDC, item.rcItem, colours.outline);
     wchar_t caption[BUTTON_CAPTION_CAPACITY];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, BUTTON_CAPTION_CAPACITY);
-    draw_text_rect(item.hDC, box, caption, colours.text, window_state.font_button, DT_CENTER);
+    draw_text_rect(item.hDC, item.rcItem, caption, colours.text, window_state.font_button,
+                   DT_CENTER);
 }
 
 HBRUSH control_colour_edit(HDC dc) {

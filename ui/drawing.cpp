@@ -1,0 +1,23 @@
+#include "ui/drawing.h"
+
+#include "ui/gdi_scope.h"
+
+void fill_rect_color(HDC dc, const RECT& rect, COLORREF colour) {
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush);
+}
+
+void frame_rect_color(HDC dc, const RECT& rect, COLORREF colour) {
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    const SelectedObject selected_pen(dc, pen);
+    const SelectedObject selected_brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                    UINT flags) {
+    const SelectedObject selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text, -1, &rect, flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}

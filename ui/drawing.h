@@ -1,0 +1,20 @@
+// The drawing routines every window of the suite paints with: a filled rectangle, a 1-pixel
+// outline and a single line of text, each with its GDI objects made and undone within the call.
+#pragma once
+
+#include <windows.h>
+
+#include "screen/layout.h"
+
+// Fills the rectangle with a solid colour.
+void fill_rect_color(HDC dc, const RECT& rect, COLORREF colour);
+
+// Draws a 1-pixel outline of the rectangle in the colour.
+void frame_rect_color(HDC dc, const RECT& rect, COLORREF colour);
+
+// One line of text in the font and colour, transparent, vertically centred and cut with an
+// ellipsis, aligned by flags (DT_LEFT, DT_CENTER or DT_RIGHT).
+void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                    UINT flags);
+
+inline RECT rect_of(const LayoutRect& box) { return {box.x, box.y, box.right(), box.bottom()}; }
