@@ -27,15 +27,21 @@ esac
 
 scripts/setup.sh
 
+# Runs a self-test command and says how it ended.
+selftest() { # command...
+    set +e
+    "$@"
+    local code=$?
+    set -e
+    echo "self-test exit code $code; report: ${report:-selftest.txt}"
+    exit $code
+}
+report="${2:-}"
+
 if [ "${1:-}" = "--selftest" ] && [ "$program" != toolbox ]; then
     cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON >/dev/null
     cmake --build build/linux -j"$jobs" --target "$program" >/dev/null
-    set +e
-    "build/linux/$program" "$@"
-    code=$?
-    set -e
-    echo "self-test exit code $code; report: ${2:-selftest.txt}"
-    exit $code
+    selftest "build/linux/$program" "$@"
 fi
 
 scripts/configure-windows.sh
@@ -49,14 +55,7 @@ prefix="$root/build/windows/wineprefix"
 scripts/wine-prefix.sh "$prefix"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-if [ "${1:-}" = "--selftest" ]; then
-    set +e
-    wine "build/windows/$program.exe" "$@"
-    code=$?
-    set -e
-    echo "self-test exit code $code; report: ${2:-selftest.txt}"
-    exit $code
-fi
+[ "${1:-}" = "--selftest" ] && selftest wine "build/windows/$program.exe" "$@"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "build/windows/$program.exe"
