@@ -63,9 +63,12 @@ void set_status(const wchar_t* text) {
     InvalidateRect(state.main, &line, FALSE);
 }
 
+// The selected row; -1 when none is.
+int current_row() { return static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0)); }
+
 // The program of the selected row; -1 when no program row is selected.
 int selected_program() {
-    const LRESULT row = SendMessageW(state.list, LB_GETCURSEL, 0, 0);
+    const int row = current_row();
     if (row < 0 || row >= state.rows.count || state.rows.rows[row].heading) return -1;
     return state.rows.rows[row].program;
 }
@@ -91,7 +94,7 @@ void rebuild_list() {
 
 // Moves the selection to the next (step 1) or previous (step -1) program row.
 void move_selection(int step) {
-    const int current = static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    const int current = current_row();
     const int from = current < 0 ? (step > 0 ? 0 : state.rows.count - 1) : current + step;
     const int row = toolbox_program_row(state.rows, from, step);
     if (row >= 0) select_row(row);
@@ -99,7 +102,7 @@ void move_selection(int step) {
 
 // A click on a heading selects the program below it (or above it, for a last heading).
 void keep_selection_on_a_program() {
-    const int current = static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
+    const int current = current_row();
     if (current < 0 || current >= state.rows.count || !state.rows.rows[current].heading) return;
     int row = toolbox_program_row(state.rows, current, 1);
     if (row < 0) row = toolbox_program_row(state.rows, current, -1);
