@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 
-#include <cstring>
 #include <cwchar>
 
 #include "core/text.h"
@@ -11,42 +10,143 @@ namespace {
 const wchar_t* const selftest_switch = L"--selftest";
 const wchar_t* const default_report_path = L"selftest.txt";
 
+bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+// Appends c to the argument being read; length counts every character, also those cut.
+void put(wchar_t* dest, int capacity, int* length, wchar_t c) {
+    text_append_char(dest, capacity, c);
+    ++*length;
+}
+
+// The program's name: no escapes, a quoted name runs to the next quote.
+const wchar_t* program_name(const wchar_t* p, wchar_t* dest, int capacity, int* length) {
+    if (*p == L'"') {
+        for (++p; *p != L'\0' && *p != L'"'; ++p) put(dest, capacity, length, *p);
+        return *p == L'"' ? p + 1 : p;
+    }
+    for (; *p != L'\0' && !is_blank(*p); ++p) put(dest, capacity, length, *p);
+    return p;
+}
+
+const wchar_t* later_argument(const wchar_t* p, wchar_t* dest, int capacity, int* length) {
+    bool quoted = false;
+    while (*p != L'\0' && (quoted || !is_blank(*p))) {
+        if (*p == L'\\') {
+            int backslashes = 0;
+            while (*p == L'\\') {
+                ++backslashes;
+                ++p;
+            }
+            const int kept = *p == L'"' ? backslashes / 2 : backslashes;
+            for (int i = 0; i < kept; ++i) put(dest, capacity, length, L'\\');
+            if (*p == L'"' && backslashes % 2 == 1) {
+                put(dest, capacity, length, L'"');
+                ++p;
+            }
+            continue;
+        }
+        if (*p == L'"') {
+            ++p;
+            if (quoted && *p == L'"') {
+                // "" inside a quoted part: a literal quote, and the quoted part ends.
+                put(dest, capacity, length, L'"');
+                ++p;
+                quoted = false;
+            } else {
+                quoted = !quoted;
+            }
+            continue;
+        }
+        put(dest, capacity, length, *p);
+        ++p;
+    }
+    return p;
+}
+
+// Appends n backslashes.
+void append_backslashes(wchar_t* dest, int capacity, int n) {
+    for (int i = 0; i < n; ++i) text_append_char(dest, capacity, L'\\');
+}
+
+// Appends one argument so that later_argument reads it back.
+void append_quoted(wchar_t* dest, int capacity, const wchar_t* argument) {
+    bool needs_quotes = argument[0] == L'\0';
+    for (const wchar_t* p = argument; *p != L'\0'; ++p) {
+        if (is_blank(*p) || *p == L'"') needs_quotes = true;
+    }
+    if (!needs_quotes) {
+        text_append(dest, capacity, argument);
+        return;
+    }
+    text_append_char(dest, capacity, L'"');
+    int backslashes = 0;
+    for (const wchar_t* p = argument; *p != L'\0'; ++p) {
+        if (*p == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote escaped.
+        append_backslashes(dest, capacity, *p == L'"' ? 2 * backslashes + 1 : backslashes);
+        backslashes = 0;
+        text_append_char(dest, capacity, *p);
+    }
+    // Before the closing quote, backslashes are doubled too.
+    append_backslashes(dest, capacity, 2 * backslashes);
+    text_append_char(dest, capacity, L'"');
+}
+
 } // namespace
 
+const wchar_t* command_line_argument(const wchar_t* line, bool first, wchar_t* dest, int capacity,
+                                     int* length) {
+    text_copy(dest, capacity, L"");
+    *length = 0;
+    if (line == nullptr) return nullptr;
+    const wchar_t* p = line;
+    if (!first) {
+        while (is_blank(*p)) ++p;
+    }
+    if (*p == L'\0' && !first) return nullptr;
+    return first ? program_name(p, dest, capacity, length)
+                 : later_argument(p, dest, capacity, length);
+}
+
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path, int capacity) {
-    if (command_line == nullptr) return false;
-    const wchar_t* found = std::wcsstr(command_line, selftest_switch);
-    if (found == nullptr) return false;
-    text_copy(path, capacity, L"");
-    const wchar_t* p = found + std::wcslen(selftest_switch);
-    while (*p == L' ') ++p;
-    wchar_t end = L' ';
-    if (*p == L'"') {
-        ++p;
-        end = L'"';
-    }
+    // An argument longer than the switch cannot be it, so the switch's buffer is small.
+    constexpr int SWITCH_CAPACITY = 16;
+    wchar_t argument[SWITCH_CAPACITY];
     int length = 0;
-    for (; *p != L'\0' && *p != end; ++p) {
-        text_append_char(path, capacity, *p);
-        ++length;
+    const wchar_t* p =
+        command_line_argument(command_line, true, argument, SWITCH_CAPACITY, &length);
+    if (p == nullptr) return false;
+    for (;;) {
+        p = command_line_argument(p, false, argument, SWITCH_CAPACITY, &length);
+        if (p == nullptr) return false;
+        if (length < SWITCH_CAPACITY && std::wcscmp(argument, selftest_switch) == 0) break;
     }
-    if (length >= capacity) {
+    if (command_line_argument(p, false, path, capacity, &length) == nullptr || length == 0) {
+        text_copy(path, capacity, default_report_path);
+    } else if (length >= capacity) {
         text_copy(path, capacity, L""); // never a shortened path: that would be another file
-        return true;
     }
-    if (length == 0) text_copy(path, capacity, default_report_path);
     return true;
 }
 
 void command_line_from_arguments(int argc, const char* const* argv, wchar_t* dest, int capacity) {
     text_copy(dest, capacity, L"");
+    static wchar_t argument[COMMAND_LINE_CAPACITY];
     for (int i = 0; i < argc; ++i) {
-        wchar_t argument[COMMAND_LINE_CAPACITY];
         wide_from_utf8(argv[i], argument, COMMAND_LINE_CAPACITY);
-        const bool quoted = std::strchr(argv[i], ' ') != nullptr;
-        if (i > 0) text_append(dest, capacity, L" ");
-        if (quoted) text_append(dest, capacity, L"\"");
+        if (i > 0) {
+            text_append(dest, capacity, L" ");
+            append_quoted(dest, capacity, argument);
+            continue;
+        }
+        // The program's name has no escapes: quoted when it holds a blank.
+        bool blank = argument[0] == L'\0';
+        for (const wchar_t* p = argument; *p != L'\0'; ++p) blank = blank || is_blank(*p);
+        if (blank) text_append_char(dest, capacity, L'"');
         text_append(dest, capacity, argument);
-        if (quoted) text_append(dest, capacity, L"\"");
+        if (blank) text_append_char(dest, capacity, L'"');
     }
 }

@@ -1,6 +1,7 @@
 #include "core/format.h"
 #include "core/civil_date.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -63,4 +64,14 @@ void format_value(const char* format, double value, wchar_t* dest, int capacity)
     if (std::isfinite(value)) render(format, value, text, NUMBER_TEXT_CAPACITY);
     text_copy(dest, capacity, text_length(text) < capacity ? text : L"--");
     dest[capacity - 1] = L'\0';
+}
+
+void format_shortest(double value, wchar_t* dest, int capacity) {
+    text_copy(dest, capacity, L"--");
+    char digits[64];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits - 1, value);
+    if (written.ec != std::errc() || written.ptr - digits >= capacity) return;
+    *written.ptr = '\0';
+    text_copy(dest, capacity, L"");
+    for (const char* p = digits; *p != '\0'; ++p) text_append_char(dest, capacity, *p);
 }

@@ -5,3 +5,7 @@
 // included). NaN and infinities show "--"; so does a text that would not fit whole, because a
 // number with digits cut off would read as a different number.
 void format_value(const char* format, double value, wchar_t* dest, int capacity);
+
+// The shortest text that reads back to the same value ("3", "36.5", "1234.5678", "1e+20"), as
+// std::to_chars writes it ("inf", "-inf" and "nan" included); "--" when it would not fit whole.
+void format_shortest(double value, wchar_t* dest, int capacity);

@@ -96,9 +96,7 @@ bool input_text_to_number(const wchar_t* text, double* value) {
 bool input_value_from_text(const InputDef& input, const wchar_t* text, double* value) {
     if (!input_declares_accepted(input)) return input_text_to_value(text, value);
     double read = 0;
-    if (!input_text_to_number(text, &read) || !input_accepts(input, read)) return false;
-    *value = read;
-    return true;
+    return input_text_to_number(text, &read) && input_declared_value(input, read, value);
 }
 
 bool input_text_to_value(const wchar_t* text, double* value) {

@@ -21,8 +21,9 @@ bool input_text_to_value(const wchar_t* text, double* value);
 // leaves value alone. A finite number is stored and true returned.
 bool input_text_to_number(const wchar_t* text, double* value);
 
-// How one input's text is read: strictly, and checked against the accepted values, when the input
-// declares them; by input_text_to_value otherwise. True when the value is taken.
+// How one input's text is read: strictly, when the input declares accepted values, and then taken
+// as the declared value it stands for (input_declared_value); by input_text_to_value otherwise.
+// True when the value is taken.
 bool input_value_from_text(const InputDef& input, const wchar_t* text, double* value);
 
 // Reads the texts of every input of the tool, in order, by input_value_from_text. When every one is

@@ -91,3 +91,35 @@ int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...) 
     va_end(args);
     return sink.length;
 }
+
+int text_fill_message_inserts(wchar_t* dest, int capacity, const wchar_t* message,
+                              const wchar_t* insert) {
+    text_copy(dest, capacity, L"");
+    if (dest == nullptr || capacity < 1 || message == nullptr) return 0;
+    for (const wchar_t* p = message; *p != L'\0'; ++p) {
+        if (*p != L'%' || p[1] == L'\0') {
+            text_append_char(dest, capacity, *p);
+            continue;
+        }
+        const wchar_t code = *++p;
+        if (code == L'0') break;
+        if (code >= L'1' && code <= L'9') {
+            if (p[1] >= L'0' && p[1] <= L'9') ++p;
+            if (p[1] == L'!') {
+                const wchar_t* end = p + 2;
+                while (*end != L'\0' && *end != L'!') ++end;
+                if (*end == L'!') p = end;
+            }
+            text_append(dest, capacity, insert);
+        } else if (code == L'n' || code == L'r' || code == L't') {
+            text_append_char(dest, capacity, L' ');
+        } else {
+            text_append_char(dest, capacity, code);
+        }
+    }
+    int length = text_length(dest);
+    while (length > 0 && (dest[length - 1] == L' ' || dest[length - 1] == L'\r' ||
+                          dest[length - 1] == L'\n' || dest[length - 1] == L'\t'))
+        dest[--length] = L'\0';
+    return length;
+}

@@ -42,3 +42,9 @@ bool text_format_whole(wchar_t* dest, int capacity, const wchar_t* format, ...);
 
 // Formats and appends by the rule of text_append. Returns the new length.
 int text_append_format(wchar_t* dest, int capacity, const wchar_t* format, ...);
+
+// A system message with its inserts filled: every "%1" to "%99" (with any "!…!" format after it)
+// becomes insert (nothing when insert is null), "%%" a percent sign, "%n", "%r" and "%t" a space,
+// and "%0" ends the message; the trailing blanks and line breaks are dropped. Returns the length.
+int text_fill_message_inserts(wchar_t* dest, int capacity, const wchar_t* message,
+                              const wchar_t* insert);

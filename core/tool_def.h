@@ -2,6 +2,7 @@
 // verdict rules defined by conditions, and a report kind. All of it is constant data.
 #pragma once
 
+#include <initializer_list>
 #include <limits>
 
 constexpr int TOOL_MAX_INPUTS = 16;
@@ -9,6 +10,25 @@ constexpr int TOOL_MAX_OUTPUTS = 16;
 
 // The lowest and highest value of an input that declares no accepted values.
 constexpr double INPUT_NOT_DECLARED = std::numeric_limits<double>::quiet_NaN();
+
+constexpr int INPUT_MAX_CHOICES = 8;
+
+// A short list of the only values an input accepts, written as a braced list in the descriptor
+// (.choices = {10, 15, 20, 60}), smallest first. count is the length of that list, so that a
+// descriptor that names more than INPUT_MAX_CHOICES values is seen (and fails its test) rather
+// than cut; values holds the first INPUT_MAX_CHOICES of them.
+struct InputChoices {
+    double values[INPUT_MAX_CHOICES] = {};
+    int count = 0;
+    constexpr InputChoices() = default;
+    constexpr InputChoices(std::initializer_list<double> list)
+        : count(static_cast<int>(list.size())) {
+        int i = 0;
+        for (const double value : list) {
+            if (i < INPUT_MAX_CHOICES) values[i++] = value;
+        }
+    }
+};
 
 struct InputDef {
     const char* key;
@@ -24,6 +44,9 @@ struct InputDef {
     double lowest = INPUT_NOT_DECLARED;
     double highest = INPUT_NOT_DECLARED;
     double step = 0;
+    // When not empty, the only values the input accepts (lowest and highest still name the
+    // smallest and the largest of them).
+    InputChoices choices = {};
 };
 
 struct OutputDef {

@@ -1,5 +1,6 @@
 #include "records/record_lines.h"
 
+#include "core/format.h"
 #include "core/text.h"
 
 const char RECORD_BYTE_ORDER_MARK[3] = {'\xEF', '\xBB', '\xBF'};
@@ -20,8 +21,10 @@ void build_record_line(const ToolDef& tool, const LocalTime& time, const double*
     text_format(dest, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
                 time.day, time.hour, time.minute, time.second, tool.title);
     for (int i = 0; i < tool_input_count(tool); ++i) {
+        wchar_t value[RECORD_CELL_CAPACITY];
+        format_shortest(values[i], value, RECORD_CELL_CAPACITY);
         wchar_t cell[RECORD_CELL_CAPACITY];
-        text_format(cell, RECORD_CELL_CAPACITY, L",%ls=%g", tool.inputs[i].label, values[i]);
+        text_format(cell, RECORD_CELL_CAPACITY, L",%ls=%ls", tool.inputs[i].label, value);
         text_append(dest, capacity, cell);
     }
     wchar_t result[RECORD_RESULT_CELL_CAPACITY];

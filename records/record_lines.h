@@ -32,7 +32,8 @@ struct LocalTime {
 // "时间,工具", a cell per input label, ",结果" and CR LF.
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity);
 
-// The time stamp and title, a "label=value" cell per input ("%g"), the kept result text cut at
+// The time stamp and title, a "label=value" cell per input (the value's
+// shortest text that reads back to it), the kept result text cut at
 // 254 characters, and CR LF.
 void build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
                        const wchar_t* kept_result, wchar_t* dest, int capacity);

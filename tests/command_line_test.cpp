@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "core/utf8.h"
 
 namespace {
 
@@ -26,10 +27,23 @@ TEST(CommandLine, SelftestSwitchAndPath) {
         {L"braden.exe --selftest \"C:\\my dir\\out file.txt\"", true, L"C:\\my dir\\out file.txt"},
         {L"braden.exe --selftest C:\\my dir\\out.txt", true, L"C:\\my"},
         {L"braden.exe --selftest \"unclosed path here", true, L"unclosed path here"},
-        {L"braden.exe --selftestreport.txt", true, L"report.txt"},
-        {L"x--selftest-y", true, L"-y"},
-        {L"C:\\tools--selftest\\braden.exe", true, L"\\braden.exe"},
-        {L"braden.exe --selftest\tout.txt", true, L"\tout.txt"},
+        // Only an argument that is exactly the switch counts, never a part of one or of the
+        // program's own path.
+        {L"braden.exe --selftestreport.txt", false, L""},
+        {L"x--selftest-y", false, L""},
+        {L"C:\\tools--selftest\\braden.exe", false, L""},
+        {L"\"C:\\x --selftest out.txt y\\braden.exe\"", false, L""},
+        {L"\"C:\\x --selftest out.txt y\\braden.exe\" --selftest", true, L"selftest.txt"},
+        {L"C:\\HalviMed--selftest\\braden.exe", false, L""},
+        {L"braden.exe \"--selftest\" out.txt", true, L"out.txt"},
+        {L"braden.exe x--selftest out.txt", false, L""},
+        {L"braden.exe --selftest\tout.txt", true, L"out.txt"},
+        {L"braden.exe\t--selftest out.txt", true, L"out.txt"},
+        {L"braden.exe --selftest \"out\\\"s.txt\"", true, L"out\"s.txt"},
+        {L"braden.exe --selftest \"C:\\reports\\\\\"", true, L"C:\\reports\\"},
+        {L"braden.exe --selftest C:\\a\\b.txt", true, L"C:\\a\\b.txt"},
+        {L"braden.exe --selftest a\"b c\"d e", true, L"ab cd"},
+        {L"braden.exe --selftest \"a\"\"b c\"", true, L"a\"b"},
         // A path that does not fit whole is no path at all, never a shorter one.
         {L"braden.exe --selftest " + long_path, true, L""},
         {L"braden.exe --selftest \"" + long_path + L"\"", true, L""},
@@ -61,7 +75,9 @@ TEST(CommandLine, RebuiltFromArguments) {
         {{"./braden", "--selftest", "my out.txt"}, L"./braden --selftest \"my out.txt\""},
         {{"/opt/my tools/braden"}, L"\"/opt/my tools/braden\""},
         {{"braden", "--selftest", "报告.txt"}, L"braden --selftest 报告.txt"},
-        {{"braden", ""}, L"braden "},
+        {{"braden", ""}, L"braden \"\""},
+        {{"braden", "a\"b"}, L"braden \"a\\\"b\""},
+        {{"braden", "C:\\my dir\\"}, L"braden \"C:\\my dir\\\\\""},
     };
     for (const Case& c : cases) {
         wchar_t line[COMMAND_LINE_CAPACITY];
@@ -73,6 +89,50 @@ TEST(CommandLine, RebuiltFromArguments) {
     const char* argv[] = {"braden", "--selftest"};
     command_line_from_arguments(2, argv, small, 8);
     EXPECT_STREQ(small, L"braden ");
+}
+
+// What the Linux entry rebuilds is split back into the same arguments, whatever they hold.
+TEST(CommandLine, ArgumentsSurviveTheRoundTrip) {
+    const std::vector<std::vector<const char*>> cases = {
+        {"/opt/x --selftest out.txt y/braden"},
+        {"/opt/x --selftest out.txt y/braden", "--selftest", "my report.txt"},
+        {"braden", "", "a\"b", "\\\\server\\share\\", "tab\there", "\\\"", "报告 1.txt"},
+        {"braden", "\"\"", "x\\\\\"y", "end\\"},
+    };
+    for (const std::vector<const char*>& argv : cases) {
+        wchar_t line[COMMAND_LINE_CAPACITY];
+        command_line_from_arguments(static_cast<int>(argv.size()), argv.data(), line,
+                                    COMMAND_LINE_CAPACITY);
+        const wchar_t* p = line;
+        for (std::size_t i = 0; i < argv.size(); ++i) {
+            wchar_t argument[256];
+            int length = -1;
+            p = command_line_argument(p, i == 0, argument, 256, &length);
+            ASSERT_NE(p, nullptr) << argv[i];
+            wchar_t expected[256];
+            wide_from_utf8(argv[i], expected, 256);
+            EXPECT_STREQ(argument, expected) << argv[i];
+        }
+        wchar_t rest[8];
+        int length = -1;
+        EXPECT_EQ(command_line_argument(p, false, rest, 8, &length), nullptr);
+        EXPECT_EQ(length, 0);
+        // The program's own path never starts the self-test.
+        wchar_t path[SELFTEST_PATH_CAPACITY];
+        const bool selftest = argv.size() > 1 && std::string(argv[1]) == "--selftest";
+        EXPECT_EQ(selftest_path_from_command_line(line, path, SELFTEST_PATH_CAPACITY), selftest);
+    }
+}
+
+TEST(CommandLine, ArgumentLengthIsCountedWholeWhenCut) {
+    wchar_t argument[4];
+    int length = 0;
+    const wchar_t* rest = command_line_argument(L"prog \"abcdef\" g", false, argument, 4, &length);
+    // "prog" read as a later argument, then the quoted one cut at 3 characters.
+    rest = command_line_argument(rest, false, argument, 4, &length);
+    EXPECT_STREQ(argument, L"abc");
+    EXPECT_EQ(length, 6);
+    EXPECT_STREQ(rest, L" g");
 }
 
 } // namespace

@@ -48,7 +48,9 @@ TEST(RecordLines, RecordWithTheDefaultInputs) {
               std::string::npos);
 }
 
-TEST(RecordLines, ValuesAreWrittenWithPercentG) {
+// Each value in the shortest text that reads back to it: what %g wrote whole stays, nothing is
+// rounded away.
+TEST(RecordLines, ValuesAreWrittenInTheirShortestText) {
     const double inf = std::numeric_limits<double>::infinity();
     struct Case {
         double first;
@@ -59,9 +61,15 @@ TEST(RecordLines, ValuesAreWrittenWithPercentG) {
         {-inf, L",感觉 1-4=-inf,"},
         {std::numeric_limits<double>::quiet_NaN(), L",感觉 1-4=nan,"},
         {2.5, L",感觉 1-4=2.5,"},
-        {1234567, L",感觉 1-4=1.23457e+06,"},
+        {3, L",感觉 1-4=3,"},
+        {36.5, L",感觉 1-4=36.5,"},
+        {0.25, L",感觉 1-4=0.25,"},
+        {1234.5678, L",感觉 1-4=1234.5678,"},
+        {1234567, L",感觉 1-4=1234567,"},
+        {9999.99, L",感觉 1-4=9999.99,"},
+        {-36500, L",感觉 1-4=-36500,"},
         {-0.0, L",感觉 1-4=-0,"},
-        {0.1 + 0.2, L",感觉 1-4=0.3,"},
+        {0.1 + 0.2, L",感觉 1-4=0.30000000000000004,"},
     };
     for (const Case& c : cases) {
         const double values[] = {c.first, 2, 2, 2, 2, 2};

@@ -86,11 +86,16 @@ TEST(ToolboxList, MovingOverHeadings) {
 
 TEST(ToolboxList, SelftestReport) {
     struct Presence {
-        static bool all_but_teaching(const ToolProgram& program, void* seen) {
+        static ProgramFile all_but_teaching(const ToolProgram& program, void* seen) {
             ++*static_cast<int*>(seen);
-            return std::string(program.name) != "teaching";
+            return std::string(program.name) != "teaching" ? ProgramFile::present
+                                                           : ProgramFile::missing;
         }
-        static bool all(const ToolProgram&, void*) { return true; }
+        static ProgramFile all(const ToolProgram&, void*) { return ProgramFile::present; }
+        static ProgramFile news2_invalid(const ToolProgram& program, void*) {
+            return std::string(program.name) == "news2" ? ProgramFile::invalid
+                                                        : ProgramFile::present;
+        }
     };
     wchar_t report[2048];
     int seen = 0;
@@ -104,6 +109,11 @@ TEST(ToolboxList, SelftestReport) {
                          L"PROGRAM|surgical-checklist|手术安全核查表|手术|present\r\n"
                          L"PROGRAM|news2|NEWS2 早期预警评分|护理|present\r\n");
     EXPECT_EQ(toolbox_selftest_report(programs, count, Presence::all, nullptr, report, 2048), 0);
+    EXPECT_EQ(
+        toolbox_selftest_report(programs, count, Presence::news2_invalid, nullptr, report, 2048),
+        2);
+    EXPECT_NE(std::wstring(report).find(L"PROGRAM|news2|NEWS2 早期预警评分|护理|invalid\r\n"),
+              std::wstring::npos);
     // The whole suite fits the toolbox's list and its report.
     ToolboxList list;
     toolbox_build_list(TOOL_PROGRAMS, TOOL_PROGRAM_COUNT, L"", &list);
@@ -111,6 +121,42 @@ TEST(ToolboxList, SelftestReport) {
     for (int r = 0; r < list.count; ++r) shown += list.rows[r].heading ? 0 : 1;
     EXPECT_EQ(shown, TOOL_PROGRAM_COUNT);
     EXPECT_LT(list.count, TOOLBOX_MAX_ROWS);
+}
+
+// The headers of a program: MZ, and the PE signature where the MZ header points, within the
+// bytes read. An empty file, a text file, a cut one or a pointer past the end is no program.
+TEST(ToolboxList, WindowsProgramHeader) {
+    auto header = [](int length, unsigned offset, bool signature) {
+        std::vector<unsigned char> bytes(static_cast<std::size_t>(length), 0);
+        if (length >= 2) bytes[0] = 'M', bytes[1] = 'Z';
+        if (length >= 0x40) {
+            for (int i = 0; i < 4; ++i)
+                bytes[0x3C + i] = static_cast<unsigned char>(offset >> (8 * i));
+        }
+        if (signature && offset + 4ull <= static_cast<unsigned long long>(length)) {
+            bytes[offset] = 'P', bytes[offset + 1] = 'E';
+        }
+        return bytes;
+    };
+    struct Case {
+        int length;
+        unsigned offset;
+        bool signature;
+        bool program;
+    };
+    const Case cases[] = {
+        {512, 0x80, true, true},   {0x84, 0x80, true, true},       {0x83, 0x80, true, false},
+        {512, 0x80, false, false}, {512, 0xFFFFFFFE, true, false}, {0x3F, 0, false, false},
+        {0, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        const std::vector<unsigned char> bytes = header(c.length, c.offset, c.signature);
+        EXPECT_EQ(is_windows_program_header(bytes.data(), c.length), c.program)
+            << c.length << " bytes, offset " << c.offset;
+    }
+    const unsigned char text[] = "MZ is not enough: this is a text file with no PE signature.....";
+    EXPECT_FALSE(is_windows_program_header(text, static_cast<int>(sizeof text)));
+    EXPECT_FALSE(is_windows_program_header(nullptr, 0));
 }
 
 } // namespace

@@ -95,22 +95,39 @@ int toolbox_program_row(const ToolboxList& list, int row, int step) {
     return -1;
 }
 
-void toolbox_selftest_line(const ToolProgram& program, bool present, wchar_t* dest, int capacity) {
+bool is_windows_program_header(const unsigned char* bytes, int length) {
+    constexpr int HEADER_OFFSET_AT = 0x3C; // where the MZ header keeps the PE header's offset
+    if (bytes == nullptr || length < HEADER_OFFSET_AT + 4 || bytes[0] != 'M' || bytes[1] != 'Z')
+        return false;
+    const unsigned long offset = bytes[HEADER_OFFSET_AT] |
+                                 (static_cast<unsigned long>(bytes[HEADER_OFFSET_AT + 1]) << 8) |
+                                 (static_cast<unsigned long>(bytes[HEADER_OFFSET_AT + 2]) << 16) |
+                                 (static_cast<unsigned long>(bytes[HEADER_OFFSET_AT + 3]) << 24);
+    if (offset > static_cast<unsigned long>(length) - 4) return false;
+    const unsigned char* signature = bytes + offset;
+    return signature[0] == 'P' && signature[1] == 'E' && signature[2] == 0 && signature[3] == 0;
+}
+
+void toolbox_selftest_line(const ToolProgram& program, ProgramFile file, wchar_t* dest,
+                           int capacity) {
+    const wchar_t* word = file == ProgramFile::present
+                              ? L"present"
+                              : (file == ProgramFile::invalid ? L"invalid" : L"missing");
     text_format(dest, capacity, L"PROGRAM|%s|%ls|%ls|%ls\r\n", program.name, program.tool->title,
-                program.tool->category, present ? L"present" : L"missing");
+                program.tool->category, word);
 }
 
 int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgramPresent present,
                             void* context, wchar_t* report, int capacity) {
     constexpr int line_capacity = 512;
     text_copy(report, capacity, L"");
-    int missing = 0;
+    int absent = 0;
     for (int p = 0; p < count; ++p) {
-        const bool here = present(programs[p], context);
-        if (!here) ++missing;
+        const ProgramFile file = present(programs[p], context);
+        if (file != ProgramFile::present) ++absent;
         wchar_t line[line_capacity];
-        toolbox_selftest_line(programs[p], here, line, line_capacity);
+        toolbox_selftest_line(programs[p], file, line, line_capacity);
         text_append(report, capacity, line);
     }
-    return missing > 0 ? 2 : 0;
+    return absent > 0 ? 2 : 0;
 }

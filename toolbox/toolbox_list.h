@@ -35,14 +35,26 @@ void toolbox_build_list(const ToolProgram* programs, int count, const wchar_t* f
 // The first program row at or after row (step 1) or at or before it (step -1); -1 when none.
 int toolbox_program_row(const ToolboxList& list, int row, int step);
 
-// The self-test line of one program: "PROGRAM|name|title|category|present" or "…|missing",
-// with CR LF.
-void toolbox_selftest_line(const ToolProgram& program, bool present, wchar_t* dest, int capacity);
+// What lies at a program's place beside the toolbox.
+enum class ProgramFile {
+    missing, // no file there
+    present, // a Windows program
+    invalid, // a file, but no Windows program (empty, cut short, or something else)
+};
 
-// Whether a program's file is there; context is the caller's.
-using ToolboxProgramPresent = bool (*)(const ToolProgram& program, void* context);
+// True when the first length bytes of a file begin a Windows program: the MZ header, and at the
+// offset it names (within those bytes) the PE signature.
+bool is_windows_program_header(const unsigned char* bytes, int length);
+
+// The self-test line of one program: "PROGRAM|name|title|category|present", "…|missing" or
+// "…|invalid", with CR LF.
+void toolbox_selftest_line(const ToolProgram& program, ProgramFile file, wchar_t* dest,
+                           int capacity);
+
+// What a program's file is; context is the caller's.
+using ToolboxProgramPresent = ProgramFile (*)(const ToolProgram& program, void* context);
 
 // The self-test report: one line per program in the catalogue's order. Returns 0 when every
-// program is present, 2 when one is missing.
+// program is present, 2 when one is missing or invalid.
 int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgramPresent present,
                             void* context, wchar_t* report, int capacity);

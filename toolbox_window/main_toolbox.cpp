@@ -7,15 +7,18 @@
 #include "app/utf8_file.h"
 #include "toolbox/toolbox_list.h"
 #include "toolbox_window/toolbox_window.h"
+#include "ui/dll_search.h"
 
 namespace {
 
 constexpr int REPORT_CAPACITY = 8192;
 constexpr int PATH_CAPACITY = 520;
 
-bool program_present(const ToolProgram& program, void*) {
+ProgramFile program_present(const ToolProgram& program, void*) {
     wchar_t path[PATH_CAPACITY];
-    return toolbox_program_path(program.name, path, PATH_CAPACITY) && file_present(path);
+    if (!toolbox_program_path(program.name, path, PATH_CAPACITY) || !file_present(path))
+        return ProgramFile::missing;
+    return file_is_windows_program(path) ? ProgramFile::present : ProgramFile::invalid;
 }
 
 int run_selftest(const wchar_t* path) {
@@ -30,6 +33,7 @@ int run_selftest(const wchar_t* path) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    restrict_dll_search_to_system32();
     wchar_t path[SELFTEST_PATH_CAPACITY];
     if (selftest_path_from_command_line(GetCommandLineW(), path, SELFTEST_PATH_CAPACITY))
         return run_selftest(path);

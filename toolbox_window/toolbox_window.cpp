@@ -140,12 +140,12 @@ void open_selected() {
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(path, command_line, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
                         &process)) {
-        wchar_t reason[MESSAGE_CAPACITY / 2] = L"";
+        // The system's words keep their inserts ("%1") for the file name, filled here.
+        wchar_t words[MESSAGE_CAPACITY / 2] = L"";
         FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       GetLastError(), 0, reason, MESSAGE_CAPACITY / 2, nullptr);
-        int length = text_length(reason);
-        while (length > 0 && (reason[length - 1] == L'\r' || reason[length - 1] == L'\n'))
-            reason[--length] = L'\0';
+                       GetLastError(), 0, words, MESSAGE_CAPACITY / 2, nullptr);
+        wchar_t reason[MESSAGE_CAPACITY / 2];
+        text_fill_message_inserts(reason, MESSAGE_CAPACITY / 2, words, path);
         text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：%ls", tool.title, reason);
         warn(message);
         return;
@@ -322,6 +322,19 @@ bool toolbox_folder(wchar_t* dest, int capacity) {
 bool file_present(const wchar_t* path) {
     const DWORD attributes = GetFileAttributesW(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool file_is_windows_program(const wchar_t* path) {
+    // The MZ header and the PE signature lie in the first kilobytes of every program.
+    constexpr DWORD HEADER_BYTES = 4096;
+    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    static unsigned char bytes[HEADER_BYTES];
+    DWORD read = 0;
+    const bool got = ReadFile(file, bytes, HEADER_BYTES, &read, nullptr) != 0;
+    CloseHandle(file);
+    return got && is_windows_program_header(bytes, static_cast<int>(read));
 }
 
 bool toolbox_program_path(const char* name, wchar_t* dest, int capacity) {

@@ -23,3 +23,6 @@ bool toolbox_program_path(const char* name, wchar_t* dest, int capacity);
 
 // True when path names a file (not a folder) that is there.
 bool file_present(const wchar_t* path);
+
+// True when the file at path begins with the headers of a Windows program.
+bool file_is_windows_program(const wchar_t* path);

@@ -1,9 +1,10 @@
-// The Windows entry point. The command line is read whole with GetCommandLineW; the arguments
-// and show command that Windows passes are not used.
+// The Windows entry point. The command line is read whole with GetCommandLineW and split as
+// Windows splits it; the show command that Windows passes is not used.
 #include <windows.h>
 
 #include "app/entry.h"
 #include "core/tool_def.h"
+#include "ui/dll_search.h"
 #include "ui/gui.h"
 
 namespace {
@@ -16,5 +17,6 @@ int open_window(const ToolDef& tool, void* context) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    restrict_dll_search_to_system32();
     return entry_run(GetCommandLineW(), *get_tool(), open_window, instance);
 }

@@ -2,11 +2,15 @@
 // value as the C library's wcstod, and the same value again when the characters of the number
 // are typed in their full-width forms. The strict reading of an input that declares its values
 // takes a text only when the loose reading gives the same finite value, and never takes one that
-// wcstod would not read to its end (blanks aside).
+// wcstod would not read to its end (blanks aside). A text that an input with declared values
+// takes is read as exactly one of its declared values, never as minus zero.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
+#include "core/accepted_values.h"
 #include "core/input_text.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -38,6 +42,41 @@ bool only_blanks(const wchar_t* text) {
     return true;
 }
 
+InputDef stepped(double lowest, double highest, double step) {
+    InputDef input = {"x", L"x", L"", lowest};
+    input.lowest = lowest;
+    input.highest = highest;
+    input.step = step;
+    return input;
+}
+
+// Inputs of the shapes the descriptors declare: whole steps, decimal steps counted from a
+// decimal lowest, a wide signed range, and a list of choices.
+const InputDef declared_inputs[] = {
+    stepped(1, 4, 1),
+    stepped(25, 45, 0.1),
+    stepped(0, 23.75, 0.25),
+    stepped(0.01, 10000, 0.01),
+    stepped(-36500, 36500, 1),
+    stepped(0, 30, 15),
+    {"drops", L"滴系数", L"", 20, nullptr, 10, 60, 0, {10, 15, 20, 60}},
+};
+
+// True when value is exactly a declared value of the input, as its descriptor's decimals write
+// it (the value's shortest text has no more decimals than the step's and lowest's).
+bool is_declared_value(const InputDef& input, double value) {
+    if (std::signbit(value) && value == 0.0) return false;
+    const int choices = input_choice_count(input);
+    for (int i = 0; i < choices; ++i)
+        if (input.choices.values[i] == value) return true;
+    if (choices > 0) return false;
+    const double k = std::round((value - input.lowest) / input.step);
+    if (k < 0 || value > input.highest) return false;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.10f", input.lowest + k * input.step);
+    return std::strtod(text, nullptr) == value;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,6 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             text[i] = static_cast<wchar_t>(static_cast<unsigned char>(narrow[i]) & 0x7F);
     } else {
         input.wide_text(text, INPUT_TEXT_CAPACITY, INPUT_TEXT_CAPACITY);
+    }
+    for (const InputDef& input : declared_inputs) {
+        double declared = 0;
+        if (input_value_from_text(input, text, &declared))
+            FUZZ_CHECK(is_declared_value(input, declared));
     }
     double value = 0;
     const bool accepted = input_text_to_value(text, &value);
