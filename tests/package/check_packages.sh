@@ -49,6 +49,10 @@ for program in "${programs[@]}"; do
     text_of "build/windows/$program.exe" "$work/built.text"
     cmp -s "$work/zipped.text" "$work/built.text" || fail "zipped $program.exe is not the built one"
 done
+# Every packaged program imports only Known DLLs and restricts its DLL search to System32.
+zipped=()
+for program in "${programs[@]}"; do zipped+=("$work/zip/$program.exe"); done
+check "zipped programs load system DLLs from System32 only" bash tests/exe/check_imports.sh "${zipped[@]}"
 guide="$work/zip/使用说明.txt"
 check "guide starts with the UTF-8 byte-order mark" test "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = "efbbbf"
 check "guide lines all end in CR LF" test "$(grep -c $'\r$' "$guide")" = "$(wc -l <"$guide")"
