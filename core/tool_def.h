@@ -79,6 +79,10 @@ struct ToolDef {
     int rule_count = 0;
     const RuleDef* rules = nullptr;
     int report_kind = 0;
+    // The input edits start empty, and Reset empties them, so that nothing is recorded that the
+    // nurse has not typed: an assessment scale must not open on a reassuring grade. The defaults
+    // are still what the self-test computes.
+    bool blank_at_start = false;
 };
 
 // The number of inputs and outputs that the frame works with: the descriptor's counts, never more

@@ -23,6 +23,14 @@ const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
 const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
 const wchar_t* const STATUS_COPY_FAILED = L"复制失败：剪贴板被占用";
 
+void build_start_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {
+    if (tool.blank_at_start) {
+        text_copy(dest, capacity, L"");
+        return;
+    }
+    build_default_text(tool.inputs[index].default_value, dest, capacity);
+}
+
 void build_default_text(double value, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"%.6g", value);
 }

@@ -46,6 +46,10 @@ extern const wchar_t* const CAPTION_RESULT_PANEL;
 // An input's default value as shown in its edit: "%.6g".
 void build_default_text(double value, wchar_t* dest, int capacity);
 
+// The text that input index's edit starts with and returns to on Reset: its default, or empty
+// when the tool starts blank.
+void build_start_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
+
 // "参考依据：" and the tool's reference.
 void build_reference_text(const ToolDef& tool, wchar_t* dest, int capacity);
 

@@ -179,4 +179,55 @@ TEST(AcceptedValues, ARefusedReadingKeepsTheValuesOfTheLastGoodOne) {
     }
 }
 
+// A list of choices is all that an input accepts: each listed value (as typed in any form that
+// reads as it), nothing between or beside them, and its words list them.
+TEST(AcceptedValues, AListOfChoices) {
+    const InputDef factor = {.key = "factor",
+                             .label = L"滴系数 滴/mL",
+                             .unit = L"",
+                             .default_value = 20,
+                             .lowest = 10,
+                             .highest = 60,
+                             .choices = {10, 15, 20, 60}};
+    struct Case {
+        const wchar_t* typed;
+        bool accepted;
+        double value;
+    };
+    const Case cases[] = {
+        {L"10", true, 10},         {L"15", true, 15},
+        {L"20.0", true, 20},       {L"６０", true, 60},
+        {L"6e1", true, 60},        {L"29", false, 0},
+        {L"12", false, 0},         {L"17.5", false, 0},
+        {L"40", false, 0},         {L"61", false, 0},
+        {L"9", false, 0},          {L"0", false, 0},
+        {L"", false, 0},           {L"二十", false, 0},
+        {L"20.0000001", false, 0}, {L"19.99999999999", true, 20},
+    };
+    for (const Case& c : cases) {
+        double value = -1;
+        EXPECT_EQ(input_value_from_text(factor, c.typed, &value), c.accepted)
+            << std::wstring(c.typed).size() << " characters";
+        EXPECT_EQ(value, c.accepted ? c.value : -1);
+    }
+    wchar_t words[ACCEPTED_TEXT_CAPACITY];
+    build_accepted_text(factor, words, ACCEPTED_TEXT_CAPACITY);
+    EXPECT_STREQ(words, L"10、15、20 或 60");
+    const InputDef two = {.key = "scale",
+                          .label = L"血氧量表 1/2",
+                          .unit = L"",
+                          .default_value = 1,
+                          .lowest = 1,
+                          .highest = 2,
+                          .choices = {1, 2}};
+    build_accepted_text(two, words, ACCEPTED_TEXT_CAPACITY);
+    EXPECT_STREQ(words, L"1 或 2");
+    // A list longer than it holds is seen, never silently cut.
+    const InputChoices nine = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_EQ(nine.count, 9);
+    InputDef too_many = two;
+    too_many.choices = nine;
+    EXPECT_EQ(input_choice_count(too_many), INPUT_MAX_CHOICES);
+}
+
 } // namespace

@@ -15,7 +15,13 @@ const wchar_t* const drug_legend_2 = L"      6奥美拉唑 7维生素C 8胰岛�
 
 TEST(DrugCompatibility, PairsInBothOrders) {
     const wchar_t* contraindicated =
-        L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。";
+        L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。"
+        L"新生儿（≤28 天）即使分开输注也禁止合用。";
+    const wchar_t* dopamine =
+        L"结论：禁忌配伍。多巴胺在碳酸氢钠等碱性溶液中失活，不可同瓶或同管输注。";
+    const wchar_t* vitamin_c = L"结论：不宜同瓶。维生素C 与碳酸氢钠等碱性药物混合易氧化失效。";
+    const wchar_t* ceftriaxone_vancomycin =
+        L"结论：不宜同瓶。头孢曲松与万古霉素混合可产生沉淀，应分开输注并冲管。";
     const wchar_t* vancomycin =
         L"结论：不宜同瓶。万古霉素与碱性药物/奥美拉唑配伍稳定性差，应分开输注并冲管。";
     const wchar_t* furosemide =
@@ -40,6 +46,15 @@ TEST(DrugCompatibility, PairsInBothOrders) {
         {9, 5, furosemide, L"不宜同瓶，建议分开输注", 2},
         {7, 6, omeprazole, L"建议分开输注", 1},
         {6, 7, omeprazole, L"建议分开输注", 1},
+        {9, 10, dopamine, L"禁忌：不可同瓶输注，分开输注", 3},
+        {10, 9, dopamine, L"禁忌：不可同瓶输注，分开输注", 3},
+        {7, 9, vitamin_c, L"不宜同瓶，建议分开输注", 2},
+        {9, 7, vitamin_c, L"不宜同瓶，建议分开输注", 2},
+        {1, 3, ceftriaxone_vancomycin, L"不宜同瓶，分开输注并冲管", 2},
+        {3, 1, ceftriaxone_vancomycin, L"不宜同瓶，分开输注并冲管", 2},
+        // Beside the new pairs, still not listed.
+        {8, 10, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
+        {7, 10, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
         // Not listed, the same drug twice included: not known to be safe, so never level 0.
         {5, 5, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},
         {1, 4, unknown, L"未收录明确禁忌，仍需核对院内配伍表", 1},

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/accepted_values.h"
 #include "core/text.h"
 #include "engine/engine.h"
 #include "tools/catalog.h"
@@ -104,7 +105,9 @@ TEST(ScaleBands, EachEdgeAndOneStepBeyond) {
         {"caprini-vte", {{"age", 40}, {"n2", 2}}, 1, 2},
         {"caprini-vte", {{"age", 40}, {"n5", 1}}, 0, 3},
         {"caprini-vte", {{"age", 75}, {"n2", 1}}, 0, 3},
-        {"caprini-vte", {{"age", 120}, {"n1", 14}, {"n2", 7}, {"n3", 9}, {"n5", 4}}, 0, 3},
+        {"caprini-vte", {{"age", 120}, {"n1", 15}, {"n2", 7}, {"n3", 9}, {"n5", 5}}, 0, 3},
+        // Multiple trauma alone (5 points) is high risk.
+        {"caprini-vte", {{"age", 18}, {"n5", 1}}, 0, 3},
         // NRS 2002: 2 and 3.
         {"nrs2002", {{"nutrition", 2}}, 1, 0},
         {"nrs2002", {{"nutrition", 2}, {"age70", 1}}, 0, 2},
@@ -175,6 +178,34 @@ TEST(ScaleBands, EachEdgeAndOneStepBeyond) {
         {"news2", {{"resp", 21}, {"oxygen", 2}, {"spo2", 92}}, 1, 2},
         {"news2", {{"resp", 21}, {"oxygen", 2}, {"spo2", 92}, {"temp", 38.1}}, 0, 3},
         {"news2", {{"resp", 25}, {"spo2", 91}, {"conscious", 3}}, 0, 3},
+        // SpO2 scale 2: each edge without and with oxygen (worth 2 itself).
+        {"news2", {{"scale", 2}, {"spo2", 83}}, 2, 1},
+        {"news2", {{"scale", 2}, {"spo2", 84}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 85}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 86}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 87}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 88}}, 4, 0},
+        {"news2", {{"scale", 2}, {"spo2", 92}}, 4, 0},
+        {"news2", {{"scale", 2}, {"spo2", 93}}, 4, 0},
+        {"news2", {{"scale", 2}, {"spo2", 100}}, 4, 0},
+        {"news2", {{"scale", 2}, {"spo2", 40}}, 2, 1},
+        {"news2", {{"scale", 2}, {"spo2", 92}, {"oxygen", 2}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 93}, {"oxygen", 2}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 94}, {"oxygen", 2}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 95}, {"oxygen", 2}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 96}, {"oxygen", 2}}, 3, 0},
+        {"news2", {{"scale", 2}, {"spo2", 97}, {"oxygen", 2}}, 1, 2},
+        {"news2", {{"scale", 2}, {"spo2", 100}, {"oxygen", 2}}, 1, 2},
+        {"news2", {{"scale", 2}, {"spo2", 83}, {"oxygen", 2}}, 1, 2},
+        {"news2", {{"scale", 2}, {"spo2", 91}}, 4, 0}, // scale 1 scores 91 as 3
+        {"news2", {{"scale", 1}, {"spo2", 97}, {"oxygen", 2}}, 3, 0},
+        // A single 3 on scale 2 without oxygen, with a total of 3 only.
+        {"news2", {{"scale", 2}, {"spo2", 80}}, 2, 1},
+        // The new floors score 3 on their own.
+        {"news2", {{"spo2", 40}}, 2, 1},
+        {"news2", {{"sbp", 30}}, 2, 1},
+        {"news2", {{"pulse", 10}}, 2, 1},
+        {"news2", {{"temp", 25}}, 2, 1},
         // The calculations: the edges of their grades, the threshold literals themselves included.
         {"drip-rate", {{"volume", 363}, {"factor", 10}, {"hours", 1}}, 1, 0}, // exactly 60.5
         {"drip-rate", {{"volume", 364}, {"factor", 10}, {"hours", 1}}, 0, 1},
@@ -216,6 +247,52 @@ TEST(ScaleBands, WorkedCalculations) {
     // The drip rate's worked case with the 60-drop set shows the micro-drip rate.
     EXPECT_EQ(run(program("drip-rate"), {{"factor", 60}}).result,
               L"滴速：125 滴/分\r\n15 秒滴数：31 滴\r\n流速：125.0 mL/h\r\n");
+}
+
+const InputDef& input_of(const ToolDef& tool, const char* key) {
+    for (int i = 0; i < tool.input_count; ++i)
+        if (std::string(tool.inputs[i].key) == key) return tool.inputs[i];
+    ADD_FAILURE() << "no input " << key;
+    return tool.inputs[0];
+}
+
+// The vital signs of the sickest patients are taken down to the floors, and not below; the drop
+// factor takes only the sets that exist.
+TEST(ScaleBands, InputFloorsAndListedValues) {
+    struct Limit {
+        const char* program;
+        const char* key;
+        double value;
+        bool accepted;
+    };
+    const Limit limits[] = {
+        {"news2", "spo2", 40, true},        {"news2", "spo2", 39, false},
+        {"news2", "sbp", 30, true},         {"news2", "sbp", 29, false},
+        {"news2", "pulse", 10, true},       {"news2", "pulse", 9, false},
+        {"news2", "temp", 25.0, true},      {"news2", "temp", 24.9, false},
+        {"news2", "scale", 1, true},        {"news2", "scale", 2, true},
+        {"news2", "scale", 1.5, false},     {"news2", "scale", 3, false},
+        {"drip-rate", "factor", 10, true},  {"drip-rate", "factor", 15, true},
+        {"drip-rate", "factor", 20, true},  {"drip-rate", "factor", 60, true},
+        {"drip-rate", "factor", 29, false}, {"drip-rate", "factor", 30, false},
+        {"drip-rate", "factor", 12, false}, {"drip-rate", "factor", 61, false},
+    };
+    for (const Limit& l : limits) {
+        EXPECT_EQ(input_accepts(input_of(program(l.program), l.key), l.value), l.accepted)
+            << l.program << " " << l.key << " " << l.value;
+    }
+}
+
+// A count of factors reaches as far as its list: each Caprini count's highest value is the
+// number of factors its guide lists under the heading line.
+TEST(ScaleBands, CapriniCountsReachTheirLists) {
+    const ToolDef& caprini = program("caprini-vte");
+    for (const char* key : {"n1", "n2", "n3", "n5"}) {
+        const InputDef& input = input_of(caprini, key);
+        int lines = 1;
+        for (const wchar_t* p = input.guide; *p != L'\0'; ++p) lines += *p == L'\n' ? 1 : 0;
+        EXPECT_EQ(input.highest, lines - 1) << key;
+    }
 }
 
 // The shown value of the output with that label, read back from the result text.

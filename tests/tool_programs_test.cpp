@@ -120,6 +120,16 @@ TEST(ToolPrograms, EveryInputDeclaresAcceptedValuesThatHoldItsDefault) {
             EXPECT_TRUE(input_accepts(input, input.lowest)) << name << " " << input.key;
             EXPECT_TRUE(input_accepts(input, input.highest))
                 << name << " " << input.key << ": the step does not divide the range";
+            // A list of choices fits its table, rises, and spans lowest to highest.
+            const InputChoices& choices = input.choices;
+            EXPECT_LE(choices.count, INPUT_MAX_CHOICES) << name << " " << input.key;
+            if (choices.count > 0) {
+                EXPECT_EQ(choices.values[0], input.lowest) << name << " " << input.key;
+                EXPECT_EQ(choices.values[input_choice_count(input) - 1], input.highest)
+                    << name << " " << input.key;
+                for (int c = 1; c < input_choice_count(input); ++c)
+                    EXPECT_LT(choices.values[c - 1], choices.values[c]) << name << " " << input.key;
+            }
         }
     }
 }

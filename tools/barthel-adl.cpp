@@ -20,11 +20,11 @@ const wchar_t* const dressing_guide = L"10 独立穿脱衣裤鞋袜、系扣、�
                                       L"0 需极大帮助或完全依赖他人";
 
 const wchar_t* const bowels_guide = L"10 能控制\r\n"
-                                    L"5 偶尔失控，或需他人提示\r\n"
+                                    L"5 偶尔失控（每周<1 次），或需他人提示\r\n"
                                     L"0 完全失控";
 
 const wchar_t* const bladder_guide = L"10 能控制\r\n"
-                                     L"5 偶尔失控，或需他人提示\r\n"
+                                     L"5 偶尔失控（每天<1 次，但每周>1 次），或需他人提示\r\n"
                                      L"0 完全失控，或留置导尿管";
 
 const wchar_t* const toilet_guide = L"10 独立完成如厕\r\n"
@@ -160,4 +160,5 @@ const ToolDef barthel_adl_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

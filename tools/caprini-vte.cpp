@@ -14,6 +14,7 @@ const wchar_t* const age_guide = L"年龄计分：\r\n"
 
 const wchar_t* const n1_guide = L"符合下列几项（每项 1 分）：\r\n"
                                 L"小手术\r\n"
+                                L"大手术史（1 个月内）\r\n"
                                 L"BMI>25\r\n"
                                 L"下肢肿胀\r\n"
                                 L"静脉曲张\r\n"
@@ -52,7 +53,8 @@ const wchar_t* const n5_guide = L"符合下列几项（每项 5 分）：\r\n"
                                 L"脑卒中（1 个月内）\r\n"
                                 L"择期关节置换术\r\n"
                                 L"髋、骨盆或下肢骨折\r\n"
-                                L"急性脊髓损伤（1 个月内）";
+                                L"急性脊髓损伤（1 个月内）\r\n"
+                                L"多发性创伤（1 个月内）";
 
 const InputDef inputs[] = {
     {.key = "age",
@@ -69,7 +71,7 @@ const InputDef inputs[] = {
      .default_value = 0,
      .guide = n1_guide,
      .lowest = 0,
-     .highest = 14,
+     .highest = 15,
      .step = 1},
     {.key = "n2",
      .label = L"2 分因素数",
@@ -93,7 +95,7 @@ const InputDef inputs[] = {
      .default_value = 0,
      .guide = n5_guide,
      .lowest = 0,
-     .highest = 4,
+     .highest = 5,
      .step = 1},
 };
 
@@ -120,7 +122,8 @@ const ToolDef caprini_vte_tool = {
     .title = L"Caprini 静脉血栓风险评估",
     .subtitle = L"外科住院患者 VTE 风险评分",
     .category = L"护理",
-    .reference = L"Caprini 评分；0 极低危，1-2 低危，3-4 中危，≥5 高危（用于外科住院患者）",
+    .reference =
+        L"Caprini 评分（2005 版）；0 极低危，1-2 低危，3-4 中危，≥5 高危（用于外科住院患者）",
     .note = L"术前、术后及病情变化时评估；按各分值的危险因素逐项核对后计数。",
     .input_count = static_cast<int>(std::size(inputs)),
     .inputs = inputs,
@@ -128,4 +131,5 @@ const ToolDef caprini_vte_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

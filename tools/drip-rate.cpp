@@ -9,11 +9,10 @@ const wchar_t* const volume_guide = L"本组液体的总量（mL）";
 
 const wchar_t* const hours_guide = L"计划输完所需的时间（小时）；2.5 表示 2 小时 30 分钟";
 
-const wchar_t* const factor_guide = L"输液器包装上标明的滴系数：\r\n"
-                                    L"20 普通输液器（常用）\r\n"
-                                    L"15 部分输液器\r\n"
-                                    L"60 精密（微滴）输液器\r\n"
-                                    L"10 输血器";
+const wchar_t* const factor_guide = L"输液器包装上标明的滴系数（滴/mL），以包装为准：\r\n"
+                                    L"20 多数成人输液器\r\n"
+                                    L"15 或 10 部分输液器、输血器\r\n"
+                                    L"60 微滴（滴定管式）输液器";
 
 const InputDef inputs[] = {
     {.key = "volume",
@@ -39,7 +38,7 @@ const InputDef inputs[] = {
      .guide = factor_guide,
      .lowest = 10,
      .highest = 60,
-     .step = 1},
+     .choices = {10, 15, 20, 60}},
 };
 
 const OutputDef outputs[] = {

@@ -82,4 +82,5 @@ const ToolDef gcs_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

@@ -108,4 +108,5 @@ const ToolDef morse_fall_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

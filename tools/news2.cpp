@@ -9,7 +9,11 @@ namespace {
 // Each parameter's score, written once: the outputs show them, and the total sums them in the
 // same words, so that every formula can be evaluated by itself.
 #define NEWS2_RESP "resp<=8?3:resp<=11?1:resp<=20?0:resp<=24?2:3"
-#define NEWS2_SPO2 "spo2<=91?3:spo2<=93?2:spo2<=95?1:0"
+// Scale 1 for most patients; scale 2, for hypercapnic respiratory failure with a prescribed target
+// of 88-92 %, scores a saturation of 93 or more only on oxygen.
+#define NEWS2_SPO2                                                                                 \
+    "scale==2?(spo2<=83?3:spo2<=85?2:spo2<=87?1:spo2<=92?0:oxygen==0?0:spo2<=94?1:spo2<=96?2:3)"   \
+    ":(spo2<=91?3:spo2<=93?2:spo2<=95?1:0)"
 #define NEWS2_OXYGEN "oxygen"
 #define NEWS2_SBP "sbp<=90?3:sbp<=100?2:sbp<=110?1:sbp<=219?0:3"
 #define NEWS2_PULSE "pulse<=40?3:pulse<=50?1:pulse<=90?0:pulse<=110?1:pulse<=130?2:3"
@@ -25,10 +29,16 @@ const wchar_t* const resp_guide = L"≤8 计 3 分\r\n"
 const wchar_t* const spo2_guide = L"≤91 计 3 分\r\n"
                                   L"92-93 计 2 分\r\n"
                                   L"94-95 计 1 分\r\n"
-                                  L"≥96 计 0 分";
+                                  L"≥96 计 0 分\r\n"
+                                  L"量表 2：≤83 计 3 分，84-85 计 2 分，86-87 计 1 分，88-92 "
+                                  L"或未吸氧≥93 计 0 分，吸氧时 93-94 计 1 分、95-96 计 2 分、≥97 "
+                                  L"计 3 分";
 
 const wchar_t* const oxygen_guide = L"0 未吸氧（呼吸空气）\r\n"
                                     L"2 吸氧";
+
+const wchar_t* const scale_guide = L"1 量表 1：大多数患者\r\n"
+                                   L"2 量表 2：经医生确认为高碳酸血症呼吸衰竭、目标血氧 88%-92% 者";
 
 const wchar_t* const sbp_guide = L"≤90 计 3 分\r\n"
                                  L"91-100 计 2 分\r\n"
@@ -67,7 +77,7 @@ const InputDef inputs[] = {
      .unit = L"",
      .default_value = 98,
      .guide = spo2_guide,
-     .lowest = 50,
+     .lowest = 40,
      .highest = 100,
      .step = 1},
     {.key = "oxygen",
@@ -78,12 +88,20 @@ const InputDef inputs[] = {
      .lowest = 0,
      .highest = 2,
      .step = 2},
+    {.key = "scale",
+     .label = L"血氧量表 1/2",
+     .unit = L"",
+     .default_value = 1,
+     .guide = scale_guide,
+     .lowest = 1,
+     .highest = 2,
+     .choices = {1, 2}},
     {.key = "sbp",
      .label = L"收缩压 mmHg",
      .unit = L"",
      .default_value = 120,
      .guide = sbp_guide,
-     .lowest = 40,
+     .lowest = 30,
      .highest = 300,
      .step = 1},
     {.key = "pulse",
@@ -91,7 +109,7 @@ const InputDef inputs[] = {
      .unit = L"",
      .default_value = 80,
      .guide = pulse_guide,
-     .lowest = 20,
+     .lowest = 10,
      .highest = 250,
      .step = 1},
     {.key = "conscious",
@@ -107,7 +125,7 @@ const InputDef inputs[] = {
      .unit = L"",
      .default_value = 36.5,
      .guide = temp_guide,
-     .lowest = 30,
+     .lowest = 25.0,
      .highest = 45,
      .step = 0.1},
 };
@@ -161,12 +179,15 @@ const ToolDef news2_tool = {
     .title = L"NEWS2 早期预警评分",
     .subtitle = L"七项生命体征参数评分与临床风险分级",
     .category = L"护理",
-    .reference = L"NEWS2 0-20 分；0-4 低危，单项 3 分中低危，5-6 中危，≥7 高危（血氧按量表 1）",
-    .note = L"适用于成年非孕产患者；二氧化碳潴留者的血氧评分遵医嘱。每次测量生命体征后评分。",
+    .reference =
+        L"NEWS2 0-20 分；0-4 低危，单项 3 分中低危，5-6 中危，≥7 高危（血氧按量表 1 或量表 2）",
+    .note =
+        L"适用于成年非孕产患者；高碳酸血症呼吸衰竭者经医生确认后用量表 2。每次测量生命体征后评分。",
     .input_count = static_cast<int>(std::size(inputs)),
     .inputs = inputs,
     .output_count = static_cast<int>(std::size(outputs)),
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

@@ -5,11 +5,12 @@
 
 namespace {
 
-const wchar_t* const nutrition_guide = L"0 营养状态正常\r\n"
-                                       L"1 3 个月内体重下降>5%，或近 1 周进食量减少 25%-50%\r\n"
-                                       L"2 2 个月内体重下降>5%，或近 1 周进食量减少 50%-75%\r\n"
-                                       L"3 1 个月内体重下降>5%（或 3 个月内>15%），或 BMI<18.5 "
-                                       L"且一般情况差，或近 1 周进食量减少 75%-100%";
+const wchar_t* const nutrition_guide =
+    L"0 营养状态正常\r\n"
+    L"1 3 个月内体重下降>5%，或近 1 周进食量减少 25%-50%\r\n"
+    L"2 2 个月内体重下降>5%，或一般情况差，或近 1 周进食量减少 50%-75%\r\n"
+    L"3 1 个月内体重下降>5%（或 3 个月内>15%），或 BMI<18.5 "
+    L"且一般情况差，或近 1 周进食量减少 75%-100%";
 
 const wchar_t* const disease_guide =
     L"0 营养需要量正常\r\n"
@@ -76,4 +77,5 @@ const ToolDef nrs2002_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

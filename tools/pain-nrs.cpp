@@ -29,7 +29,7 @@ const OutputDef outputs[] = {
 const RuleDef rules[] = {
     {"pain>=7", 3, L"重度疼痛，立即报告医生并处理，按时复评"},
     {"pain>=4", 2, L"中度疼痛，报告医生并处理，按时复评"},
-    {"pain>=1", 1, L"轻度疼痛，非药物措施为主，观察与复评"},
+    {"pain>=1", 1, L"轻度疼痛，遵医嘱药物和/或非药物措施，观察与复评"},
     {"", 0, L"无痛"},
 };
 
@@ -49,4 +49,5 @@ const ToolDef pain_nrs_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .blank_at_start = true,
 };

@@ -112,7 +112,7 @@ void reset_inputs() {
     const ToolDef& tool = *window_state.tool;
     for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
         wchar_t text[DEFAULT_TEXT_CAPACITY];
-        build_default_text(tool.inputs[j].default_value, text, DEFAULT_TEXT_CAPACITY);
+        build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(window_state.input_edits[j], text);
     }
     SetWindowTextW(window_state.result_box, L"");

@@ -47,7 +47,7 @@ void create_input_rows() {
             create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, in_row(layout::ROW_EDIT, y),
                            ID_INPUT_BASE + j, window_state.font_input, L"");
         wchar_t text[DEFAULT_TEXT_CAPACITY];
-        build_default_text(input.default_value, text, DEFAULT_TEXT_CAPACITY);
+        build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(edit, text);
         window_state.input_edits[j] = edit;
         if (!text_is_empty(input.unit)) {

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "screen/window_texts.h"
 #include "tests/e2e/window_driver.h"
+#include "tools/catalog.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ const SuiteProgram programs[] = {
     {L"nrs2002", L"NRS 2002 营养风险筛查", 3, L"暂无营养风险，住院期间每周复筛",
      L"NRS 2002 总分：0 分"},
     {L"gcs", L"GCS 格拉斯哥昏迷评分", 3, L"意识清楚", L"GCS 总分：15 分"},
-    {L"news2", L"NEWS2 早期预警评分", 7, L"低危：至少每 12 小时监测", L"呼吸评分：0 分"},
+    {L"news2", L"NEWS2 早期预警评分", 8, L"低危：至少每 12 小时监测", L"呼吸评分：0 分"},
     {L"pain-nrs", L"疼痛数字评分", 1, L"无痛", L"疼痛评分：0 分"},
     {L"drip-rate", L"输液滴速计算", 3, L"按计算滴速调节，数 15 秒滴数复核", L"滴速：42 滴/分"},
     {L"pump-rate", L"微量泵速计算", 4, L"双人核对药名、剂量、浓度与泵速后执行",
@@ -64,6 +66,15 @@ const SuiteProgram programs[] = {
 
 std::size_t text_size(const wchar_t* text) { return std::wstring(text).size(); }
 
+const ToolDef& descriptor(const wchar_t* name) {
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
+        const std::string narrow(TOOL_PROGRAMS[p].name);
+        if (std::wstring(narrow.begin(), narrow.end()) == name) return *TOOL_PROGRAMS[p].tool;
+    }
+    ADD_FAILURE() << "no descriptor";
+    return *TOOL_PROGRAMS[0].tool;
+}
+
 std::wstring program_file(const wchar_t* name) { return program_folder() + L"\\" + name + L".exe"; }
 
 std::wstring record_file(int id) {
@@ -91,6 +102,19 @@ class Suite : public ::testing::Test {
         return from_utf8(bytes.size() > 3 ? bytes.substr(3) : "");
     }
     void delete_records(int id) { DeleteFileW(record_file(id).c_str()); }
+    // Types every input's default, as a nurse types the scores of a patient.
+    void type_defaults(const ToolDef& tool) {
+        for (int j = 0; j < tool.input_count; ++j) {
+            wchar_t text[DEFAULT_TEXT_CAPACITY];
+            build_default_text(tool.inputs[j].default_value, text, DEFAULT_TEXT_CAPACITY);
+            window.set_text(window.edit(j), text);
+        }
+    }
+    bool every_edit_empty(const ToolDef& tool) {
+        for (int j = 0; j < tool.input_count; ++j)
+            if (!window_text(window.edit(j)).empty()) return false;
+        return true;
+    }
 };
 
 TEST_F(Suite, EveryProgramStartsWithItsRowsAndCalculatesItsReport) {
@@ -102,6 +126,27 @@ TEST_F(Suite, EveryProgramStartsWithItsRowsAndCalculatesItsReport) {
         EXPECT_EQ(window_text(window.main()), program.title);
         for (int j = 0; j < program.rows; ++j) EXPECT_NE(window.edit(j), nullptr) << j;
         EXPECT_EQ(window.edit(program.rows), nullptr);
+        const ToolDef& tool = descriptor(program.name);
+        if (tool.blank_at_start) {
+            // A scale starts blank: Calculate at once is refused on the first item, and Reset
+            // empties what was typed.
+            EXPECT_TRUE(every_edit_empty(tool));
+            window.click(ID_CALC);
+            const HWND box = window.wait_for_message_box(L"输入有误");
+            ASSERT_NE(box, nullptr) << "a blank scale was calculated";
+            wchar_t refusal[MESSAGE_TEXT_CAPACITY];
+            build_input_error_text(tool, 0, refusal, MESSAGE_TEXT_CAPACITY);
+            EXPECT_EQ(window.message_box_text(box), refusal);
+            window.close_message_box(box);
+            EXPECT_EQ(window.focus(), window.edit(0));
+            EXPECT_EQ(result(), L"");
+            type_defaults(tool);
+            window.click(ID_RESET);
+            EXPECT_TRUE(every_edit_empty(tool)) << "Reset did not empty the scale";
+            type_defaults(tool);
+        } else {
+            EXPECT_FALSE(every_edit_empty(tool));
+        }
         window.click(ID_CALC);
         EXPECT_EQ(window_text(verdict_label()), program.verdict);
         const std::wstring text = result();
@@ -128,7 +173,7 @@ TEST_F(Suite, AssessmentsAndCalculationsRefuseWhatTheyDoNotAccept) {
         {L"caprini-vte", 0, L"17", L"第 1 项“年龄 岁”请输入 18 到 120 的整数。", 1},
         {L"nrs2002", 0, L"4", L"第 1 项“营养受损 0-3”请输入 0 到 3 的整数。", 0},
         {L"gcs", 0, L"0", L"第 1 项“睁眼反应 1-4”请输入 1 到 4 的整数。", 1},
-        {L"news2", 6, L"36.55", L"第 7 项“体温 ℃”请输入 30 到 45 之间、0.1 的倍数。", 4},
+        {L"news2", 7, L"36.55", L"第 8 项“体温 ℃”请输入 25 到 45 之间、0.1 的倍数。", 4},
         {L"pain-nrs", 0, L"11", L"第 1 项“疼痛评分 0-10”请输入 0 到 10 的整数。", 0},
         {L"drip-rate", 1, L"0", L"第 2 项“输液时间 小时”请输入 0.1 到 72 之间的数值。", -1},
         {L"pump-rate", 3, L"0", L"第 4 项“配制总量 mL”请输入 1 到 100 之间的数值。", -1},
@@ -137,6 +182,7 @@ TEST_F(Suite, AssessmentsAndCalculationsRefuseWhatTheyDoNotAccept) {
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(std::string(r.name, r.name + wcslen(r.name)));
         ASSERT_TRUE(window.start(program_file(r.name)));
+        if (descriptor(r.name).blank_at_start) type_defaults(descriptor(r.name));
         const std::wstring message = r.message;
         const std::wstring label =
             message.substr(message.find(L"“") + 1, message.find(L"”") - message.find(L"“") - 1);
@@ -175,7 +221,8 @@ TEST_F(Suite, DrugCompatibilityCopyAndSaveAndTheLevelThreeColour) {
         L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索\r\n"
         L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺\r\n"
         L"\r\n"
-        L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。\r\n";
+        L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。"
+        L"新生儿（≤28 天）即使分开输注也禁止合用。\r\n";
     delete_records(206);
     empty_clipboard();
     ASSERT_TRUE(window.start(program_file(L"drug-compatibility")));
