@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int RESULT_CAPACITY = 8192;
-constexpr int VERDICT_CAPACITY = 512;
-constexpr int KEPT_CAPACITY = 8192;
 constexpr int LEVEL_LINE_CAPACITY = 256;
 constexpr int OUT_LINE_CAPACITY = 512;
 constexpr int ERRORS_LINE_CAPACITY = 128;
@@ -51,12 +48,8 @@ int selftest_report(const ToolDef& tool, wchar_t* report, int capacity) {
     double values[TOOL_MAX_INPUTS] = {};
     for (int i = 0; i < tool_input_count(tool); ++i) values[i] = tool.inputs[i].default_value;
 
-    wchar_t result[RESULT_CAPACITY];
-    wchar_t verdict[VERDICT_CAPACITY];
-    wchar_t kept[KEPT_CAPACITY];
-    int level = 0;
-    tool_compute(tool, values, result, RESULT_CAPACITY, verdict, VERDICT_CAPACITY, &level, kept,
-                 KEPT_CAPACITY);
+    CalcOutcome outcome;
+    const int level = tool_calculate(tool, values, &outcome);
 
     text_format(report, capacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     wchar_t level_line[LEVEL_LINE_CAPACITY];
@@ -70,10 +63,10 @@ int selftest_report(const ToolDef& tool, wchar_t* report, int capacity) {
         errors = append_output_lines(tool, values, report, capacity);
     }
     text_append(report, capacity, L"VERDICT|");
-    text_append(report, capacity, verdict);
+    text_append(report, capacity, outcome.verdict);
     text_append(report, capacity, L"\r\n");
     text_append(report, capacity, L"DETAIL|");
-    selftest_append_detail(report, capacity, result);
+    selftest_append_detail(report, capacity, outcome.result);
     text_append(report, capacity, L"\r\n");
     wchar_t errors_line[ERRORS_LINE_CAPACITY];
     text_format(errors_line, ERRORS_LINE_CAPACITY, L"ERRORS|%d\r\n", errors);

@@ -56,23 +56,22 @@ const RuleDef* first_matching_rule(const ToolDef& tool, const double* values,
     return nullptr;
 }
 
-} // namespace
-
-int tool_compute(const ToolDef& tool, const double* values, wchar_t* result, int result_capacity,
-                 wchar_t* verdict, int verdict_capacity, int* level_out, wchar_t* kept,
-                 int kept_capacity) {
+// The one calculation behind tool_compute and tool_calculate: the texts into the caller's
+// buffers, the formulas' values into output_table. Returns the level.
+int calculate(const ToolDef& tool, const double* values, wchar_t* result, int result_capacity,
+              wchar_t* verdict, int verdict_capacity, wchar_t* kept, int kept_capacity,
+              double* output_table) {
     int level = 0;
     text_copy(result, result_capacity, L"");
     text_copy(verdict, verdict_capacity, L"");
     text_copy(kept, kept_capacity, L"");
-    if (level_out != nullptr) *level_out = 0;
+    for (int i = 0; i < TOOL_MAX_OUTPUTS; ++i) output_table[i] = 0;
 
     if (tool.report_kind != 0) {
         // The report generator decides everything, an empty verdict included.
         level = report_dispatch(tool.report_kind, tool, values, result, result_capacity, verdict,
                                 verdict_capacity);
     } else {
-        double output_table[TOOL_MAX_OUTPUTS] = {};
         if (tool.output_count > 0 &&
             !append_output_lines(tool, values, output_table, result, result_capacity)) {
             text_append(result, result_capacity, ENGINE_NOTE_LINE);
@@ -84,7 +83,26 @@ int tool_compute(const ToolDef& tool, const double* values, wchar_t* result, int
         }
         if (text_is_empty(verdict)) text_copy(verdict, verdict_capacity, ENGINE_FALLBACK_VERDICT);
     }
-    if (level_out != nullptr) *level_out = level;
     text_copy(kept, kept_capacity, result);
     return level;
+}
+
+} // namespace
+
+int tool_compute(const ToolDef& tool, const double* values, wchar_t* result, int result_capacity,
+                 wchar_t* verdict, int verdict_capacity, int* level_out, wchar_t* kept,
+                 int kept_capacity) {
+    double output_table[TOOL_MAX_OUTPUTS];
+    const int level = calculate(tool, values, result, result_capacity, verdict, verdict_capacity,
+                                kept, kept_capacity, output_table);
+    if (level_out != nullptr) *level_out = level;
+    return level;
+}
+
+int tool_calculate(const ToolDef& tool, const double* values, CalcOutcome* outcome) {
+    outcome->level = calculate(tool, values, outcome->result, OUTCOME_RESULT_CAPACITY,
+                               outcome->verdict, OUTCOME_VERDICT_CAPACITY, outcome->kept,
+                               OUTCOME_RESULT_CAPACITY, outcome->output_values);
+    outcome->output_count = tool.report_kind != 0 ? 0 : tool_output_count(tool);
+    return outcome->level;
 }

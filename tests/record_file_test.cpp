@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "records_win32/record_file.h"
 #include "tests/file_bytes.h"
-#include "ui/record_file.h"
 
 namespace {
 

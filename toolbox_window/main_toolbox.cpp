@@ -7,7 +7,7 @@
 #include "app/utf8_file.h"
 #include "toolbox/toolbox_list.h"
 #include "toolbox_window/toolbox_window.h"
-#include "ui/dll_search.h"
+#include "window_kit/dll_search.h"
 
 namespace {
 

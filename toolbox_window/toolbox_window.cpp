@@ -5,30 +5,22 @@
 // and Tab moves between the controls.
 #include "toolbox_window/toolbox_window.h"
 
-#include <initializer_list>
-
 #include "core/text.h"
+#include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
-#include "ui/app_window.h"
-#include "ui/colours.h"
-#include "ui/drawing.h"
+#include "window_kit/app_window.h"
+#include "window_kit/colours.h"
+#include "window_kit/controls.h"
+#include "window_kit/drawing.h"
+#include "window_kit/window_fonts.h"
 
 const wchar_t* const TOOLBOX_TITLE = L"HalviMed 护理工具箱";
 const wchar_t* const TOOLBOX_CLASS_NAME = L"HalviMedToolbox";
 
 namespace {
 
-constexpr int CLIENT_WIDTH = 760;
-constexpr int CLIENT_HEIGHT = 720;
-constexpr int HEADER_HEIGHT = 88;
-constexpr int FOOTER_TOP = 660;
-constexpr RECT PANEL = {20, 96, CLIENT_WIDTH - 20, 648};
-constexpr RECT FILTER_LABEL = {36, 106, 92, 130};
-constexpr RECT FILTER_EDIT = {96, 104, 496, 131};
-constexpr RECT LIST = {36, 144, CLIENT_WIDTH - 36, 636};
-constexpr RECT OPEN_BUTTON = {20, 668, 172, 708};
-constexpr RECT STATUS_LINE = {200, 704, CLIENT_WIDTH - 16, 720};
-constexpr int ROW_HEIGHT = 40;
+namespace tl = toolbox_layout;
+
 constexpr int STATUS_CAPACITY = 256;
 constexpr int PATH_CAPACITY = 520;
 constexpr int MESSAGE_CAPACITY = 1024;
@@ -40,12 +32,7 @@ struct ToolboxState {
     HWND filter;
     HWND list;
     HWND open;
-    HFONT font_title;
-    HFONT font_caption;
-    HFONT font_label;
-    HFONT font_input;
-    HFONT font_small;
-    HFONT font_button;
+    WindowFonts fonts;
     HBRUSH white_brush;
     ToolboxList rows;
     wchar_t status[STATUS_CAPACITY];
@@ -53,13 +40,9 @@ struct ToolboxState {
 
 ToolboxState state;
 
-HFONT make_font(int height, int weight) {
-    return make_ui_font(L"Microsoft YaHei UI", height, weight);
-}
-
 void set_status(const wchar_t* text) {
     text_copy(state.status, STATUS_CAPACITY, text);
-    const RECT line = STATUS_LINE;
+    const RECT line = rect_of(tl::STATUS_LINE);
     InvalidateRect(state.main, &line, FALSE);
 }
 
@@ -157,28 +140,23 @@ void open_selected() {
     set_status(status);
 }
 
-HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, const RECT& rect,
+HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, const LayoutRect& rect,
                   int id, HFONT font, const wchar_t* text) {
-    const HWND control =
-        CreateWindowExW(ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, rect.left,
-                        rect.top, rect.right - rect.left, rect.bottom - rect.top, state.main,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
-    if (control != nullptr && font != nullptr)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return control;
+    return create_child_control(state.main, state.instance, control_class, ex_style, style, rect,
+                                id, font, text);
 }
 
 void build_controls(HWND window) {
     state.main = window;
-    create_child(L"STATIC", 0, SS_RIGHT, FILTER_LABEL, 0, state.font_label, L"筛选");
-    state.filter = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, FILTER_EDIT,
-                                ID_TOOLBOX_FILTER, state.font_input, L"");
+    create_child(L"STATIC", 0, SS_RIGHT, tl::FILTER_LABEL, 0, state.fonts[FONT_LABEL], L"筛选");
+    state.filter = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP,
+                                tl::FILTER_EDIT, ID_TOOLBOX_FILTER, state.fonts[FONT_INPUT], L"");
     state.list = create_child(L"LISTBOX", WS_EX_CLIENTEDGE,
                               LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
                                   LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                              LIST, ID_TOOLBOX_LIST, nullptr, L"");
-    state.open = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, OPEN_BUTTON, ID_TOOLBOX_OPEN,
-                              nullptr, L"打开");
+                              tl::LIST, ID_TOOLBOX_LIST, nullptr, L"");
+    state.open = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, tl::OPEN_BUTTON,
+                              ID_TOOLBOX_OPEN, nullptr, L"打开");
     text_format(state.status, STATUS_CAPACITY, L"就绪：共 %d 个程序", TOOL_PROGRAM_COUNT);
     rebuild_list();
 }
@@ -189,16 +167,17 @@ void paint(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     fill_rect_color(dc, client, colour_background);
-    fill_rect_color(dc, RECT{0, 0, client.right, HEADER_HEIGHT}, colour_header);
-    fill_rect_color(dc, RECT{0, 0, 8, HEADER_HEIGHT}, colour_accent);
-    draw_text_rect(dc, RECT{26, 12, client.right - 26, 50}, TOOLBOX_TITLE, colour_title,
-                   state.font_title, DT_LEFT);
-    draw_text_rect(dc, RECT{28, 48, client.right - 26, 76}, L"输入名称筛选，回车或双击打开",
-                   colour_header_line, state.font_caption, DT_LEFT);
-    fill_rect_color(dc, PANEL, colour_panel);
-    frame_rect_color(dc, PANEL, colour_panel_outline);
-    fill_rect_color(dc, RECT{0, FOOTER_TOP, client.right, client.bottom}, colour_footer);
-    draw_text_rect(dc, STATUS_LINE, state.status, colour_muted_text, state.font_small, DT_RIGHT);
+    fill_rect_color(dc, RECT{0, 0, client.right, tl::HEADER_HEIGHT}, colour_header);
+    fill_rect_color(dc, RECT{0, 0, tl::ACCENT_WIDTH, tl::HEADER_HEIGHT}, colour_accent);
+    draw_text_rect(dc, rect_of(tl::TITLE), TOOLBOX_TITLE, colour_title, state.fonts[FONT_TITLE],
+                   DT_LEFT);
+    draw_text_rect(dc, rect_of(tl::HINT_LINE), L"输入名称筛选，回车或双击打开", colour_header_line,
+                   state.fonts[FONT_CAPTION], DT_LEFT);
+    fill_rect_color(dc, rect_of(tl::PANEL), colour_panel);
+    frame_rect_color(dc, rect_of(tl::PANEL), colour_panel_outline);
+    fill_rect_color(dc, RECT{0, tl::FOOTER_TOP, client.right, client.bottom}, colour_footer);
+    draw_text_rect(dc, rect_of(tl::STATUS_LINE), state.status, colour_muted_text,
+                   state.fonts[FONT_SMALL], DT_RIGHT);
     EndPaint(window, &paint_info);
 }
 
@@ -209,35 +188,31 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0 && !row.heading;
     fill_rect_color(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
     RECT text = item.rcItem;
-    text.left += 10;
-    text.right -= 10;
+    text.left += tl::ROW_INSET;
+    text.right -= tl::ROW_INSET;
     if (row.heading) {
-        draw_text_rect(item.hDC, text, row.category, colour_header, state.font_caption, DT_LEFT);
-        fill_rect_color(item.hDC,
-                        RECT{text.left, item.rcItem.bottom - 2, text.right, item.rcItem.bottom - 1},
-                        colour_caption_rule);
+        draw_text_rect(item.hDC, text, row.category, colour_header, state.fonts[FONT_CAPTION],
+                       DT_LEFT);
+        const int rule = item.rcItem.bottom - tl::HEADING_RULE_FROM_BOTTOM;
+        fill_rect_color(item.hDC, RECT{text.left, rule, text.right, rule + 1}, colour_caption_rule);
         return;
     }
     const ToolDef& tool = *TOOL_PROGRAMS[row.program].tool;
-    text.left += 14;
-    draw_text_rect(item.hDC, RECT{text.left, text.top + 2, text.right, text.top + 21}, tool.title,
-                   colour_body_text, state.font_label, DT_LEFT);
-    draw_text_rect(item.hDC, RECT{text.left, text.top + 21, text.right, text.bottom - 2},
+    text.left += tl::PROGRAM_INDENT;
+    draw_text_rect(
+        item.hDC,
+        RECT{text.left, text.top + tl::TITLE_TOP, text.right, text.top + tl::TITLE_BOTTOM},
+        tool.title, colour_body_text, state.fonts[FONT_LABEL], DT_LEFT);
+    draw_text_rect(item.hDC,
+                   RECT{text.left, text.top + tl::TITLE_BOTTOM, text.right,
+                        text.bottom - tl::SUBTITLE_BOTTOM_INSET},
                    tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text,
-                   state.font_small, DT_LEFT);
+                   state.fonts[FONT_SMALL], DT_LEFT);
 }
 
 void draw_open_button(const DRAWITEMSTRUCT& item) {
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    fill_rect_color(item.hDC, item.rcItem, pressed ? primary_button.pressed : primary_button.face);
-    frame_rect_color(item.hDC, item.rcItem, primary_button.outline);
-    draw_text_rect(item.hDC, item.rcItem, L"打开", primary_button.text, state.font_button,
-                   DT_CENTER);
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        RECT focus = item.rcItem;
-        InflateRect(&focus, -4, -4);
-        DrawFocusRect(item.hDC, &focus);
-    }
+    draw_owner_button(item, primary_button, state.fonts[FONT_BUTTON], L"打开", true,
+                      tl::FOCUS_MARK_INSET);
 }
 
 void on_command(int id, int code) {
@@ -254,7 +229,7 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_PAINT: paint(window); return 0;
     case WM_ERASEBKGND: return 1; // the paint covers the whole client area
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = ROW_HEIGHT;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = tl::ROW_HEIGHT;
         return TRUE;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
@@ -290,19 +265,12 @@ bool handle_key(const MSG& message) {
 }
 
 void create_fonts() {
-    state.font_title = make_font(27, FW_BOLD);
-    state.font_caption = make_font(14, FW_NORMAL);
-    state.font_label = make_font(14, FW_NORMAL);
-    state.font_input = make_font(15, FW_NORMAL);
-    state.font_small = make_font(12, FW_NORMAL);
-    state.font_button = make_font(15, FW_NORMAL);
+    window_fonts_create(&state.fonts);
     state.white_brush = CreateSolidBrush(colour_panel);
 }
 
 void free_fonts() {
-    for (HFONT font : {state.font_title, state.font_caption, state.font_label, state.font_input,
-                       state.font_small, state.font_button})
-        DeleteObject(font);
+    window_fonts_free(&state.fonts);
     DeleteObject(state.white_brush);
 }
 
@@ -351,7 +319,7 @@ int toolbox_run(HINSTANCE instance) {
         return 1;
     }
     const HWND window = create_centred_window(instance, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE,
-                                              CLIENT_WIDTH, CLIENT_HEIGHT);
+                                              tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT);
     if (window == nullptr) {
         free_fonts();
         return 1;

@@ -3,7 +3,6 @@
 
 #include "core/input_text.h"
 #include "core/text.h"
-#include "engine/engine.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -17,23 +16,22 @@ void set_status(const wchar_t* text) {
     invalidate_main_window();
 }
 
-// Reads every input into input_values. The first one that is refused is named in a warning and
-// gets the focus, and input_values keep the values of the last Calculate.
-bool read_inputs() {
+// Calculates the session from the edits' texts. The first input that is refused is named in a
+// warning and gets the focus, and the session keeps the last Calculate.
+bool calculate_from_edits() {
     // Twice the length that is read, so that a text too long to be read whole is seen as such.
     static wchar_t texts[TOOL_MAX_INPUTS][2 * INPUT_TEXT_CAPACITY];
     const wchar_t* text_of[TOOL_MAX_INPUTS] = {};
-    const int count = tool_input_count(*window_state.tool);
+    const int count = tool_input_count(*window_state.session.tool);
     for (int j = 0; j < count; ++j) {
         texts[j][0] = L'\0';
         GetWindowTextW(window_state.input_edits[j], texts[j], 2 * INPUT_TEXT_CAPACITY);
         text_of[j] = texts[j];
     }
-    const int refused =
-        input_values_from_texts(*window_state.tool, text_of, window_state.input_values);
+    const int refused = session_calculate(&window_state.session, text_of);
     if (refused < 0) return true;
     wchar_t message[MESSAGE_TEXT_CAPACITY];
-    build_input_error_text(*window_state.tool, refused, message, MESSAGE_TEXT_CAPACITY);
+    build_input_error_text(*window_state.session.tool, refused, message, MESSAGE_TEXT_CAPACITY);
     show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
     SetFocus(window_state.input_edits[refused]);
     return false;
@@ -62,30 +60,18 @@ bool put_on_clipboard(const ToolDef& tool, const wchar_t* copy_text) {
 } // namespace
 
 bool result_is_current(const wchar_t* needs_result) {
-    if (text_is_empty(window_state.kept_result)) {
-        show_message(needs_result, CAPTION_HINT, MB_ICONINFORMATION);
-        return false;
-    }
-    if (window_state.inputs_edited) {
-        show_message(TEXT_INPUTS_EDITED, CAPTION_HINT, MB_ICONINFORMATION);
-        return false;
-    }
-    return true;
+    const wchar_t* refusal = session_refusal(window_state.session, needs_result);
+    if (refusal == nullptr) return true;
+    show_message(refusal, CAPTION_HINT, MB_ICONINFORMATION);
+    return false;
 }
 
 void calc_and_show() {
-    if (!read_inputs()) return;
-    window_state.inputs_edited = false;
-    const ToolDef& tool = *window_state.tool;
-    wchar_t result[CALC_RESULT_CAPACITY];
-    wchar_t verdict[CALC_VERDICT_CAPACITY];
-    tool_compute(tool, window_state.input_values, result, CALC_RESULT_CAPACITY, verdict,
-                 CALC_VERDICT_CAPACITY, &window_state.level, window_state.kept_result,
-                 KEPT_RESULT_CAPACITY);
-    window_state.copy_text[0] = L'\0';
-    SetWindowTextW(window_state.result_box, result);
-    SetWindowTextW(window_state.verdict_label, verdict);
-    build_copy_text(tool, result, verdict, window_state.copy_text, COPY_TEXT_CAPACITY);
+    if (!calculate_from_edits()) return;
+    const ToolDef& tool = *window_state.session.tool;
+    const CalcOutcome& outcome = window_state.session.outcome;
+    SetWindowTextW(window_state.result_box, outcome.result);
+    SetWindowTextW(window_state.verdict_label, outcome.verdict);
     // The verdict label is erased so that it redraws in the colour of the new level.
     InvalidateRect(window_state.verdict_label, nullptr, TRUE);
     invalidate_main_window();
@@ -103,14 +89,16 @@ void copy_result() {
         return;
     }
     EmptyClipboard();
-    const bool copied = put_on_clipboard(*window_state.tool, window_state.copy_text);
+    static wchar_t copy_text[COPY_TEXT_CAPACITY];
+    session_copy_text(window_state.session, copy_text, COPY_TEXT_CAPACITY);
+    const bool copied = put_on_clipboard(*window_state.session.tool, copy_text);
     CloseClipboard();
     set_status(copied ? TEXT_COPIED : STATUS_COPY_FAILED);
 }
 
 void reset_inputs() {
-    const ToolDef& tool = *window_state.tool;
-    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
+    const ToolDef& tool = *window_state.session.tool;
+    for (int j = 0; j < tool_input_count(*window_state.session.tool); ++j) {
         wchar_t text[DEFAULT_TEXT_CAPACITY];
         build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(window_state.input_edits[j], text);
@@ -119,13 +107,12 @@ void reset_inputs() {
     SetWindowTextW(window_state.verdict_label, TEXT_VERDICT_START);
     SetWindowTextW(window_state.note_label, tool.note != nullptr ? tool.note : L"");
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_RESET_DONE);
-    window_state.kept_result[0] = L'\0';
-    window_state.level = 0;
+    session_reset(&window_state.session);
     invalidate_main_window();
 }
 
 void show_about() {
     wchar_t about[ABOUT_TEXT_CAPACITY];
-    build_about_text(*window_state.tool, about, ABOUT_TEXT_CAPACITY);
+    build_about_text(*window_state.session.tool, about, ABOUT_TEXT_CAPACITY);
     show_message(about, CAPTION_ABOUT, MB_ICONINFORMATION);
 }

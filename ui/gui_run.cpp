@@ -2,35 +2,23 @@
 // primary screen, and the message loop with its Enter and F5 shortcut.
 #include "ui/gui.h"
 
-#include <initializer_list>
-
-#include "ui/app_window.h"
-#include "ui/colours.h"
 #include "ui/commands.h"
 #include "ui/input_guide.h"
 #include "ui/window_state.h"
+#include "window_kit/app_window.h"
+#include "window_kit/colours.h"
 
 namespace {
 
 void create_fonts_and_brushes(WindowState& state) {
-    const wchar_t* ui_face = L"Microsoft YaHei UI";
-    state.font_title = make_ui_font(ui_face, 27, FW_BOLD);
-    state.font_caption = make_ui_font(ui_face, 14, FW_NORMAL);
-    state.font_label = make_ui_font(ui_face, 14, FW_NORMAL);
-    state.font_input = make_ui_font(ui_face, 15, FW_NORMAL);
-    state.font_verdict = make_ui_font(ui_face, 21, FW_BOLD);
-    state.font_result = make_ui_font(L"Consolas", 15, FW_NORMAL);
-    state.font_button = make_ui_font(ui_face, 15, FW_NORMAL);
-    state.font_small = make_ui_font(ui_face, 12, FW_NORMAL);
+    window_fonts_create(&state.fonts);
     state.white_brush = CreateSolidBrush(colour_panel);
     state.background_brush = CreateSolidBrush(colour_background);
 }
 
 // The fonts and brushes live as long as the window; the process gives them back when it closes.
 void free_fonts_and_brushes(WindowState& state) {
-    for (HFONT font : {state.font_title, state.font_caption, state.font_label, state.font_input,
-                       state.font_verdict, state.font_result, state.font_button, state.font_small})
-        DeleteObject(font);
+    window_fonts_free(&state.fonts);
     DeleteObject(state.white_brush);
     DeleteObject(state.background_brush);
 }
@@ -46,9 +34,7 @@ bool is_calculate_shortcut(const MSG& message) {
 
 int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.instance = instance;
-    window_state.tool = tool;
-    window_state.level = 0;
-    window_state.kept_result[0] = L'\0';
+    session_start(&window_state.session, tool);
     create_fonts_and_brushes(window_state);
     // Without its class the window cannot be made; without the guide's, it shows no guide.
     if (!register_app_class(instance, main_window_proc, window_state.background_brush,

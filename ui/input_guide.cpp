@@ -2,9 +2,9 @@
 
 #include "core/text.h"
 #include "screen/guide_wrap.h"
-#include "ui/colours.h"
-#include "ui/gdi_scope.h"
 #include "ui/window_state.h"
+#include "window_kit/colours.h"
+#include "window_kit/gdi_scope.h"
 
 const wchar_t* const GUIDE_CLASS_NAME = L"HalviMedInputGuide";
 
@@ -34,7 +34,7 @@ int draw_wrapped(HDC dc, const wchar_t* line, int length, int width, int y, int 
 // The heading in the caption font, then the guide's lines in the small font, wrapped.
 void draw_guide_text(HDC dc, const wchar_t* text, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
-    const SelectedObject selected(dc, window_state.font_caption);
+    const SelectedObject selected(dc, window_state.fonts[FONT_CAPTION]);
     SetTextColor(dc, colour_header);
     const wchar_t* line = text;
     int y = 0;
@@ -47,7 +47,8 @@ void draw_guide_text(HDC dc, const wchar_t* text, const RECT& client) {
             DrawTextW(dc, line, length, &rect,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
             y = layout::GUIDE_HEADING_HEIGHT;
-            SelectObject(dc, window_state.font_small); // the scope restores the original font
+            SelectObject(dc,
+                         window_state.fonts[FONT_SMALL]); // the scope restores the original font
             SetTextColor(dc, colour_body_text);
             heading = false;
         } else {
@@ -104,7 +105,7 @@ HWND create_input_guide(HWND parent, HINSTANCE instance, int rows) {
 void show_input_guide(HWND guide, int index) {
     if (guide == nullptr) return;
     wchar_t text[GUIDE_TEXT_CAPACITY];
-    build_guide_text(*window_state.tool, index, text, GUIDE_TEXT_CAPACITY);
+    build_guide_text(*window_state.session.tool, index, text, GUIDE_TEXT_CAPACITY);
     SetWindowTextW(guide, text);
     InvalidateRect(guide, nullptr, FALSE);
 }

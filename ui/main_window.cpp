@@ -5,6 +5,7 @@
 #include "ui/input_guide.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
+#include "window_kit/controls.h"
 
 namespace {
 
@@ -22,13 +23,8 @@ static_assert(BUTTON_COUNT == sizeof layout::BUTTONS / sizeof layout::BUTTONS[0]
 
 HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style,
                     const LayoutRect& rect, int id, HFONT font, const wchar_t* text) {
-    const HWND control = CreateWindowExW(
-        ex_style, control_class, text, WS_CHILD | WS_VISIBLE | style, rect.x, rect.y, rect.width,
-        rect.height, window_state.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        window_state.instance, nullptr);
-    if (control != nullptr && font != nullptr)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return control;
+    return create_child_control(window_state.main_window, window_state.instance, control_class,
+                                ex_style, style, rect, id, font, text);
 }
 
 // A row control's rectangle, placed relative to the row's base line.
@@ -37,41 +33,43 @@ LayoutRect in_row(const LayoutRect& rect, int base) {
 }
 
 void create_input_rows() {
-    const ToolDef& tool = *window_state.tool;
-    for (int j = 0; j < tool_input_count(*window_state.tool); ++j) {
+    const ToolDef& tool = *window_state.session.tool;
+    for (int j = 0; j < tool_input_count(*window_state.session.tool); ++j) {
         const InputDef& input = tool.inputs[j];
         const int y = layout::row_base(j);
         create_control(L"STATIC", 0, SS_RIGHT, in_row(layout::ROW_LABEL, y), 0,
-                       window_state.font_label, input.label);
+                       window_state.fonts[FONT_LABEL], input.label);
         const HWND edit =
             create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, in_row(layout::ROW_EDIT, y),
-                           ID_INPUT_BASE + j, window_state.font_input, L"");
+                           ID_INPUT_BASE + j, window_state.fonts[FONT_INPUT], L"");
         wchar_t text[DEFAULT_TEXT_CAPACITY];
         build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(edit, text);
         window_state.input_edits[j] = edit;
         if (!text_is_empty(input.unit)) {
-            create_control(L"STATIC", 0, 0, in_row(layout::ROW_UNIT, y), 0, window_state.font_small,
-                           input.unit);
+            create_control(L"STATIC", 0, 0, in_row(layout::ROW_UNIT, y), 0,
+                           window_state.fonts[FONT_SMALL], input.unit);
         }
     }
 }
 
 void create_result_panel() {
-    const ToolDef& tool = *window_state.tool;
-    window_state.verdict_label = create_control(L"STATIC", 0, 0, layout::VERDICT_LABEL, 0,
-                                                window_state.font_verdict, TEXT_VERDICT_START);
+    const ToolDef& tool = *window_state.session.tool;
+    window_state.verdict_label =
+        create_control(L"STATIC", 0, 0, layout::VERDICT_LABEL, 0, window_state.fonts[FONT_VERDICT],
+                       TEXT_VERDICT_START);
     window_state.result_box = create_control(
         L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-        layout::RESULT_BOX, ID_RESULT, window_state.font_result, L"");
+        layout::RESULT_BOX, ID_RESULT, window_state.fonts[FONT_RESULT], L"");
     // The largest result of any tool is shown whole, beyond the edit's default limit.
     SendMessageW(window_state.result_box, EM_SETLIMITTEXT, 0, 0);
     window_state.note_label =
-        create_control(L"STATIC", 0, 0, layout::NOTE_LABEL, 0, window_state.font_small,
+        create_control(L"STATIC", 0, 0, layout::NOTE_LABEL, 0, window_state.fonts[FONT_SMALL],
                        tool.note != nullptr ? tool.note : L"");
     wchar_t reference[REFERENCE_TEXT_CAPACITY];
     build_reference_text(tool, reference, REFERENCE_TEXT_CAPACITY);
-    create_control(L"STATIC", 0, 0, layout::REFERENCE_LABEL, 0, window_state.font_small, reference);
+    create_control(L"STATIC", 0, 0, layout::REFERENCE_LABEL, 0, window_state.fonts[FONT_SMALL],
+                   reference);
 }
 
 void create_buttons() {
@@ -85,8 +83,8 @@ void create_buttons() {
 void build_controls(HWND window) {
     window_state.main_window = window;
     create_input_rows();
-    window_state.input_guide =
-        create_input_guide(window, window_state.instance, tool_input_count(*window_state.tool));
+    window_state.input_guide = create_input_guide(window, window_state.instance,
+                                                  tool_input_count(*window_state.session.tool));
     show_input_guide(window_state.input_guide, 0);
     create_result_panel();
     create_buttons();
@@ -108,9 +106,9 @@ bool run_command(int id) {
 // stale. True when the notification came from an input edit.
 bool on_input_notification(int id, int code) {
     const int index = id - ID_INPUT_BASE;
-    if (index < 0 || index >= tool_input_count(*window_state.tool)) return false;
+    if (index < 0 || index >= tool_input_count(*window_state.session.tool)) return false;
     if (code == EN_SETFOCUS) show_input_guide(window_state.input_guide, index);
-    if (code == EN_CHANGE) window_state.inputs_edited = true;
+    if (code == EN_CHANGE) session_input_edited(&window_state.session);
     return true;
 }
 

@@ -4,8 +4,8 @@
 
 #include "app/entry.h"
 #include "core/tool_def.h"
-#include "ui/dll_search.h"
 #include "ui/gui.h"
+#include "window_kit/dll_search.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 // buttons; the verdict's colour shows the level of the last calculation.
 #include "ui/painting.h"
 
-#include "ui/colours.h"
-#include "ui/drawing.h"
 #include "ui/window_state.h"
+#include "window_kit/colours.h"
+#include "window_kit/controls.h"
+#include "window_kit/drawing.h"
 
 namespace {
 
@@ -19,30 +20,30 @@ COLORREF level_colour(int level) {
 }
 
 void paint_header(HDC dc, int width) {
-    const ToolDef& tool = *window_state.tool;
+    const ToolDef& tool = *window_state.session.tool;
     fill_rect_color(dc, rect_of({0, 0, width, layout::HEADER_HEIGHT}), colour_header);
     fill_rect_color(dc, rect_of({0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}),
                     colour_accent);
-    draw_text_rect(dc, rect_of(layout::TITLE), tool.title, colour_title, window_state.font_title,
-                   DT_LEFT);
+    draw_text_rect(dc, rect_of(layout::TITLE), tool.title, colour_title,
+                   window_state.fonts[FONT_TITLE], DT_LEFT);
     wchar_t line[HEADER_LINE_CAPACITY];
     build_header_line(tool, line, HEADER_LINE_CAPACITY);
     draw_text_rect(dc, rect_of(layout::HEADER_LINE), line, colour_header_line,
-                   window_state.font_caption, DT_LEFT);
+                   window_state.fonts[FONT_CAPTION], DT_LEFT);
     const LayoutRect web_address = {width - layout::WEB_ADDRESS_FROM_RIGHT, layout::WEB_ADDRESS_Y,
                                     layout::WEB_ADDRESS_FROM_RIGHT -
                                         layout::WEB_ADDRESS_RIGHT_MARGIN,
                                     layout::WEB_ADDRESS_HEIGHT};
     draw_text_rect(dc, rect_of(web_address), MAKER_WEB_ADDRESS, colour_web_address,
-                   window_state.font_small, DT_RIGHT);
+                   window_state.fonts[FONT_SMALL], DT_RIGHT);
 }
 
 void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect,
                  const LayoutRect& rule, const wchar_t* caption) {
     fill_rect_color(dc, rect_of(panel), colour_panel);
     frame_rect_color(dc, rect_of(panel), colour_panel_outline);
-    draw_text_rect(dc, rect_of(caption_rect), caption, colour_header, window_state.font_caption,
-                   DT_LEFT);
+    draw_text_rect(dc, rect_of(caption_rect), caption, colour_header,
+                   window_state.fonts[FONT_CAPTION], DT_LEFT);
     fill_rect_color(dc, rect_of(rule), colour_caption_rule);
 }
 
@@ -65,20 +66,17 @@ void paint_main(HWND window) {
     fill_rect_color(dc, rect_of({0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}),
                     colour_footer);
     draw_text_rect(dc, rect_of(layout::STATUS_LINE), window_state.status_text, colour_muted_text,
-                   window_state.font_small, DT_RIGHT);
+                   window_state.fonts[FONT_SMALL], DT_RIGHT);
     EndPaint(window, &paint);
 }
 
 void draw_button(const DRAWITEMSTRUCT& item) {
     const ButtonColours& colours = item.CtlID == ID_CALC ? primary_button : secondary_button;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    fill_rect_color(item.hDC, item.rcItem, pressed ? colours.pressed : colours.face);
-    frame_rect_color(item.hDC, item.rcItem, colours.outline);
     wchar_t caption[BUTTON_CAPTION_CAPACITY];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, BUTTON_CAPTION_CAPACITY);
-    draw_text_rect(item.hDC, item.rcItem, caption, colours.text, window_state.font_button,
-                   DT_CENTER);
+    // No focus mark yet: the tool window's buttons are reached by the mouse only.
+    draw_owner_button(item, colours, window_state.fonts[FONT_BUTTON], caption, false, 0);
 }
 
 HBRUSH control_colour_edit(HDC dc) {
@@ -91,7 +89,7 @@ HBRUSH control_colour_static(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF colour = colour_muted_text;
     if (control == window_state.verdict_label)
-        colour = level_colour(window_state.level);
+        colour = level_colour(session_level(window_state.session));
     else if (control == window_state.result_box || control == window_state.note_label)
         colour = colour_body_text;
     SetTextColor(dc, colour);

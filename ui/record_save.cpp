@@ -1,29 +1,16 @@
 // Save: appends the last result to the per-user CSV record file, creating the folder, the file,
 // its byte-order mark and its header on first use. A save that did not reach the file is
 // reported as a failure, never as saved, and leaves the file as it was.
-#include <shlobj.h>
 #include <windows.h>
 
 #include "core/text.h"
 #include "records/record_lines.h"
+#include "records_win32/record_file.h"
+#include "records_win32/record_folder.h"
 #include "ui/commands.h"
-#include "ui/record_file.h"
 #include "ui/window_state.h"
 
 namespace {
-
-// Creates the folder level by level from its fourth character on (after a drive prefix such as
-// C:\); levels that exist already are no obstacle.
-void create_folder_chain(const wchar_t* folder) {
-    wchar_t level[RECORD_FOLDER_CAPACITY];
-    const int length = text_length(folder);
-    for (int i = 3; i < length; ++i) {
-        if (folder[i] != L'\\') continue;
-        text_copy(level, i + 1 < RECORD_FOLDER_CAPACITY ? i + 1 : RECORD_FOLDER_CAPACITY, folder);
-        CreateDirectoryW(level, nullptr);
-    }
-    CreateDirectoryW(folder, nullptr);
-}
 
 void report_failure(const wchar_t* where) {
     wchar_t message[RECORD_PATH_CAPACITY + 64];
@@ -43,26 +30,18 @@ LocalTime local_time_now() {
 
 void record_save() {
     if (!result_is_current(TEXT_SAVE_NEEDS_RESULT)) return;
-    const ToolDef& tool = *window_state.tool;
-    wchar_t app_data[MAX_PATH + 1] = L"";
-    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) !=
-            S_OK ||
-        app_data[0] == L'\0') {
-        report_failure(RECORD_SUBFOLDER);
-        return;
-    }
+    const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
-    if (!build_record_folder(app_data, folder, RECORD_FOLDER_CAPACITY) ||
+    if (!record_folder_of_user(folder, RECORD_FOLDER_CAPACITY) ||
         !build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY)) {
         report_failure(folder); // the path as far as it goes: nothing is written anywhere
         return;
     }
-    create_folder_chain(folder);
+    record_folder_create(folder);
 
     wchar_t line[RECORD_LINE_CAPACITY];
-    build_record_line(tool, local_time_now(), window_state.input_values, window_state.kept_result,
-                      line, RECORD_LINE_CAPACITY);
+    session_record_line(window_state.session, local_time_now(), line, RECORD_LINE_CAPACITY);
     wchar_t header[RECORD_HEADER_CAPACITY];
     build_record_header(tool, header, RECORD_HEADER_CAPACITY);
     if (!record_file_append(path, header, line)) {

@@ -1,6 +1,6 @@
 #include "ui/window_state.h"
 
-#include "ui/app_window.h"
+#include "window_kit/app_window.h"
 
 const wchar_t* const WINDOW_CLASS_NAME = L"HalviMedToolWnd";
 WindowState window_state;

@@ -1,4 +1,4 @@
-#include "ui/app_window.h"
+#include "window_kit/app_window.h"
 
 HFONT make_ui_font(const wchar_t* face, int height, int weight) {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,

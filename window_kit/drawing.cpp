@@ -1,6 +1,6 @@
-#include "ui/drawing.h"
+#include "window_kit/drawing.h"
 
-#include "ui/gdi_scope.h"
+#include "window_kit/gdi_scope.h"
 
 void fill_rect_color(HDC dc, const RECT& rect, COLORREF colour) {
     const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));

@@ -1,4 +1,4 @@
-#include "ui/record_file.h"
+#include "records_win32/record_file.h"
 
 namespace {
 

@@ -1,0 +1,28 @@
+#include "records_win32/record_folder.h"
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include "core/text.h"
+
+bool record_folder_of_user(wchar_t* dest, int capacity) {
+    wchar_t app_data[MAX_PATH + 1] = L"";
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) !=
+            S_OK ||
+        app_data[0] == L'\0') {
+        text_copy(dest, capacity, RECORD_SUBFOLDER);
+        return false;
+    }
+    return build_record_folder(app_data, dest, capacity);
+}
+
+void record_folder_create(const wchar_t* folder) {
+    wchar_t level[RECORD_FOLDER_CAPACITY];
+    const int length = text_length(folder);
+    for (int i = 3; i < length; ++i) {
+        if (folder[i] != L'\\') continue;
+        text_copy(level, i + 1 < RECORD_FOLDER_CAPACITY ? i + 1 : RECORD_FOLDER_CAPACITY, folder);
+        CreateDirectoryW(level, nullptr);
+    }
+    CreateDirectoryW(folder, nullptr);
+}

@@ -1,0 +1,14 @@
+// Where the record files lie on Windows: the folder below the user's local application-data
+// folder, made when it is missing.
+#pragma once
+
+#include "records/record_lines.h"
+
+// The records folder of the logged-on user. False when the application-data folder cannot be
+// had (dest then names the records' subfolder alone) or the path does not fit whole (dest holds
+// it as far as it goes); nothing may be written then.
+bool record_folder_of_user(wchar_t* dest, int capacity);
+
+// Creates the folder level by level from its fourth character on (after a drive prefix such as
+// C:\); levels that exist already are no obstacle.
+void record_folder_create(const wchar_t* folder);

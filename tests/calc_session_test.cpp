@@ -1,0 +1,107 @@
+// The calculation session over every program: accepted texts give exactly tool_compute's outcome
+// of their values, a refused text names its input and keeps the last outcome, and an edit makes
+// the outcome stale for Copy and Save until the next Calculate.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "screen/calc_session.h"
+#include "screen/window_texts.h"
+#include "tests/tool_programs.h"
+
+namespace {
+
+constexpr const wchar_t* NEEDS_RESULT = L"请先点击“计算”";
+
+struct Texts {
+    wchar_t text[TOOL_MAX_INPUTS][DEFAULT_TEXT_CAPACITY];
+    const wchar_t* of[TOOL_MAX_INPUTS];
+};
+
+// Each input's default as its edit shows it.
+void default_texts(const ToolDef& tool, Texts* texts) {
+    for (int j = 0; j < TOOL_MAX_INPUTS; ++j) {
+        texts->text[j][0] = L'\0';
+        if (j < tool.input_count)
+            build_default_text(tool.inputs[j].default_value, texts->text[j], DEFAULT_TEXT_CAPACITY);
+        texts->of[j] = texts->text[j];
+    }
+}
+
+TEST(CalcSession, EveryProgramFromTextsToOutcome) {
+    static CalcSession session;
+    static wchar_t result[OUTCOME_RESULT_CAPACITY];
+    static wchar_t verdict[OUTCOME_VERDICT_CAPACITY];
+    static wchar_t kept[OUTCOME_RESULT_CAPACITY];
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
+        const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
+        SCOPED_TRACE(TOOL_PROGRAMS[p].name);
+        session_start(&session, &tool);
+        EXPECT_FALSE(session_has_result(session));
+        EXPECT_STREQ(session_refusal(session, NEEDS_RESULT), NEEDS_RESULT);
+        Texts texts;
+        default_texts(tool, &texts);
+        ASSERT_EQ(session_calculate(&session, texts.of), -1);
+
+        int level = -1;
+        tool_compute(tool, session.input_values, result, OUTCOME_RESULT_CAPACITY, verdict,
+                     OUTCOME_VERDICT_CAPACITY, &level, kept, OUTCOME_RESULT_CAPACITY);
+        EXPECT_STREQ(session.outcome.result, result);
+        EXPECT_STREQ(session.outcome.verdict, verdict);
+        EXPECT_STREQ(session.outcome.kept, kept);
+        EXPECT_EQ(session.outcome.level, level);
+        EXPECT_EQ(session_level(session), level);
+        EXPECT_EQ(session.outcome.output_count, tool.report_kind != 0 ? 0 : tool.output_count);
+        for (int j = 0; j < tool.input_count; ++j)
+            EXPECT_EQ(session.input_values[j], tool.inputs[j].default_value);
+        EXPECT_EQ(session_refusal(session, NEEDS_RESULT), nullptr);
+        wchar_t copy[COPY_TEXT_CAPACITY];
+        session_copy_text(session, copy, COPY_TEXT_CAPACITY);
+        wchar_t expected_copy[COPY_TEXT_CAPACITY];
+        build_copy_text(tool, result, verdict, expected_copy, COPY_TEXT_CAPACITY);
+        EXPECT_STREQ(copy, expected_copy);
+
+        // A refused text in the last input names it and changes nothing.
+        if (tool.input_count > 0) {
+            const std::wstring before = session.outcome.result;
+            const double first = session.input_values[0];
+            const int last = tool.input_count - 1;
+            texts.of[last] = L"不是数字";
+            EXPECT_EQ(session_calculate(&session, texts.of), last);
+            EXPECT_EQ(std::wstring(session.outcome.result), before);
+            EXPECT_EQ(session.input_values[0], first);
+            EXPECT_EQ(session_refusal(session, NEEDS_RESULT), nullptr)
+                << "a refusal alone does not make the outcome stale";
+        }
+        // An edit makes it stale until the next Calculate that is accepted.
+        session_input_edited(&session);
+        EXPECT_STREQ(session_refusal(session, NEEDS_RESULT), TEXT_INPUTS_EDITED);
+        if (tool.input_count > 0) {
+            EXPECT_GE(session_calculate(&session, texts.of), 0);
+            EXPECT_STREQ(session_refusal(session, NEEDS_RESULT), TEXT_INPUTS_EDITED);
+        }
+        default_texts(tool, &texts);
+        EXPECT_EQ(session_calculate(&session, texts.of), -1);
+        EXPECT_EQ(session_refusal(session, NEEDS_RESULT), nullptr);
+        session_reset(&session);
+        EXPECT_FALSE(session_has_result(session));
+        EXPECT_EQ(session_level(session), 0);
+    }
+}
+
+// The record line is built from the session's own values and outcome.
+TEST(CalcSession, RecordLineOfTheLastAcceptedCalculate) {
+    static CalcSession session;
+    const ToolDef& braden = *TOOL_PROGRAMS[0].tool;
+    session_start(&session, &braden);
+    const wchar_t* texts[] = {L"1", L"1", L"1", L"1", L"1", L"1"};
+    ASSERT_EQ(session_calculate(&session, texts), -1);
+    const wchar_t* slip[] = {L"1", L"41", L"1", L"1", L"1", L"1"};
+    EXPECT_EQ(session_calculate(&session, slip), 1);
+    wchar_t line[RECORD_LINE_CAPACITY];
+    session_record_line(session, LocalTime{2026, 12, 9, 8, 5, 7}, line, RECORD_LINE_CAPACITY);
+    EXPECT_STREQ(line, L"2026-12-09 08:05:07,Braden 压疮风险评估,感觉 1-4=1,潮湿 1-4=1,活动 1-4=1,"
+                       L"移动 1-4=1,营养 1-4=1,摩擦力 1-3=1,Braden 总分：6 分\r\n\r\n");
+}
+
+} // namespace
