@@ -12,6 +12,15 @@ const wchar_t* const default_report_path = L"selftest.txt";
 
 bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
+// True when text is empty or holds a blank, or a quote when quotes count.
+bool needs_quotes(const wchar_t* text, bool quotes_count) {
+    if (text[0] == L'\0') return true;
+    for (const wchar_t* p = text; *p != L'\0'; ++p) {
+        if (is_blank(*p) || (quotes_count && *p == L'"')) return true;
+    }
+    return false;
+}
+
 // Appends c to the argument being read; length counts every character, also those cut.
 void put(wchar_t* dest, int capacity, int* length, wchar_t c) {
     text_append_char(dest, capacity, c);
@@ -70,11 +79,7 @@ void append_backslashes(wchar_t* dest, int capacity, int n) {
 
 // Appends one argument so that later_argument reads it back.
 void append_quoted(wchar_t* dest, int capacity, const wchar_t* argument) {
-    bool needs_quotes = argument[0] == L'\0';
-    for (const wchar_t* p = argument; *p != L'\0'; ++p) {
-        if (is_blank(*p) || *p == L'"') needs_quotes = true;
-    }
-    if (!needs_quotes) {
+    if (!needs_quotes(argument, true)) {
         text_append(dest, capacity, argument);
         return;
     }
@@ -143,10 +148,9 @@ void command_line_from_arguments(int argc, const char* const* argv, wchar_t* des
             continue;
         }
         // The program's name has no escapes: quoted when it holds a blank.
-        bool blank = argument[0] == L'\0';
-        for (const wchar_t* p = argument; *p != L'\0'; ++p) blank = blank || is_blank(*p);
-        if (blank) text_append_char(dest, capacity, L'"');
+        const bool quoted = needs_quotes(argument, false);
+        if (quoted) text_append_char(dest, capacity, L'"');
         text_append(dest, capacity, argument);
-        if (blank) text_append_char(dest, capacity, L'"');
+        if (quoted) text_append_char(dest, capacity, L'"');
     }
 }

@@ -96,6 +96,11 @@ bool input_declares_accepted(const InputDef& input) {
            (!std::isnan(input.lowest) && !std::isnan(input.highest));
 }
 
+int input_declared_count(const InputDef& input) {
+    if (input_choice_count(input) > 0) return input_choice_count(input);
+    return input_declares_accepted(input) && input.step > 0 ? step_count(input) : 0;
+}
+
 int input_choice_count(const InputDef& input) {
     const int count = input.choices.count;
     return count < 0 ? 0 : (count > INPUT_MAX_CHOICES ? INPUT_MAX_CHOICES : count);

@@ -11,6 +11,10 @@ bool input_declares_accepted(const InputDef& input);
 // list holds.
 int input_choice_count(const InputDef& input);
 
+// How many values the input declares: its choices, or its steps from lowest to highest; 0 when
+// it takes any value in its range, or declares nothing.
+int input_declared_count(const InputDef& input);
+
 // Finds the declared value that a typed value stands for. A stepped input's values are
 // lowest + k × step, each written with the decimals of the step and of lowest and read back (so
 // 36.6, never 36.600000000000001); a listed input's are its choices; an unstepped one takes any

@@ -8,16 +8,9 @@
 #include "core/accepted_values.h"
 #include "core/input_text.h"
 #include "screen/window_texts.h"
+#include "tests/declared_input.h"
 
 namespace {
-
-InputDef declared(double lowest, double highest, double step) {
-    InputDef input = {"x", L"体温", L"", lowest};
-    input.lowest = lowest;
-    input.highest = highest;
-    input.step = step;
-    return input;
-}
 
 TEST(AcceptedValues, LimitsStepsAndTolerance) {
     struct Case {
@@ -79,7 +72,7 @@ TEST(AcceptedValues, LimitsStepsAndTolerance) {
         {-36500, 36500, 1, L"-36501", false},
     };
     for (const Case& c : cases) {
-        const InputDef input = declared(c.lowest, c.highest, c.step);
+        const InputDef input = declared_input(c.lowest, c.highest, c.step);
         double value = -777;
         const bool taken = input_value_from_text(input, c.typed, &value);
         EXPECT_EQ(taken, c.accepted) << c.lowest << ".." << c.highest << " step " << c.step << ": "
@@ -110,7 +103,7 @@ TEST(AcceptedValues, WordsAndTheRefusalMessage) {
         {0, 0.3, 0.1, L"0、0.1、0.2 或 0.3"},
     };
     for (const Case& c : cases) {
-        const InputDef input = declared(c.lowest, c.highest, c.step);
+        const InputDef input = declared_input(c.lowest, c.highest, c.step);
         wchar_t words[ACCEPTED_TEXT_CAPACITY];
         build_accepted_text(input, words, ACCEPTED_TEXT_CAPACITY);
         EXPECT_STREQ(words, c.words);
@@ -146,7 +139,7 @@ TEST(AcceptedValues, UndeclaredInputsReadAsTheyAlwaysDid) {
 }
 
 TEST(AcceptedValues, ATextTooLongToReadWholeIsRefused) {
-    const InputDef input = declared(1, 4, 1);
+    const InputDef input = declared_input(1, 4, 1);
     std::wstring text(INPUT_TEXT_CAPACITY - 2, L' ');
     text += L"4"; // 127 characters: read whole
     double value = 0;
@@ -156,7 +149,8 @@ TEST(AcceptedValues, ATextTooLongToReadWholeIsRefused) {
 }
 
 TEST(AcceptedValues, ARefusedReadingKeepsTheValuesOfTheLastGoodOne) {
-    InputDef inputs[3] = {declared(1, 4, 1), declared(1, 4, 1), {"free", L"备注", L"", 0}};
+    InputDef inputs[3] = {
+        declared_input(1, 4, 1), declared_input(1, 4, 1), {"free", L"备注", L"", 0}};
     const ToolDef tool = {.id = 1,
                           .title = L"t",
                           .category = L"c",
@@ -182,13 +176,7 @@ TEST(AcceptedValues, ARefusedReadingKeepsTheValuesOfTheLastGoodOne) {
 // A list of choices is all that an input accepts: each listed value (as typed in any form that
 // reads as it), nothing between or beside them, and its words list them.
 TEST(AcceptedValues, AListOfChoices) {
-    const InputDef factor = {.key = "factor",
-                             .label = L"滴系数 滴/mL",
-                             .unit = L"",
-                             .default_value = 20,
-                             .lowest = 10,
-                             .highest = 60,
-                             .choices = {10, 15, 20, 60}};
+    const InputDef factor = declared_input(10, 60, 0, {10, 15, 20, 60});
     struct Case {
         const wchar_t* typed;
         bool accepted;
@@ -213,21 +201,13 @@ TEST(AcceptedValues, AListOfChoices) {
     wchar_t words[ACCEPTED_TEXT_CAPACITY];
     build_accepted_text(factor, words, ACCEPTED_TEXT_CAPACITY);
     EXPECT_STREQ(words, L"10、15、20 或 60");
-    const InputDef two = {.key = "scale",
-                          .label = L"血氧量表 1/2",
-                          .unit = L"",
-                          .default_value = 1,
-                          .lowest = 1,
-                          .highest = 2,
-                          .choices = {1, 2}};
+    InputDef two = declared_input(1, 2, 0, {1, 2});
     build_accepted_text(two, words, ACCEPTED_TEXT_CAPACITY);
     EXPECT_STREQ(words, L"1 或 2");
     // A list longer than it holds is seen, never silently cut.
-    const InputChoices nine = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    EXPECT_EQ(nine.count, 9);
-    InputDef too_many = two;
-    too_many.choices = nine;
-    EXPECT_EQ(input_choice_count(too_many), INPUT_MAX_CHOICES);
+    two.choices = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_EQ(two.choices.count, 9);
+    EXPECT_EQ(input_choice_count(two), INPUT_MAX_CHOICES);
 }
 
 } // namespace

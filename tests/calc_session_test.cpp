@@ -98,10 +98,13 @@ TEST(CalcSession, RecordLineOfTheLastAcceptedCalculate) {
     ASSERT_EQ(session_calculate(&session, texts), -1);
     const wchar_t* slip[] = {L"1", L"41", L"1", L"1", L"1", L"1"};
     EXPECT_EQ(session_calculate(&session, slip), 1);
+    const LocalTime time = {2026, 12, 9, 8, 5, 7};
     wchar_t line[RECORD_LINE_CAPACITY];
-    session_record_line(session, LocalTime{2026, 12, 9, 8, 5, 7}, line, RECORD_LINE_CAPACITY);
-    EXPECT_STREQ(line, L"2026-12-09 08:05:07,Braden 压疮风险评估,感觉 1-4=1,潮湿 1-4=1,活动 1-4=1,"
-                       L"移动 1-4=1,营养 1-4=1,摩擦力 1-3=1,Braden 总分：6 分\r\n\r\n");
+    session_record_line(session, time, line, RECORD_LINE_CAPACITY);
+    const double ones[] = {1, 1, 1, 1, 1, 1};
+    wchar_t expected[RECORD_LINE_CAPACITY];
+    build_record_line(braden, time, ones, L"Braden 总分：6 分\r\n", expected, RECORD_LINE_CAPACITY);
+    EXPECT_STREQ(line, expected);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "core/format.h"
 #include "core/input_text.h"
 #include "engine/engine.h"
+#include "tests/declared_input.h"
 #include "tests/tool_programs.h"
 
 namespace {
@@ -39,12 +40,6 @@ std::wstring wide(const char* text) {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
-// The declared values of an input: its choices, or lowest + k × step.
-int declared_count(const InputDef& input) {
-    if (input_choice_count(input) > 0) return input_choice_count(input);
-    return static_cast<int>(std::floor((input.highest - input.lowest) / input.step + 1e-9)) + 1;
-}
-
 std::wstring shortest(double value) {
     wchar_t text[64];
     format_shortest(value, text, 64);
@@ -62,8 +57,7 @@ TEST(DeclaredValues, EveryTextBesideADeclaredValueIsRefusedOrIsThatValue) {
         for (int j = 0; j < tool_input_count(tool); ++j) {
             const InputDef& input = tool.inputs[j];
             const bool listed = input_choice_count(input) > 0;
-            if (!listed && !(input.step > 0)) continue;
-            const int count = declared_count(input);
+            const int count = input_declared_count(input);
             const int stride = count > VALUES_TRIED_MAX ? count / (VALUES_TRIED_MAX / 2) : 1;
             for (int k = 0; k < count; ++k) {
                 if (stride > 1 && k >= 60 && k < count - 60 && k % stride != 0) continue;
@@ -121,14 +115,8 @@ TEST(DeclaredValues, EveryTextBesideADeclaredValueIsRefusedOrIsThatValue) {
 // The slack is one fraction of a step at every step: at the first and last values of a long range
 // the same offsets are taken and refused. Minus zero is zero.
 TEST(DeclaredValues, SlackIsTheSameAtEveryStepAndMinusZeroIsZero) {
-    InputDef gap = {"gap", L"间隔", L"", 1};
-    gap.lowest = 1;
-    gap.highest = 3650;
-    gap.step = 1;
-    InputDef temperature = {"t", L"体温", L"", 36.5};
-    temperature.lowest = 25;
-    temperature.highest = 45;
-    temperature.step = 0.1;
+    const InputDef gap = declared_input(1, 3650, 1);
+    const InputDef temperature = declared_input(25, 45, 0.1);
     struct Case {
         const InputDef* input;
         const wchar_t* typed;
@@ -162,23 +150,14 @@ TEST(DeclaredValues, SlackIsTheSameAtEveryStepAndMinusZeroIsZero) {
             EXPECT_EQ(value, c.value);
         }
     }
-    InputDef oxygen = {"o2", L"吸氧 0/2", L"", 0};
-    oxygen.lowest = 0;
-    oxygen.highest = 2;
-    oxygen.step = 2;
-    InputDef start = {"start", L"开始", L"", 0};
-    start.lowest = -36500;
-    start.highest = 36500;
-    start.step = 1;
-    InputDef weight = {"w", L"体重", L"kg", 60};
-    weight.lowest = -5;
-    weight.highest = 300;
-    for (const InputDef* input : {&oxygen, &start, &weight}) {
+    for (const InputDef& input :
+         {declared_input(0, 2, 2), declared_input(-36500, 36500, 1), declared_input(-5, 300, 0),
+          declared_input(-1, 1, 0, {-1, 0, 1})}) {
         for (const wchar_t* typed : {L"-0", L"-0.0", L"-0e5", L"－０"}) {
             double value = -1;
-            ASSERT_TRUE(input_value_from_text(*input, typed, &value));
+            ASSERT_TRUE(input_value_from_text(input, typed, &value)) << input.lowest;
             EXPECT_EQ(value, 0.0);
-            EXPECT_FALSE(std::signbit(value)) << input->key;
+            EXPECT_FALSE(std::signbit(value)) << input.lowest;
         }
     }
 }

@@ -38,6 +38,10 @@ std::wstring fresh_folder(const std::wstring& name) {
     return folder;
 }
 
+bool copy_file(const std::wstring& from, const std::wstring& to) {
+    return CopyFileW(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
 bool file_exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -78,13 +82,11 @@ std::vector<std::wstring> planted_that_ran(const std::wstring& folder) {
 TEST(DllSearch, APlantedSystemDllBesideTheProgramsDoesNotRun) {
     const std::wstring folder = fresh_folder(L"planted");
     for (const wchar_t* dll : planted)
-        ASSERT_TRUE(CopyFileW((driver_folder() + L"\\marker.dll").c_str(),
-                              (folder + L"\\" + dll).c_str(), FALSE));
+        ASSERT_TRUE(copy_file(driver_folder() + L"\\marker.dll", folder + L"\\" + dll));
     for (const wchar_t* program : {L"braden.exe", L"toolbox.exe"})
-        ASSERT_TRUE(CopyFileW((program_folder() + L"\\" + program).c_str(),
-                              (folder + L"\\" + program).c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((driver_folder() + L"\\marker_loader.exe").c_str(),
-                          (folder + L"\\marker_loader.exe").c_str(), FALSE));
+        ASSERT_TRUE(copy_file(program_folder() + L"\\" + program, folder + L"\\" + program));
+    ASSERT_TRUE(
+        copy_file(driver_folder() + L"\\marker_loader.exe", folder + L"\\marker_loader.exe"));
     wchar_t overrides[512] = L"";
     GetEnvironmentVariableW(L"WINEDLLOVERRIDES", overrides, 512);
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES",
@@ -117,8 +119,7 @@ TEST(DllSearch, APlantedSystemDllBesideTheProgramsDoesNotRun) {
 TEST(CommandLine, AFolderNamedLikeTheSwitchOpensTheWindow) {
     for (const wchar_t* name : {L"x --selftest out.txt y", L"HalviMed--selftest"}) {
         const std::wstring folder = fresh_folder(name);
-        ASSERT_TRUE(CopyFileW((program_folder() + L"\\braden.exe").c_str(),
-                              (folder + L"\\braden.exe").c_str(), FALSE));
+        ASSERT_TRUE(copy_file(program_folder() + L"\\braden.exe", folder + L"\\braden.exe"));
         DeleteFileW(L"out.txt");
         ProgramWindow window;
         EXPECT_TRUE(window.start(folder + L"\\braden.exe"))
@@ -134,8 +135,7 @@ TEST(CommandLine, AFolderNamedLikeTheSwitchOpensTheWindow) {
 // the window names the system's reason with the file name filled in.
 TEST(ToolboxFiles, AnEmptyProgramFileIsInvalidAndItsStartFailureNamesTheFile) {
     const std::wstring folder = fresh_folder(L"suite");
-    ASSERT_TRUE(CopyFileW((program_folder() + L"\\toolbox.exe").c_str(),
-                          (folder + L"\\toolbox.exe").c_str(), FALSE));
+    ASSERT_TRUE(copy_file(program_folder() + L"\\toolbox.exe", folder + L"\\toolbox.exe"));
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
         std::string name(TOOL_PROGRAMS[p].name);
         const std::wstring file = folder + L"\\" + std::wstring(name.begin(), name.end()) + L".exe";
@@ -145,8 +145,7 @@ TEST(ToolboxFiles, AnEmptyProgramFileIsInvalidAndItsStartFailureNamesTheFile) {
             ASSERT_NE(empty, INVALID_HANDLE_VALUE);
             CloseHandle(empty);
         } else {
-            ASSERT_TRUE(
-                CopyFileW((program_folder() + L"\\braden.exe").c_str(), file.c_str(), FALSE));
+            ASSERT_TRUE(copy_file(program_folder() + L"\\braden.exe", file));
         }
     }
     EXPECT_EQ(run_to_end(folder + L"\\toolbox.exe", L"--selftest report.txt", folder), 2u);

@@ -12,6 +12,7 @@
 
 #include "core/accepted_values.h"
 #include "core/input_text.h"
+#include "tests/declared_input.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {
@@ -42,24 +43,16 @@ bool only_blanks(const wchar_t* text) {
     return true;
 }
 
-InputDef stepped(double lowest, double highest, double step) {
-    InputDef input = {"x", L"x", L"", lowest};
-    input.lowest = lowest;
-    input.highest = highest;
-    input.step = step;
-    return input;
-}
-
 // Inputs of the shapes the descriptors declare: whole steps, decimal steps counted from a
 // decimal lowest, a wide signed range, and a list of choices.
 const InputDef declared_inputs[] = {
-    stepped(1, 4, 1),
-    stepped(25, 45, 0.1),
-    stepped(0, 23.75, 0.25),
-    stepped(0.01, 10000, 0.01),
-    stepped(-36500, 36500, 1),
-    stepped(0, 30, 15),
-    {"drops", L"滴系数", L"", 20, nullptr, 10, 60, 0, {10, 15, 20, 60}},
+    declared_input(1, 4, 1),
+    declared_input(25, 45, 0.1),
+    declared_input(0, 23.75, 0.25),
+    declared_input(0.01, 10000, 0.01),
+    declared_input(-36500, 36500, 1),
+    declared_input(0, 30, 15),
+    declared_input(10, 60, 0, {10, 15, 20, 60}),
 };
 
 // True when value is exactly a declared value of the input, as its descriptor's decimals write
