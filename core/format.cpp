@@ -27,21 +27,25 @@ const FormatName format_names[] = {
 
 const wchar_t* const default_conversion = L"%.2f";
 
+const FormatName* find_format(const char* format) {
+    if (format == nullptr) return nullptr;
+    for (const FormatName& entry : format_names)
+        if (std::strcmp(format, entry.name) == 0) return &entry;
+    return nullptr;
+}
+
 } // namespace
+
+bool format_name_known(const char* format) {
+    return find_format(format) != nullptr || (format != nullptr && std::strcmp(format, "f2") == 0);
+}
 
 namespace {
 
 // The text of a finite value under a format name, into a scratch that holds any of them.
 void render(const char* format, double value, wchar_t* text, int capacity) {
-    const wchar_t* conversion = default_conversion;
-    if (format != nullptr) {
-        for (const FormatName& entry : format_names) {
-            if (std::strcmp(format, entry.name) == 0) {
-                conversion = entry.conversion;
-                break;
-            }
-        }
-    }
+    const FormatName* const entry = find_format(format);
+    const wchar_t* const conversion = entry != nullptr ? entry->conversion : default_conversion;
     if (conversion != nullptr) {
         text_format(text, capacity, conversion, value);
         return;

@@ -1,7 +1,7 @@
-// The conversion is done by strtod on an ASCII copy of the text, so that every platform reads the
-// same number whatever its wide-character classification. The full-width forms that a Chinese
-// input method types for the characters of a number are copied as their ASCII twins; any other
-// non-ASCII character ends the number, just as wcstod would end it there.
+// The number is checked and converted by strtod on an ASCII copy of the text, so that every
+// platform reads the same number whatever its wide-character classification. The full-width forms
+// that a Chinese input method types for the characters of a number are copied as their ASCII
+// twins; any other non-ASCII character makes the text no number.
 #include "core/input_text.h"
 
 #include <cmath>
@@ -94,18 +94,8 @@ bool input_text_to_number(const wchar_t* text, double* value) {
 }
 
 bool input_value_from_text(const InputDef& input, const wchar_t* text, double* value) {
-    if (!input_declares_accepted(input)) return input_text_to_value(text, value);
     double read = 0;
     return input_text_to_number(text, &read) && input_declared_value(input, read, value);
-}
-
-bool input_text_to_value(const wchar_t* text, double* value) {
-    char ascii[INPUT_TEXT_CAPACITY] = {};
-    bool whole = false;
-    ascii_number_copy(text, ascii, &whole);
-    const double read = std::strtod(ascii, nullptr);
-    if (value != nullptr) *value = read;
-    return std::isfinite(read);
 }
 
 int input_values_from_texts(const ToolDef& tool, const wchar_t* const* texts, double* values) {

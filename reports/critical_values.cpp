@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -22,14 +23,15 @@ const Group groups[] = {
     {{L"血培养阳性（无菌部位）", L"脑脊液培养阳性；HIV 初筛阳性需确认"}, 2},
     {{L"肌钙蛋白明显升高（高于第 99 百分位）", L"血淀粉酶/脂肪酶 >3 倍正常上限"}, 2},
 };
-constexpr int GROUP_COUNT = static_cast<int>(std::size(groups)) - 1;
+static_assert(std::size(groups) == CRITICAL_VALUE_GROUP_COUNT + 1, "a group for every code");
 
 } // namespace
 
 int report_critical_values(const ToolDef& tool, const double* values, wchar_t* report,
                            int report_capacity, wchar_t* verdict, int verdict_capacity) {
     report_begin(report, report_capacity, verdict, verdict_capacity);
-    const Group& group = groups[report_choice(report_input_int(tool, values, "kind"), GROUP_COUNT)];
+    const Group& group =
+        groups[report_choice(report_input_int(tool, values, "kind"), CRITICAL_VALUE_GROUP_COUNT)];
     report_append_fixed_line(report, report_capacity,
                              L"常见检验危急值（参考，需以本院文件为准）：");
     report_append_fixed_lines(report, report_capacity, group.lines, group.count);

@@ -4,11 +4,11 @@
 
 #include "core/text.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
 constexpr double DEFAULT_INTERVAL_HOURS = 8.0;
-constexpr int MAX_DOSES = 30;
 constexpr int CELL_CAPACITY = 64;
 
 struct DoseTime {
@@ -31,7 +31,7 @@ int report_dosing_timetable(const ToolDef& tool, const double* values, wchar_t* 
     report_begin(report, report_capacity, verdict, verdict_capacity);
     double start = report_input_value(tool, values, "start");
     double interval = report_input_value(tool, values, "interval");
-    const int times = report_clamp(report_input_int(tool, values, "times"), 1, MAX_DOSES);
+    const int times = report_clamp(report_input_int(tool, values, "times"), 1, DOSING_MAX_DOSES);
     // Written so that NaN takes the default too.
     if (!(start >= 0.0)) start = 0.0;
     if (!(interval > 0.0)) interval = DEFAULT_INTERVAL_HOURS;

@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "reports/drug_names.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ const wchar_t* const drug_names[] = {
     DRUG_NAME_1, DRUG_NAME_2, DRUG_NAME_3, DRUG_NAME_4, DRUG_NAME_5,
     DRUG_NAME_6, DRUG_NAME_7, DRUG_NAME_8, DRUG_NAME_9, DRUG_NAME_10,
 };
-constexpr int DRUG_COUNT = static_cast<int>(std::size(drug_names));
+static_assert(std::size(drug_names) == COMPATIBILITY_DRUG_COUNT, "a name for every number");
 
 struct PairRule {
     int lo_a, hi_a, lo_b, hi_b; // the rule matches (lo_a, hi_a) or (lo_b, hi_b)
@@ -54,7 +55,8 @@ const wchar_t* const no_such_number = L"（无此编号）";
 
 // Numbers outside the table name no drug.
 const wchar_t* drug_name(int number) {
-    return number >= 1 && number <= DRUG_COUNT ? drug_names[number - 1] : no_such_number;
+    return number >= 1 && number <= COMPATIBILITY_DRUG_COUNT ? drug_names[number - 1]
+                                                             : no_such_number;
 }
 
 const PairRule& rule_for(int a, int b) {

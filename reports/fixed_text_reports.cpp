@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -28,23 +29,29 @@ const wchar_t* const blood_draw_choices[] = {
     L"本次：血培养 → 需氧+厌氧各 1 套，采血 2 套不同部位，先注入培养瓶。",
     L"本次：血糖/乳酸 → 灰管，需冰浴送检，30 分钟内完成。",
 };
+static_assert(std::size(blood_draw_choices) == BLOOD_DRAW_KIND_COUNT + 1, "a line for every kind");
 
 struct LinePair {
     const wchar_t* first;
     const wchar_t* second;
 };
 
-// Entry 0 is the pair for any other kind (0 and 4 included).
+const LinePair anaesthesia_pair = {
+    L"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类",
+    L"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"};
+
+// Entry 0 is the pair for any other kind: the anaesthesia pair of kind 4.
 const LinePair high_alert_choices[] = {
-    {L"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类",
-     L"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"},
+    anaesthesia_pair,
     {L"高浓度电解质：10% 氯化钾、10% 氯化钠、25% 硫酸镁",
      L"要点：专用标识、专区存放、双人核对、禁止直接静脉推注（钾）。"},
     {L"胰岛素与口服降糖药：胰岛素、格列本脲",
      L"要点：独立存放、专用注射器、剂量双人核对、低血糖监测与急救糖备用。"},
     {L"抗凝与化疗药：肝素、华法林、低分子肝素、化疗药物",
      L"要点：化疗药集中配置与防护、抗凝药监测 INR/APTT、出血风险宣教。"},
+    anaesthesia_pair,
 };
+static_assert(std::size(high_alert_choices) == HIGH_ALERT_KIND_COUNT + 1, "a pair for every kind");
 
 const wchar_t* const surgical_checklist_lines[] = {
     L"手术安全核查表（三步核查）：",
@@ -58,12 +65,13 @@ const wchar_t* const surgical_checklist_lines[] = {
     L"要求：三方（外科、麻醉、护理）共同口述确认并签字，任一环节缺失不得开台。",
 };
 
-constexpr int HANDOVER_MAX_BEDS = 30;
+const LinePair urine_pair = {
+    L"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。",
+    L"注意：留取中段尿，1 小时内送检；月经期避免。"};
 
-// Entry 0 is the urine panel, shown for any other panel number.
+// Entry 0 is the pair for any other panel number: the urine panel of panel 6.
 const LinePair laboratory_panel_choices[] = {
-    {L"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。",
-     L"注意：留取中段尿，1 小时内送检；月经期避免。"},
+    urine_pair,
     {L"血常规（紫管 EDTA）：WBC、RBC、Hb、Hct、PLT、MCV/MCH/MCHC、中性/淋巴/单核/嗜酸/嗜碱比例。",
      L"注意：剧烈运动、情绪、采血时间可影响结果；PLT 聚集需涂片复核。"},
     {L"生化全套（红/金黄管）：肝功（ALT/AST/ALP/GGT/胆红素/白蛋白）、肾功（BUN/Cr/UA）、血糖、"
@@ -75,7 +83,9 @@ const LinePair laboratory_panel_choices[] = {
      L"注意：空腹；含碘造影剂后 1 周内避免复查。"},
     {L"心肌损伤标志物：cTnI/cTnT、CK-MB、肌红蛋白、BNP/NT-proBNP。",
      L"注意：胸痛发作后 2-4 小时开始升高；动态复查更有意义。"},
+    urine_pair,
 };
+static_assert(std::size(laboratory_panel_choices) == LAB_PANEL_COUNT + 1, "a pair for every panel");
 
 void append_pair(wchar_t* report, int capacity, const LinePair& pair) {
     report_append_fixed_line(report, capacity, pair.first);
@@ -90,7 +100,7 @@ int report_blood_draw_order(const ToolDef& tool, const double* values, wchar_t* 
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_lines(report, report_capacity, blood_draw_lines,
                               static_cast<int>(std::size(blood_draw_lines)));
-    const int choice = report_choice(kind, static_cast<int>(std::size(blood_draw_choices)) - 1);
+    const int choice = report_choice(kind, BLOOD_DRAW_KIND_COUNT);
     report_append_fixed_line(report, report_capacity, blood_draw_choices[choice]);
     text_copy(verdict, verdict_capacity, L"按标准顺序采血可减少溶血与交叉污染");
     return 0;
@@ -102,8 +112,7 @@ int report_high_alert_drugs(const ToolDef& tool, const double* values, wchar_t* 
     const int kind = report_input_int(tool, values, "kind");
     report_append_fixed_line(report, report_capacity, L"高警示药品类别与要点：");
     append_pair(report, report_capacity,
-                high_alert_choices[report_choice(
-                    kind, static_cast<int>(std::size(high_alert_choices)) - 1)]);
+                high_alert_choices[report_choice(kind, HIGH_ALERT_KIND_COUNT)]);
     text_copy(verdict, verdict_capacity, L"高警示药品须专区、专标识、双人核对");
     return 0;
 }
@@ -143,8 +152,7 @@ int report_laboratory_panels(const ToolDef& tool, const double* values, wchar_t*
     report_begin(report, report_capacity, verdict, verdict_capacity);
     const int panel = report_input_int(tool, values, "panel");
     append_pair(report, report_capacity,
-                laboratory_panel_choices[report_choice(
-                    panel, static_cast<int>(std::size(laboratory_panel_choices)) - 1)]);
+                laboratory_panel_choices[report_choice(panel, LAB_PANEL_COUNT)]);
     text_copy(verdict, verdict_capacity, L"套餐与采血管已列出，按顺序采血");
     return 0;
 }

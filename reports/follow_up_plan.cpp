@@ -4,11 +4,11 @@
 #include "core/civil_date.h"
 #include "core/text.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
 constexpr int DEFAULT_GAP_DAYS = 7;
-constexpr int MAX_FOLLOW_UPS = 20;
 
 } // namespace
 
@@ -18,7 +18,7 @@ int report_follow_up_plan_from(const ToolDef& tool, const double* values, wchar_
     report_begin(report, report_capacity, verdict, verdict_capacity);
     const int start = report_input_int(tool, values, "start"); // no bounds: past dates allowed
     int gap = report_input_int(tool, values, "gap");
-    const int times = report_clamp(report_input_int(tool, values, "times"), 1, MAX_FOLLOW_UPS);
+    const int times = report_clamp(report_input_int(tool, values, "times"), 1, FOLLOW_UP_MAX_TIMES);
     if (gap < 1) gap = DEFAULT_GAP_DAYS;
 
     report_append_line(report, report_capacity,

@@ -17,10 +17,15 @@ constexpr int REPORT_MAX_KEYS = 4;
 
 // One report kind: its generator, and the input keys it reads, in the order it reads them. A tool
 // of this kind declares inputs with these keys; a key that it does not declare reads as 0.
+// highest[k] is the largest whole number the report takes for keys[k] (reports/report_limits.h),
+// 0 where it sets none; when codes is true, 1 to highest[k] each select an entry of the report's
+// table, otherwise a larger number is clamped to highest[k].
 struct ReportKindDef {
     int key_count;
+    bool codes;
     ReportGenerator generate;
     const char* keys[REPORT_MAX_KEYS];
+    int highest[REPORT_MAX_KEYS];
 };
 
 // Kinds 1 to 11 (the names of core/report_kinds.h), in order.

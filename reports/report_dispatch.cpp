@@ -1,20 +1,25 @@
 #include "core/report_kinds.h"
 #include "core/text.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 // In the order of the kinds' numbers, REPORT_SHIFT_ROTATION (1) to REPORT_LAB_PANELS (11).
 const ReportKindDef REPORT_KINDS[REPORT_KIND_COUNT] = {
-    {2, report_shift_rotation, {"nurses", "days"}},
-    {3, report_dosing_timetable, {"start", "interval", "times"}},
-    {1, report_blood_draw_order, {"kind"}},
-    {1, report_critical_values, {"kind"}},
-    {1, report_high_alert_drugs, {"kind"}},
-    {2, report_drug_compatibility, {"drugA", "drugB"}},
-    {3, report_follow_up_plan, {"start", "gap", "times"}},
-    {0, report_surgical_checklist, {}},
-    {1, report_handover_template, {"beds"}},
-    {4, report_infusion_card, {"bed", "dose", "volume", "gtt"}},
-    {1, report_laboratory_panels, {"panel"}},
+    {2, false, report_shift_rotation, {"nurses", "days"}, {ROTATION_MAX_NURSES, ROTATION_MAX_DAYS}},
+    {3, false, report_dosing_timetable, {"start", "interval", "times"}, {0, 0, DOSING_MAX_DOSES}},
+    {1, true, report_blood_draw_order, {"kind"}, {BLOOD_DRAW_KIND_COUNT}},
+    {1, true, report_critical_values, {"kind"}, {CRITICAL_VALUE_GROUP_COUNT}},
+    {1, true, report_high_alert_drugs, {"kind"}, {HIGH_ALERT_KIND_COUNT}},
+    {2,
+     true,
+     report_drug_compatibility,
+     {"drugA", "drugB"},
+     {COMPATIBILITY_DRUG_COUNT, COMPATIBILITY_DRUG_COUNT}},
+    {3, false, report_follow_up_plan, {"start", "gap", "times"}, {0, 0, FOLLOW_UP_MAX_TIMES}},
+    {0, false, report_surgical_checklist, {}, {}},
+    {1, false, report_handover_template, {"beds"}, {HANDOVER_MAX_BEDS}},
+    {4, false, report_infusion_card, {"bed", "dose", "volume", "gtt"}, {}},
+    {1, true, report_laboratory_panels, {"panel"}, {LAB_PANEL_COUNT}},
 };
 static_assert(REPORT_KIND_COUNT == REPORT_LAB_PANELS, "a row for every named kind");
 

@@ -4,11 +4,10 @@
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "reports/report.h"
+#include "reports/report_limits.h"
 
 namespace {
 
-constexpr int MAX_NURSES = 40;
-constexpr int MAX_DAYS = 31;
 constexpr int NAME_CAPACITY = 12;
 
 // Each nurse runs D, N, R, D, ...; nurse p + 1 is one step ahead of nurse p.
@@ -32,8 +31,9 @@ void append_cell(TextSink& sink, int day, wchar_t letter) {
 int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* report,
                           int report_capacity, wchar_t* verdict, int verdict_capacity) {
     report_begin(report, report_capacity, verdict, verdict_capacity);
-    const int nurses = report_clamp(report_input_int(tool, values, "nurses"), 1, MAX_NURSES);
-    const int days = report_clamp(report_input_int(tool, values, "days"), 1, MAX_DAYS);
+    const int nurses =
+        report_clamp(report_input_int(tool, values, "nurses"), 1, ROTATION_MAX_NURSES);
+    const int days = report_clamp(report_input_int(tool, values, "days"), 1, ROTATION_MAX_DAYS);
     report_append_fixed_line(
         report, report_capacity,
         L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。");

@@ -14,8 +14,8 @@ echo "== clang-format"
 if git rev-parse --git-dir >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 else
-    mapfile -t sources < <(find core expr reports engine records screen app ui tools toolbox \
-        toolbox_window tests bench packaging -name '*.cpp' -o -name '*.h')
+    mapfile -t sources < <(find core expr reports engine records screen app tools toolbox \
+        records_win32 window_kit ui toolbox_window tests bench packaging -name '*.cpp' -o -name '*.h')
 fi
 clang-format --dry-run --Werror "${sources[@]}"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/accepted_values.h"
+#include "core/format.h"
 #include "core/text.h"
 #include "engine/engine.h"
 #include "expr/expr.h"
@@ -84,6 +85,8 @@ TEST(ToolPrograms, DefaultsGiveARealResultAndTheRecordHeaderFits) {
         // and the last rule catches what the others leave.
         double outputs[TOOL_MAX_OUTPUTS] = {};
         for (int o = 0; o < tool_output_count(tool); ++o) {
+            EXPECT_TRUE(format_name_known(tool.outputs[o].format))
+                << name << " " << tool.outputs[o].key << ": unknown format";
             int error = 1;
             outputs[o] = expr_evaluate(tool, tool.outputs[o].formula, values, outputs, &error);
             EXPECT_EQ(error, 0) << name << " " << tool.outputs[o].key;

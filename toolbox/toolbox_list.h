@@ -12,6 +12,8 @@ struct ToolboxRow {
 };
 
 constexpr int TOOLBOX_MAX_ROWS = 64;
+// Every program and a heading for each of their categories, at most one per program.
+static_assert(TOOLBOX_MAX_ROWS >= 2 * TOOL_CATALOG_SIZE, "the toolbox must list every program");
 constexpr int TOOLBOX_FILTER_CAPACITY = 64;
 
 struct ToolboxList {

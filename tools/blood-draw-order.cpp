@@ -3,6 +3,7 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -12,8 +13,7 @@ const wchar_t* const kind_guide = L"本次采血项目的编号：\r\n"
                                   L"3 生化：红/金黄管\r\n"
                                   L"4 血气：肝素化注射器\r\n"
                                   L"5 血培养：需氧+厌氧各 1 套\r\n"
-                                  L"6 血糖/乳酸：灰管\r\n"
-                                  L"其他：其他项目，按检验科项目手册执行";
+                                  L"6 血糖/乳酸：灰管";
 
 const InputDef blood_draw_order_inputs[] = {
     {.key = "kind",
@@ -22,7 +22,7 @@ const InputDef blood_draw_order_inputs[] = {
      .default_value = 1,
      .guide = kind_guide,
      .lowest = 1,
-     .highest = 6,
+     .highest = BLOOD_DRAW_KIND_COUNT,
      .step = 1},
 };
 

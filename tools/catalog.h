@@ -4,13 +4,14 @@
 #pragma once
 
 #include "core/tool_def.h"
+#include "tools/catalog_size.h" // generated: TOOL_CATALOG_SIZE, the number of programs
 
 struct ToolProgram {
     const char* name;
     const ToolDef* tool;
 };
 
-extern const ToolProgram TOOL_PROGRAMS[];
+extern const ToolProgram TOOL_PROGRAMS[TOOL_CATALOG_SIZE];
 extern const int TOOL_PROGRAM_COUNT;
 
 // The Braden scale: the tool of formulas and rules that tests and benchmarks stand on.

@@ -3,6 +3,7 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -12,8 +13,7 @@ const wchar_t* const kind_guide = L"检验项目类别的编号：\r\n"
                                   L"3 白细胞、血红蛋白、血小板\r\n"
                                   L"4 INR、纤维蛋白原、D-二聚体\r\n"
                                   L"5 血培养、脑脊液培养、HIV 初筛\r\n"
-                                  L"6 肌钙蛋白、血淀粉酶/脂肪酶\r\n"
-                                  L"其他：查阅本院《危急值报告目录》";
+                                  L"6 肌钙蛋白、血淀粉酶/脂肪酶";
 
 const InputDef critical_values_inputs[] = {
     {.key = "kind",
@@ -22,7 +22,7 @@ const InputDef critical_values_inputs[] = {
      .default_value = 1,
      .guide = kind_guide,
      .lowest = 1,
-     .highest = 6,
+     .highest = CRITICAL_VALUE_GROUP_COUNT,
      .step = 1},
 };
 

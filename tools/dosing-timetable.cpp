@@ -3,17 +3,15 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
-const wchar_t* const start_guide = L"首剂的钟点，24 小时制，可带小数（8.5 为 08:30）\r\n"
-                                   L"小于 0 按 0；24 及以上计入次日（25 为第 2 天 01:00）";
+const wchar_t* const start_guide = L"首剂的钟点，24 小时制，可带小数（8.5 为 08:30）";
 
-const wchar_t* const interval_guide = L"两次给药之间的小时数，可带小数\r\n"
-                                      L"缺省或 ≤0 按 8 小时";
+const wchar_t* const interval_guide = L"两次给药之间的小时数，可带小数";
 
-const wchar_t* const times_guide = L"给药次数，1 至 30 次\r\n"
-                                   L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
+const wchar_t* const times_guide = L"给药次数，1 至 30 次";
 
 const InputDef dosing_timetable_inputs[] = {
     {.key = "start",
@@ -38,7 +36,7 @@ const InputDef dosing_timetable_inputs[] = {
      .default_value = 3,
      .guide = times_guide,
      .lowest = 1,
-     .highest = 30,
+     .highest = DOSING_MAX_DOSES,
      .step = 1},
 };
 

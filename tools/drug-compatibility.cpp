@@ -4,6 +4,7 @@
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
 #include "reports/drug_names.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -17,8 +18,7 @@ const wchar_t* const drug_guide = L"1 " DRUG_NAME_1 L"\r\n"
                                   L"7 " DRUG_NAME_7 L"\r\n"
                                   L"8 " DRUG_NAME_8 L"\r\n"
                                   L"9 " DRUG_NAME_9 L"\r\n"
-                                  L"10 " DRUG_NAME_10 L"\r\n"
-                                  L"其他编号：名称显示为头孢曲松，按未收录处理";
+                                  L"10 " DRUG_NAME_10;
 
 const InputDef drug_compatibility_inputs[] = {
     {.key = "drugA",
@@ -27,7 +27,7 @@ const InputDef drug_compatibility_inputs[] = {
      .default_value = 1,
      .guide = drug_guide,
      .lowest = 1,
-     .highest = 10,
+     .highest = COMPATIBILITY_DRUG_COUNT,
      .step = 1},
     {.key = "drugB",
      .label = L"药物 B 编号 1-10",
@@ -35,7 +35,7 @@ const InputDef drug_compatibility_inputs[] = {
      .default_value = 2,
      .guide = drug_guide,
      .lowest = 1,
-     .highest = 10,
+     .highest = COMPATIBILITY_DRUG_COUNT,
      .step = 1},
 };
 

@@ -3,17 +3,16 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
 const wchar_t* const start_guide = L"从今天到首次随访的天数，0 为今天\r\n"
-                                   L"可为负数（过去的日期）；小数按整数部分计";
+                                   L"可为负数（过去的日期）";
 
-const wchar_t* const gap_guide = L"两次随访之间的天数\r\n"
-                                 L"小于 1 按 7 天；小数按整数部分计";
+const wchar_t* const gap_guide = L"两次随访之间的天数";
 
-const wchar_t* const times_guide = L"随访次数，1 至 20 次\r\n"
-                                   L"小于 1 按 1，大于 20 按 20；小数按整数部分计";
+const wchar_t* const times_guide = L"随访次数，1 至 20 次";
 
 const InputDef follow_up_plan_inputs[] = {
     {.key = "start",
@@ -38,7 +37,7 @@ const InputDef follow_up_plan_inputs[] = {
      .default_value = 3,
      .guide = times_guide,
      .lowest = 1,
-     .highest = 20,
+     .highest = FOLLOW_UP_MAX_TIMES,
      .step = 1},
 };
 

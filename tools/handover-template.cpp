@@ -3,11 +3,11 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
-const wchar_t* const beds_guide = L"模板的床位数，1 至 30 床，每床一行\r\n"
-                                  L"小于 1 按 1，大于 30 按 30；小数按整数部分计";
+const wchar_t* const beds_guide = L"模板的床位数，1 至 30 床，每床一行";
 
 const InputDef handover_template_inputs[] = {
     {.key = "beds",
@@ -16,7 +16,7 @@ const InputDef handover_template_inputs[] = {
      .default_value = 6,
      .guide = beds_guide,
      .lowest = 1,
-     .highest = 30,
+     .highest = HANDOVER_MAX_BEDS,
      .step = 1},
 };
 

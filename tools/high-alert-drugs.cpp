@@ -3,6 +3,7 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -10,8 +11,7 @@ const wchar_t* const kind_guide = L"药品类别的编号：\r\n"
                                   L"1 高浓度电解质\r\n"
                                   L"2 胰岛素与口服降糖药\r\n"
                                   L"3 抗凝与化疗药\r\n"
-                                  L"4 麻醉与肌松药\r\n"
-                                  L"其他：同 4 麻醉与肌松药";
+                                  L"4 麻醉与肌松药";
 
 const InputDef high_alert_drugs_inputs[] = {
     {.key = "kind",
@@ -20,7 +20,7 @@ const InputDef high_alert_drugs_inputs[] = {
      .default_value = 1,
      .guide = kind_guide,
      .lowest = 1,
-     .highest = 4,
+     .highest = HIGH_ALERT_KIND_COUNT,
      .step = 1},
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-const wchar_t* const bed_guide = L"患者床号；小数按整数部分显示";
+const wchar_t* const bed_guide = L"患者床号";
 
 const wchar_t* const dose_guide = L"医嘱药量，按两位小数显示，不换算单位";
 

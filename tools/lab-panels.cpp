@@ -3,6 +3,7 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ const wchar_t* const panel_guide = L"检验套餐的编号：\r\n"
                                    L"3 凝血四项（淡蓝管）\r\n"
                                    L"4 甲状腺功能（红/金黄管）\r\n"
                                    L"5 心肌损伤标志物\r\n"
-                                   L"其他：尿常规（清洁中段尿）";
+                                   L"6 尿常规（清洁中段尿）";
 
 const InputDef lab_panels_inputs[] = {
     {.key = "panel",
@@ -21,7 +22,7 @@ const InputDef lab_panels_inputs[] = {
      .default_value = 1,
      .guide = panel_guide,
      .lowest = 1,
-     .highest = 6,
+     .highest = LAB_PANEL_COUNT,
      .step = 1},
 };
 

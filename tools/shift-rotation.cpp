@@ -3,15 +3,14 @@
 
 #include "core/report_kinds.h"
 #include "core/tool_def.h"
+#include "reports/report_limits.h"
 
 namespace {
 
 const wchar_t* const nurses_guide = L"参加轮转的护士人数，1 至 40 人\r\n"
-                                    L"小于 1 按 1，大于 40 按 40；小数按整数部分计\r\n"
-                                    L"每人按白班 D、休息 R、夜班 N 循环，依次错开";
+                                    L"每人按白班 D、夜班 N、休息 R 循环，依次错开";
 
-const wchar_t* const days_guide = L"排班表的天数，1 至 31 天\r\n"
-                                  L"小于 1 按 1，大于 31 按 31；小数按整数部分计";
+const wchar_t* const days_guide = L"排班表的天数，1 至 31 天";
 
 const InputDef shift_rotation_inputs[] = {
     {.key = "nurses",
@@ -20,7 +19,7 @@ const InputDef shift_rotation_inputs[] = {
      .default_value = 3,
      .guide = nurses_guide,
      .lowest = 1,
-     .highest = 40,
+     .highest = ROTATION_MAX_NURSES,
      .step = 1},
     {.key = "days",
      .label = L"排班天数 1-31",
@@ -28,7 +27,7 @@ const InputDef shift_rotation_inputs[] = {
      .default_value = 7,
      .guide = days_guide,
      .lowest = 1,
-     .highest = 31,
+     .highest = ROTATION_MAX_DAYS,
      .step = 1},
 };
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -117,9 +118,28 @@ class Suite : public ::testing::Test {
     }
 };
 
+// The expectations of a program of the catalogue; null when it has none.
+const SuiteProgram* expectations(const char* name) {
+    const std::string narrow(name);
+    const std::wstring wide(narrow.begin(), narrow.end());
+    for (const SuiteProgram& program : programs)
+        if (wide == program.name) return &program;
+    return nullptr;
+}
+
+TEST(SuiteCatalogue, EveryProgramHasExpectationsAndEveryExpectationAProgram) {
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
+        EXPECT_NE(expectations(TOOL_PROGRAMS[p].name), nullptr) << TOOL_PROGRAMS[p].name;
+    EXPECT_EQ(std::size(programs), static_cast<std::size_t>(TOOL_PROGRAM_COUNT));
+}
+
+// Every program of the catalogue, in its order.
 TEST_F(Suite, EveryProgramStartsWithItsRowsAndCalculatesItsReport) {
-    for (const SuiteProgram& program : programs) {
-        SCOPED_TRACE(std::string(program.name, program.name + wcslen(program.name)));
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {
+        SCOPED_TRACE(TOOL_PROGRAMS[p].name);
+        const SuiteProgram* expected = expectations(TOOL_PROGRAMS[p].name);
+        ASSERT_NE(expected, nullptr) << "a program without expectations";
+        const SuiteProgram& program = *expected;
         const std::wstring file = program_file(program.name);
         EXPECT_EQ(version_string(file, L"FileDescription"), program.title);
         ASSERT_TRUE(window.start(file));

@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Runs every program of the suite with --selftest: suite_selftest.sh FOLDER SUFFIX [RUNNER...]
-# Each must exit 0 and write its TOOL, LEVEL, OUT, VERDICT and ERRORS lines; the follow-up plan
+# Runs every program of the build's catalogue with --selftest:
+#   suite_selftest.sh CATALOGUE FOLDER SUFFIX [RUNNER...]
+# CATALOGUE is the build's tool_programs.txt (name TAB title per line). Each program must exit 0
+# and write its TOOL, LEVEL, OUT, VERDICT and ERRORS lines as expected below; a program of the
+# catalogue without expectations, or expectations for no program, fails. The follow-up plan
 # counts its dates from today.
 set -u
-folder="$1"
-suffix="$2"
-shift 2
+catalogue="$1"
+folder="$2"
+suffix="$3"
+shift 3
 runner=("$@")
 work=$(mktemp -d "${TMPDIR:-/tmp}/suite-selftest.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
+failures=0
+fail() {
+    echo "FAIL $1"
+    failures=$((failures + 1))
+}
 
 # program|id|title|category|level|verdict of the defaults|first OUT line's label, value and unit
 report_out="报告文本|见 DETAIL|"
-programs=(
+expected=(
     "braden|138|Braden 压疮风险评估|护理|1|中危，加强观察与营养|Braden 总分|13|分"
     "morse-fall|140|Morse 跌倒风险评估|护理|0|低危，常规安全护理与宣教|Morse 总分|0|分"
     "barthel-adl|141|Barthel 自理能力评估|护理|0|无需依赖，日常生活可自理|Barthel 指数|100|分"
@@ -38,13 +47,20 @@ programs=(
     "infusion-card|210|静脉输液卡|用药|0|输液卡已生成，双人核对后执行|$report_out"
     "lab-panels|211|检验套餐速查|检验|0|套餐与采血管已列出，按顺序采血|$report_out"
 )
-failures=0
-fail() {
-    echo "FAIL $1"
-    failures=$((failures + 1))
+expectation() {
+    local row
+    for row in "${expected[@]}"; do
+        [ "${row%%|*}" = "$1" ] && { printf '%s\n' "$row"; return 0; }
+    done
+    return 1
 }
-for row in "${programs[@]}"; do
+programs=()
+while IFS=$'\t' read -r name catalogue_title; do
+    [ -n "$name" ] || continue
+    programs+=("$name")
+    row=$(expectation "$name") || { fail "$name: in the catalogue but has no expectations"; continue; }
     IFS='|' read -r name id title category level verdict out_label out_value out_unit <<<"$row"
+    [ "$title" = "$catalogue_title" ] || fail "$name: catalogue title $catalogue_title"
     rm -f report.txt
     "${runner[@]}" "$folder/$name$suffix" --selftest report.txt </dev/null >/dev/null 2>&1
     code=$?
@@ -64,6 +80,11 @@ for row in "${programs[@]}"; do
         line DETAIL | grep -q "第 1 次：$first" || fail "$name: first follow-up is not $first"
     fi
     echo "ok   $name"
+done <"$catalogue"
+[ "${#programs[@]}" -gt 0 ] || fail "the catalogue $catalogue lists no program"
+for row in "${expected[@]}"; do
+    name=${row%%|*}
+    printf '%s\n' "${programs[@]}" | grep -qx "$name" || fail "$name: expected but not in the catalogue"
 done
 if [ "$failures" -gt 0 ]; then
     echo "$failures suite self-test checks failed"
