@@ -59,8 +59,8 @@ bool put_lead(const RecordFileOps& file, std::int64_t size, const wchar_t* heade
 bool record_append(const RecordFileOps& file, const wchar_t* header, const wchar_t* line) {
     std::int64_t size = 0;
     if (!file.size(file.file, &size) || size < 0) return false;
-    static_assert(APPEND_CAPACITY < 64 * 1024, "the buffer lives on the stack");
-    ByteBuffer buffer;
+    // Large enough for the largest record; one save runs at a time, on the window's thread.
+    static ByteBuffer buffer;
     buffer.count = 0;
     if (!put_lead(file, size, header, buffer)) return false;
     if (!put_line(buffer, line, RECORD_UTF8_CAPACITY)) return false;

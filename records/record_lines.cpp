@@ -2,35 +2,86 @@
 
 #include "core/format.h"
 #include "core/text.h"
+#include "core/text_sink.h"
+#include "records/csv.h"
 
 const char RECORD_BYTE_ORDER_MARK[3] = {'\xEF', '\xBB', '\xBF'};
 const wchar_t* const RECORD_SUBFOLDER = L"HalviMedSuite\\records";
 
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity) {
-    text_copy(dest, capacity, L"时间,工具");
+    TextSink sink = {dest, capacity, 0};
+    dest[0] = L'\0';
+    text_sink_append(sink, L"时间,工具");
     for (int i = 0; i < tool_input_count(tool); ++i) {
-        wchar_t cell[RECORD_CELL_CAPACITY];
-        text_format(cell, RECORD_CELL_CAPACITY, L",%ls", tool.inputs[i].label);
-        text_append(dest, capacity, cell);
+        text_sink_put(sink, L',');
+        csv_append_cell(sink, tool.inputs[i].label);
     }
-    text_append(dest, capacity, L",结果\r\n");
+    text_sink_append(sink, L",结果,等级,结论");
+    for (const PatientFieldDef& field : PATIENT_FIELDS) {
+        text_sink_put(sink, L',');
+        text_sink_append(sink, field.label);
+    }
+    text_sink_append(sink, L"\r\n");
 }
 
-void build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
-                       const wchar_t* kept_result, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
-                time.day, time.hour, time.minute, time.second, tool.title);
+namespace {
+
+// The result without the line breaks at its end.
+void append_result_cell(TextSink& sink, const wchar_t* result) {
+    wchar_t trimmed[OUTCOME_RESULT_CAPACITY];
+    text_copy(trimmed, OUTCOME_RESULT_CAPACITY, result);
+    int length = text_length(trimmed);
+    while (length > 0 && (trimmed[length - 1] == L'\r' || trimmed[length - 1] == L'\n'))
+        trimmed[--length] = L'\0';
+    csv_append_cell(sink, trimmed);
+}
+
+void append_cells_to_result(TextSink& sink, const ToolDef& tool, const LocalTime& time,
+                            const double* values, const wchar_t* result) {
+    text_sink_format(sink, L"%04d-%02d-%02d %02d:%02d:%02d,", time.year, time.month, time.day,
+                     time.hour, time.minute, time.second);
+    csv_append_cell(sink, tool.title);
     for (int i = 0; i < tool_input_count(tool); ++i) {
         wchar_t value[RECORD_CELL_CAPACITY];
         format_shortest(values[i], value, RECORD_CELL_CAPACITY);
         wchar_t cell[RECORD_CELL_CAPACITY];
-        text_format(cell, RECORD_CELL_CAPACITY, L",%ls=%ls", tool.inputs[i].label, value);
-        text_append(dest, capacity, cell);
+        if (!text_format_whole(cell, RECORD_CELL_CAPACITY, L"%ls=%ls", tool.inputs[i].label, value))
+            sink.cut = true;
+        text_sink_put(sink, L',');
+        csv_append_cell(sink, cell);
     }
-    wchar_t result[RECORD_RESULT_CELL_CAPACITY];
-    text_format(result, RECORD_RESULT_CELL_CAPACITY, L",%ls", kept_result);
-    text_append(dest, capacity, result);
-    text_append(dest, capacity, L"\r\n");
+    text_sink_put(sink, L',');
+    append_result_cell(sink, result);
+}
+
+bool finish(TextSink& sink) {
+    text_sink_append(sink, L"\r\n");
+    if (!sink.cut) return true;
+    sink.dest[0] = L'\0';
+    return false;
+}
+
+} // namespace
+
+bool build_record(const ToolDef& tool, const RecordEntry& entry, wchar_t* dest, int capacity) {
+    TextSink sink = {dest, capacity, 0};
+    dest[0] = L'\0';
+    append_cells_to_result(sink, tool, entry.time, entry.values, entry.result);
+    text_sink_format(sink, L",%d,", entry.level);
+    csv_append_cell(sink, entry.verdict);
+    for (int f = 0; f < PATIENT_FIELD_COUNT; ++f) {
+        text_sink_put(sink, L',');
+        csv_append_typed_cell(sink, entry.patient != nullptr ? entry.patient->text[f] : L"");
+    }
+    return finish(sink);
+}
+
+bool build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
+                       const wchar_t* kept_result, wchar_t* dest, int capacity) {
+    TextSink sink = {dest, capacity, 0};
+    dest[0] = L'\0';
+    append_cells_to_result(sink, tool, time, values, kept_result);
+    return finish(sink);
 }
 
 bool build_record_folder(const wchar_t* local_app_data, wchar_t* dest, int capacity) {

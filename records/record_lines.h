@@ -1,14 +1,17 @@
-// The lines of the per-user CSV record log: a header naming the columns and one record line per
-// Save. Fields are written as they are, unquoted, separated by commas; lines end in CR LF.
+// The lines of the per-user CSV record log: a header naming the columns and one record per Save,
+// each one CSV record (records/csv.h) that ends in CR LF, so that a spreadsheet shows it as one
+// row whatever its result holds.
 #pragma once
 
 #include "core/tool_def.h"
 #include "core/utf8.h"
+#include "engine/engine.h"
+#include "records/patient_fields.h"
 
-constexpr int RECORD_HEADER_CAPACITY = 512;
-constexpr int RECORD_LINE_CAPACITY = 4096;
+constexpr int RECORD_HEADER_CAPACITY = 1024;
+// Room for the largest result of any tool with every quote doubled, and every other cell.
+constexpr int RECORD_LINE_CAPACITY = 2 * OUTCOME_RESULT_CAPACITY + 2048;
 constexpr int RECORD_CELL_CAPACITY = 128;
-constexpr int RECORD_RESULT_CELL_CAPACITY = 256; // the comma and at most 254 characters
 constexpr int RECORD_FOLDER_CAPACITY = 260;
 constexpr int RECORD_PATH_CAPACITY = 520;
 // Room for the UTF-8 form of any record line, so that no line is dropped for its length.
@@ -29,14 +32,36 @@ struct LocalTime {
     int second;
 };
 
-// "时间,工具", a cell per input label, ",结果" and CR LF.
+// The header of a new file: "时间,工具", a cell per input label, then
+// ",结果,等级,结论,床号,住院号,姓名,评估者" and CR LF. A file keeps the header it was created with:
+// a record of today carries its new cells after the last column of an older header.
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity);
 
-// The time stamp and title, a "label=value" cell per input (the value's
-// shortest text that reads back to it), the kept result text cut at
-// 254 characters, and CR LF.
-void build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
+// What one record says.
+struct RecordEntry {
+    LocalTime time;
+    const double* values;  // one per input
+    const wchar_t* result; // the whole result text
+    int level;             // 0 to 3
+    const wchar_t* verdict;
+    const PatientFields* patient; // null: every patient cell empty
+};
+
+// The record: the time stamp and title, a "label=value" cell per input (the value's shortest
+// text that reads back to it), the result without its trailing line breaks, the level, the
+// verdict, the bed, inpatient number, name and assessor (each guarded against being run as a
+// formula), and CR LF. False, with dest empty, when the record does not fit whole: a record is
+// never written cut.
+bool build_record(const ToolDef& tool, const RecordEntry& entry, wchar_t* dest, int capacity);
+
+// The cells up to the result, as build_record writes them, and CR LF: a record without a grade or
+// a patient. False, with dest empty, when it does not fit whole.
+bool build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
                        const wchar_t* kept_result, wchar_t* dest, int capacity);
+
+// The cell index of each column of today's records, for a tool of n inputs.
+constexpr int record_result_cell(int inputs) { return 2 + inputs; }
+constexpr int record_cell_count(int inputs) { return 2 + inputs + 1 + 2 + PATIENT_FIELD_COUNT; }
 
 // The records folder under the user's local application-data folder, and the tool's file in it.
 // False when the path does not fit whole: a save never writes to a shortened path.

@@ -5,6 +5,7 @@
 
 #include "core/input_text.h"
 #include "core/text.h"
+#include "screen/record_texts.h"
 #include "screen/window_texts.h"
 
 void session_start(CalcSession* session, const ToolDef* tool) {
@@ -46,12 +47,28 @@ const wchar_t* session_refusal(const CalcSession& session, const wchar_t* needs_
     return nullptr;
 }
 
-void session_copy_text(const CalcSession& session, wchar_t* dest, int capacity) {
-    build_copy_text(*session.tool, session.outcome.result, session.outcome.verdict, dest, capacity);
+void session_copy_text(const CalcSession& session, const PatientFields& patient, wchar_t* dest,
+                       int capacity) {
+    dest[0] = L'\0';
+    wchar_t line[PATIENT_LINE_CAPACITY];
+    build_patient_line(patient, line, PATIENT_LINE_CAPACITY);
+    if (!text_is_empty(line)) text_append_format(dest, capacity, L"%ls\r\n", line);
+    static wchar_t inputs[COPY_TEXT_CAPACITY];
+    build_inputs_line(*session.tool, session.input_values, inputs, COPY_TEXT_CAPACITY);
+    if (!text_is_empty(inputs)) text_append_format(dest, capacity, L"%ls\r\n", inputs);
+    static wchar_t copy[COPY_TEXT_CAPACITY];
+    build_copy_text(*session.tool, session.outcome.result, session.outcome.verdict, copy,
+                    COPY_TEXT_CAPACITY);
+    text_append(dest, capacity, copy);
 }
 
-void session_record_line(const CalcSession& session, const LocalTime& time, wchar_t* dest,
-                         int capacity) {
-    build_record_line(*session.tool, time, session.input_values, session.outcome.kept, dest,
-                      capacity);
+bool session_record_line(const CalcSession& session, const LocalTime& time,
+                         const PatientFields& patient, wchar_t* dest, int capacity) {
+    const RecordEntry entry = {time,
+                               session.input_values,
+                               session.outcome.kept,
+                               session.outcome.level,
+                               session.outcome.verdict,
+                               &patient};
+    return build_record(*session.tool, entry, dest, capacity);
 }

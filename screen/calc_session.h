@@ -42,9 +42,11 @@ int session_level(const CalcSession& session);
 // hint after an edit; null when it can.
 const wchar_t* session_refusal(const CalcSession& session, const wchar_t* needs_result);
 
-// What Copy puts under the title (build_copy_text of the outcome).
-void session_copy_text(const CalcSession& session, wchar_t* dest, int capacity);
+// What Copy puts under the title: the patient line when a patient is named, then for a tool of
+// formulas the line of its inputs, then build_copy_text of the outcome.
+void session_copy_text(const CalcSession& session, const PatientFields& patient, wchar_t* dest,
+                       int capacity);
 
-// The record line of the outcome at that time.
-void session_record_line(const CalcSession& session, const LocalTime& time, wchar_t* dest,
-                         int capacity);
+// The record of the outcome at that time, for the patient; false when it does not fit whole.
+bool session_record_line(const CalcSession& session, const LocalTime& time,
+                         const PatientFields& patient, wchar_t* dest, int capacity);

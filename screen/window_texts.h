@@ -11,7 +11,8 @@ constexpr int KEPT_RESULT_CAPACITY = 8192;
 constexpr int CALC_RESULT_CAPACITY = 8192;
 constexpr int CALC_VERDICT_CAPACITY = 512;
 // What Copy puts under the title: the whole result, "—— " and the verdict.
-constexpr int COPY_TEXT_CAPACITY = CALC_RESULT_CAPACITY + CALC_VERDICT_CAPACITY + 4;
+// The result and verdict, and room for the patient line and the line of inputs above them.
+constexpr int COPY_TEXT_CAPACITY = CALC_RESULT_CAPACITY + CALC_VERDICT_CAPACITY + 2048;
 constexpr int STATUS_TEXT_CAPACITY = 256;
 constexpr int DEFAULT_TEXT_CAPACITY = 64;
 constexpr int REFERENCE_TEXT_CAPACITY = 512;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/text.h"
 #include "screen/calc_session.h"
 #include "screen/window_texts.h"
 #include "tests/tool_programs.h"
@@ -26,6 +27,12 @@ void default_texts(const ToolDef& tool, Texts* texts) {
             build_default_text(tool.inputs[j].default_value, texts->text[j], DEFAULT_TEXT_CAPACITY);
         texts->of[j] = texts->text[j];
     }
+}
+
+PatientFields no_patient() {
+    PatientFields patient;
+    patient_fields_clear(&patient);
+    return patient;
 }
 
 TEST(CalcSession, EveryProgramFromTextsToOutcome) {
@@ -55,11 +62,15 @@ TEST(CalcSession, EveryProgramFromTextsToOutcome) {
         for (int j = 0; j < tool.input_count; ++j)
             EXPECT_EQ(session.input_values[j], tool.inputs[j].default_value);
         EXPECT_EQ(session_refusal(session, NEEDS_RESULT), nullptr);
-        wchar_t copy[COPY_TEXT_CAPACITY];
-        session_copy_text(session, copy, COPY_TEXT_CAPACITY);
-        wchar_t expected_copy[COPY_TEXT_CAPACITY];
+        // Without a patient, Copy is the inputs line of a tool of formulas, then the result.
+        static wchar_t copy[COPY_TEXT_CAPACITY];
+        session_copy_text(session, no_patient(), copy, COPY_TEXT_CAPACITY);
+        static wchar_t expected_copy[COPY_TEXT_CAPACITY];
         build_copy_text(tool, result, verdict, expected_copy, COPY_TEXT_CAPACITY);
-        EXPECT_STREQ(copy, expected_copy);
+        const std::wstring copied = copy;
+        EXPECT_EQ(copied.substr(copied.size() - text_length(expected_copy)), expected_copy);
+        EXPECT_EQ(copied.size() == static_cast<std::size_t>(text_length(expected_copy)),
+                  tool.report_kind != 0 || tool.input_count == 0);
 
         // A refused text in the last input names it and changes nothing.
         if (tool.input_count > 0) {
@@ -99,11 +110,15 @@ TEST(CalcSession, RecordLineOfTheLastAcceptedCalculate) {
     const wchar_t* slip[] = {L"1", L"41", L"1", L"1", L"1", L"1"};
     EXPECT_EQ(session_calculate(&session, slip), 1);
     const LocalTime time = {2026, 12, 9, 8, 5, 7};
-    wchar_t line[RECORD_LINE_CAPACITY];
-    session_record_line(session, time, line, RECORD_LINE_CAPACITY);
+    static wchar_t line[RECORD_LINE_CAPACITY];
+    PatientFields patient = no_patient();
+    text_copy(patient.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, L"Z0012");
+    ASSERT_TRUE(session_record_line(session, time, patient, line, RECORD_LINE_CAPACITY));
     const double ones[] = {1, 1, 1, 1, 1, 1};
-    wchar_t expected[RECORD_LINE_CAPACITY];
-    build_record_line(braden, time, ones, L"Braden 总分：6 分\r\n", expected, RECORD_LINE_CAPACITY);
+    const RecordEntry entry = {
+        time, ones, L"Braden 总分：6 分\r\n", 3, L"极高危，使用减压床垫并每 2 小时翻身", &patient};
+    static wchar_t expected[RECORD_LINE_CAPACITY];
+    ASSERT_TRUE(build_record(braden, entry, expected, RECORD_LINE_CAPACITY));
     EXPECT_STREQ(line, expected);
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text.h"
 #include "core/utf8.h"
 #include "records/record_lines.h"
 #include "screen/window_texts.h"
@@ -29,23 +30,29 @@ std::string utf8(const std::wstring& text) {
 TEST(RecordLines, BradenHeader) {
     wchar_t header[RECORD_HEADER_CAPACITY];
     build_record_header(braden_tool, header, RECORD_HEADER_CAPACITY);
-    EXPECT_STREQ(header,
-                 L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n");
+    EXPECT_STREQ(header, L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果,"
+                         L"等级,结论,床号,住院号,姓名,评估者\r\n");
     EXPECT_EQ(utf8(header).substr(0, 14), "\xE6\x97\xB6\xE9\x97\xB4,\xE5\xB7\xA5\xE5\x85\xB7,");
 }
 
 TEST(RecordLines, RecordWithTheDefaultInputs) {
     const double values[] = {3, 2, 2, 2, 2, 2};
-    const std::wstring line = record(values, braden_result);
-    EXPECT_EQ(line, L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
-                    L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分\r\n\r\n");
-    // The exact bytes: every Braden record is followed by an empty line.
-    const std::string bytes = utf8(line);
-    EXPECT_EQ(bytes.substr(0, 20), "2026-12-07 09:30:05,");
-    EXPECT_EQ(bytes.substr(bytes.size() - 4), "\r\n\r\n");
-    EXPECT_NE(bytes.find("\xE6\x80\xBB\xE5\x88\x86\xEF\xBC\x9A"
-                         "13 "),
-              std::string::npos);
+    // Without a grade: the cells up to the result, its line break dropped, one line.
+    EXPECT_EQ(record(values, braden_result),
+              L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
+              L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分\r\n");
+    PatientFields patient;
+    patient_fields_clear(&patient);
+    text_copy(patient.text[PATIENT_BED], PATIENT_FIELD_CAPACITY, L"12");
+    text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, L"张三");
+    text_copy(patient.text[PATIENT_ASSESSOR], PATIENT_FIELD_CAPACITY, L"李护士");
+    const RecordEntry entry = {save_time, values, braden_result, 1, L"中危，加强观察与营养",
+                               &patient};
+    wchar_t line[RECORD_LINE_CAPACITY];
+    ASSERT_TRUE(build_record(braden_tool, entry, line, RECORD_LINE_CAPACITY));
+    EXPECT_STREQ(line, L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
+                       L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分,1,"
+                       L"中危，加强观察与营养,12,,张三,李护士\r\n");
 }
 
 // Each value in the shortest text that reads back to it: what %g wrote whole stays, nothing is
@@ -77,13 +84,25 @@ TEST(RecordLines, ValuesAreWrittenInTheirShortestText) {
     }
 }
 
-TEST(RecordLines, ResultTextIsCutAt254Characters) {
+// The whole result is kept; a record that does not fit is not built at all, never cut.
+TEST(RecordLines, TheWholeResultOrNothing) {
     const double values[] = {3, 2, 2, 2, 2, 2};
     const std::wstring long_result(300, L'长');
-    const std::wstring line = record(values, long_result.c_str());
-    const std::wstring tail = L",摩擦力 1-3=2," + long_result.substr(0, 254) + L"\r\n";
-    ASSERT_GE(line.size(), tail.size());
-    EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+    EXPECT_EQ(record(values, long_result.c_str()),
+              L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
+              L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2," +
+                  long_result + L"\r\n");
+    const std::wstring quotes(OUTCOME_RESULT_CAPACITY - 1, L'"'); // each doubled, and two more
+    const RecordEntry entry = {save_time, values, quotes.c_str(), 0, L"v", nullptr};
+    static wchar_t line[RECORD_LINE_CAPACITY];
+    ASSERT_TRUE(build_record(braden_tool, entry, line, RECORD_LINE_CAPACITY));
+    EXPECT_NE(
+        std::wstring(line).find(L"=2,\"" + std::wstring(2 * quotes.size(), L'"') + L"\",0,v,"),
+        std::wstring::npos);
+    const int needed = text_length(line) + 1;
+    EXPECT_FALSE(build_record(braden_tool, entry, line, needed - 1));
+    EXPECT_STREQ(line, L"");
+    EXPECT_TRUE(build_record(braden_tool, entry, line, needed));
 }
 
 TEST(RecordLines, TimeStampsArePadded) {
@@ -93,10 +112,11 @@ TEST(RecordLines, TimeStampsArePadded) {
 }
 
 TEST(RecordLines, LongestLineConvertsWhole) {
-    // A record line of 4095 Chinese characters needs 12285 bytes of UTF-8: it fits.
+    // A record line of Chinese characters to its capacity needs three bytes each: it fits.
     const std::wstring line(RECORD_LINE_CAPACITY - 1, L'字');
     static char bytes[RECORD_UTF8_CAPACITY];
-    EXPECT_EQ(utf8_from_wide(line.c_str(), bytes, RECORD_UTF8_CAPACITY), 12285);
+    EXPECT_EQ(utf8_from_wide(line.c_str(), bytes, RECORD_UTF8_CAPACITY),
+              3 * (RECORD_LINE_CAPACITY - 1));
 }
 
 TEST(RecordLines, FolderPathAndMessages) {

@@ -1,5 +1,5 @@
-// The CSV header and record lines with any labels, times, values and result texts, at any
-// capacity: terminated, never past the buffer, and convertible to UTF-8 whole.
+// The CSV header and records with any labels, times, values, result and patient texts, at any
+// capacity: terminated, never past the buffer, whole or empty, and convertible to UTF-8 whole.
 #include "records/record_lines.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -33,8 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int capacity = 1 + (input.byte() | (input.byte() << 8)) % RECORD_LINE_CAPACITY;
     static wchar_t line[RECORD_LINE_CAPACITY + GUARD];
     for (wchar_t& c : line) c = CANARY;
-    build_record_line(tool, time, values, result, line, capacity);
+    PatientFields patient;
+    for (auto& text : patient.text)
+        input.wide_text(text, PATIENT_FIELD_CAPACITY, PATIENT_FIELD_CAPACITY);
+    const RecordEntry entry = {time, values, result, input.byte() % 4, title, &patient};
+    const bool built = input.byte() & 1
+                           ? build_record(tool, entry, line, capacity)
+                           : build_record_line(tool, time, values, result, line, capacity);
     FUZZ_CHECK(terminated_within(line, capacity));
+    FUZZ_CHECK(built || line[0] == L'\0');
     for (int i = capacity; i < RECORD_LINE_CAPACITY + GUARD; ++i) FUZZ_CHECK(line[i] == CANARY);
     static char bytes[RECORD_UTF8_CAPACITY];
     FUZZ_CHECK(utf8_from_wide(line, bytes, RECORD_UTF8_CAPACITY) >= 0);

@@ -1,0 +1,42 @@
+// A patient's earlier records with one tool, read back from the tail of the tool's record file:
+// newest first, at most HISTORY_MAX_RECORDS. Only today's records, with grade and patient cells,
+// are read; an older record or a line that does not parse is skipped and counted.
+#pragma once
+
+#include <cstddef>
+
+#include "core/tool_def.h"
+#include "records/patient_fields.h"
+
+constexpr int HISTORY_MAX_RECORDS = 20;
+// At most this much of a file's end is read, so that a large file opens as fast as a small one.
+constexpr std::size_t HISTORY_TAIL_BYTES = 8u * 1024u * 1024u;
+constexpr int HISTORY_TIME_CAPACITY = 24;
+constexpr int HISTORY_TEXT_CAPACITY = 256;
+
+struct HistoryRecord {
+    wchar_t time[HISTORY_TIME_CAPACITY];
+    int level;
+    wchar_t verdict[HISTORY_TEXT_CAPACITY];
+    wchar_t first_line[HISTORY_TEXT_CAPACITY]; // of the result
+    wchar_t assessor[PATIENT_FIELD_CAPACITY];
+    bool has_value; // the first line shows a number after its "："
+    double value;
+};
+
+struct History {
+    HistoryRecord records[HISTORY_MAX_RECORDS]; // newest first
+    int count;
+    int skipped;         // older records and lines that do not parse
+    bool older_not_read; // the file holds more than its tail
+};
+
+// Which records are the patient's: by inpatient number when one is given, otherwise by bed. False
+// when neither is given.
+bool history_has_key(const PatientFields& patient);
+
+// Reads the records of the bytes, the file's last length bytes: all of it when whole, otherwise
+// from the first record that starts after a line break. A UTF-8 byte-order mark and the header
+// are passed over.
+void history_read(const ToolDef& tool, const PatientFields& patient, const char* bytes,
+                  std::size_t length, bool whole, History* history);

@@ -1,0 +1,41 @@
+// The texts of a nursing record that the window shows: the patient line and the inputs line that
+// Copy puts above the result, the warning for a patient text that is refused, and the history
+// dialog's rows, last line and the band edges of its chart.
+#pragma once
+
+#include "core/tool_def.h"
+#include "records/patient_fields.h"
+#include "records/record_history.h"
+
+constexpr int PATIENT_LINE_CAPACITY = 128;
+constexpr int HISTORY_ROW_CAPACITY = 768;
+constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
+constexpr int BAND_EDGES_MAX = 8;
+
+extern const wchar_t* const TEXT_HISTORY_NEEDS_KEY; // "请先填写住院号或床号。"
+extern const wchar_t* const CAPTION_HISTORY;        // the dialog's title
+extern const wchar_t* const TEXT_HISTORY_BUTTON;    // "历史记录"
+
+// "床号 %ls  住院号 %ls  姓名 %ls", leaving out the empty parts; empty when all three are.
+void build_patient_line(const PatientFields& patient, wchar_t* dest, int capacity);
+
+// For a tool of formulas, "label=value" for every input joined by "，" (each value's shortest
+// text); empty for a tool with a report.
+void build_inputs_line(const ToolDef& tool, const double* values, wchar_t* dest, int capacity);
+
+// The warning for a refused patient text: "“床号”不能包含控制字符。" or the field's length.
+void build_patient_refusal(PatientField field, PatientText why, wchar_t* dest, int capacity);
+
+// One row of the history list: time, "等级 n", verdict, the result's first line and the assessor,
+// separated by tabs (the list draws each in a column of its own).
+void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity);
+
+// The dialog's last line: how many records are shown, and why others are not (skipped records,
+// a file larger than what was read, or the reason the file could not be read).
+void build_history_last_line(const History& history, const wchar_t* reason, wchar_t* dest,
+                             int capacity);
+
+// The values at which the rules' grades change, where a rule compares the first output (its key,
+// or its formula as written) with a number: "total<=12" gives 12. Ascending, each once; returns
+// how many. None for a tool with a report, or whose rules compare anything else.
+int rule_band_edges(const ToolDef& tool, double* edges, int capacity);
