@@ -35,7 +35,8 @@ enum class CsvRead {
 };
 
 // Reads the record that starts at bytes[at] (at < length) and moves at past it and its line
-// break. A record of more than limit bytes is skipped whole.
+// break. A record of more than limit bytes is skipped whole. Only a record read whole has its
+// cells: after too_long the first CSV_MAX_CELLS, after unclosed those before the open one.
 CsvRead csv_read_record(const char* bytes, std::size_t length, std::size_t* at, std::size_t limit,
                         CsvRecord* record);
 

@@ -97,7 +97,9 @@ void history_read(const ToolDef& tool, const PatientFields& patient, const char*
         const bool timed = starts_with_time(bytes, length, start);
         const bool empty =
             read == CsvRead::record && record.count == 1 && record.cells[0].length == 0;
-        if (empty || (first && whole && !timed && is_header(bytes, record))) continue;
+        const bool header =
+            first && whole && !timed && read == CsvRead::record && is_header(bytes, record);
+        if (empty || header) continue;
         int level = 0;
         if (read != CsvRead::record || !timed || !read_level(bytes, record, inputs, &level)) {
             if (timed || read != CsvRead::record || !in_older) ++history->skipped;

@@ -10,7 +10,7 @@
 
 constexpr int HISTORY_MAX_RECORDS = 20;
 // At most this much of a file's end is read, so that a large file opens as fast as a small one.
-constexpr std::size_t HISTORY_TAIL_BYTES = 8u * 1024u * 1024u;
+constexpr std::size_t HISTORY_TAIL_BYTES = std::size_t{8} << 20;
 constexpr int HISTORY_TIME_CAPACITY = 24;
 constexpr int HISTORY_TEXT_CAPACITY = 256;
 

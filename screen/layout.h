@@ -27,6 +27,16 @@ constexpr int WEB_ADDRESS_RIGHT_MARGIN = 26;
 constexpr int WEB_ADDRESS_Y = 8;
 constexpr int WEB_ADDRESS_HEIGHT = 26;
 
+// The patient strip, right of the title below the web address: two rows of two fields, each a
+// label and an edit, in the order bed, inpatient number, name, assessor. The title and the header
+// line are drawn clipped at TITLE_CLIP_RIGHT so that a long title never runs under the strip.
+constexpr int PATIENT_STRIP_X = 552;
+constexpr int TITLE_CLIP_RIGHT = PATIENT_STRIP_X - 8;
+constexpr LayoutRect PATIENT_LABELS[4] = {
+    {552, 36, 40, 20}, {720, 36, 52, 20}, {552, 63, 40, 20}, {720, 63, 52, 20}};
+constexpr LayoutRect PATIENT_EDITS[4] = {
+    {594, 34, 118, 24}, {774, 34, 230, 24}, {594, 61, 118, 24}, {774, 61, 230, 24}};
+
 // The two white panels, their captions and the rules under the captions.
 constexpr LayoutRect INPUT_PANEL = {20, 96, 440, 552};
 constexpr LayoutRect RESULT_PANEL = {476, 96, 524, 552};
@@ -71,12 +81,29 @@ constexpr LayoutRect REFERENCE_LABEL = {492, 576, 492, 56};
 constexpr int FOOTER_TOP = 660;
 constexpr int BUTTON_Y = 668;
 constexpr int BUTTON_HEIGHT = 40;
-// The five buttons from the left: Calculate, Save, Copy, Reset, About.
-constexpr LayoutRect BUTTONS[5] = {{20, BUTTON_Y, 152, BUTTON_HEIGHT},
-                                   {184, BUTTON_Y, 132, BUTTON_HEIGHT},
-                                   {328, BUTTON_Y, 132, BUTTON_HEIGHT},
-                                   {472, BUTTON_Y, 132, BUTTON_HEIGHT},
-                                   {616, BUTTON_Y, 110, BUTTON_HEIGHT}};
-constexpr LayoutRect STATUS_LINE = {740, 704, 264, 16};
+// The six buttons from the left: Calculate, Save, Copy, Reset, About, History.
+constexpr LayoutRect BUTTONS[6] = {
+    {20, BUTTON_Y, 152, BUTTON_HEIGHT},  {184, BUTTON_Y, 132, BUTTON_HEIGHT},
+    {328, BUTTON_Y, 132, BUTTON_HEIGHT}, {472, BUTTON_Y, 132, BUTTON_HEIGHT},
+    {616, BUTTON_Y, 110, BUTTON_HEIGHT}, {738, BUTTON_Y, 120, BUTTON_HEIGHT}};
+// Right of the buttons, wrapped over up to three lines.
+constexpr LayoutRect STATUS_LINE = {870, 666, 134, 48};
 
 } // namespace layout
+
+// The history dialog, in its own client pixels: the list of records, the trend chart below it,
+// and the last line beside the Close button.
+namespace history_layout {
+
+constexpr int CLIENT_WIDTH = 780;
+constexpr int CLIENT_HEIGHT = 560;
+constexpr LayoutRect LIST = {16, 16, 748, 290};
+constexpr int LIST_ROW_HEIGHT = 22;
+// The list's columns from its left edge: time, level, verdict, the result's first line, assessor.
+constexpr int LIST_COLUMNS[5] = {4, 156, 216, 446, 646};
+constexpr LayoutRect CHART = {16, 318, 748, 186};
+constexpr int CHART_MARGIN = 24; // inside the chart's frame, around the plotted area
+constexpr LayoutRect LAST_LINE = {16, 514, 640, 36};
+constexpr LayoutRect CLOSE_BUTTON = {672, 516, 92, 32};
+
+} // namespace history_layout

@@ -60,7 +60,7 @@ void build_history_last_line(const History& history, const wchar_t* reason, wcha
         text_sink_format(sink, L"；另有 %d 条旧格式或无法读取的记录未显示", history.skipped);
     if (history.older_not_read)
         text_sink_format(sink, L"；文件较大，只读取了最后 %d MB，更早的记录未显示",
-                         static_cast<int>(HISTORY_TAIL_BYTES / (1024 * 1024)));
+                         static_cast<int>(HISTORY_TAIL_BYTES >> 20));
 }
 
 namespace {

@@ -8,7 +8,7 @@ packages=(
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix mingw-w64
     wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
-    zip unzip wixl msitools osslsigncode openssl python3
+    zip unzip wixl msitools osslsigncode openssl python3 libreoffice-calc-nogui
 )
 
 missing=()

@@ -183,6 +183,17 @@ TEST(RecordHistory, OldAndBrokenRecordsAreSkippedAndCounted) {
               std::wstring::npos);
 }
 
+// A file whose first line opens a quote that never closes: nothing to show, one line skipped.
+TEST(RecordHistory, AFileThatOpensAQuoteAtOnce) {
+    const PatientFields who = patient(L"12", L"", L"", L"");
+    for (const std::string bytes : {"\"open", "\xEF\xBB\xBF\"open\r\n12,", "a,\"b"}) {
+        static History history;
+        history_read(braden_tool, who, bytes.data(), bytes.size(), true, &history);
+        EXPECT_EQ(history.count, 0);
+        EXPECT_EQ(history.skipped, 1) << bytes;
+    }
+}
+
 // A tail that starts inside a record, even inside a quoted result with line breaks, begins at the
 // next record; the older part is said to be unread.
 TEST(RecordHistory, ATailStartsAtTheNextRecord) {

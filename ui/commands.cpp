@@ -3,6 +3,7 @@
 
 #include "core/input_text.h"
 #include "core/text.h"
+#include "screen/record_texts.h"
 #include "ui/window_state.h"
 
 namespace {
@@ -59,6 +60,24 @@ bool put_on_clipboard(const ToolDef& tool, const wchar_t* copy_text) {
 
 } // namespace
 
+bool read_patient_fields(PatientFields* patient) {
+    for (int f = 0; f < PATIENT_FIELD_COUNT; ++f) {
+        wchar_t typed[2 * PATIENT_FIELD_CAPACITY];
+        typed[0] = L'\0';
+        GetWindowTextW(window_state.patient_edits[f], typed, 2 * PATIENT_FIELD_CAPACITY);
+        const auto field = static_cast<PatientField>(f);
+        const PatientText taken =
+            patient_field_take(field, typed, patient->text[f], PATIENT_FIELD_CAPACITY);
+        if (taken == PatientText::taken) continue;
+        wchar_t message[MESSAGE_TEXT_CAPACITY];
+        build_patient_refusal(field, taken, message, MESSAGE_TEXT_CAPACITY);
+        show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
+        SetFocus(window_state.patient_edits[f]);
+        return false;
+    }
+    return true;
+}
+
 bool result_is_current(const wchar_t* needs_result) {
     const wchar_t* refusal = session_refusal(window_state.session, needs_result);
     if (refusal == nullptr) return true;
@@ -83,6 +102,8 @@ void calc_and_show() {
 
 void copy_result() {
     if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
+    static PatientFields patient;
+    if (!read_patient_fields(&patient)) return;
     // Another program holding the clipboard, or no memory for the text: said, never called done.
     if (!OpenClipboard(window_state.main_window)) {
         set_status(STATUS_COPY_FAILED);
@@ -90,7 +111,7 @@ void copy_result() {
     }
     EmptyClipboard();
     static wchar_t copy_text[COPY_TEXT_CAPACITY];
-    session_copy_text(window_state.session, copy_text, COPY_TEXT_CAPACITY);
+    session_copy_text(window_state.session, patient, copy_text, COPY_TEXT_CAPACITY);
     const bool copied = put_on_clipboard(*window_state.session.tool, copy_text);
     CloseClipboard();
     set_status(copied ? TEXT_COPIED : STATUS_COPY_FAILED);
@@ -103,6 +124,10 @@ void reset_inputs() {
         build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(window_state.input_edits[j], text);
     }
+    // A new assessment may be of another patient: the patient's fields empty too, the assessor
+    // stays.
+    for (int f = PATIENT_BED; f <= PATIENT_NAME; ++f)
+        SetWindowTextW(window_state.patient_edits[f], L"");
     SetWindowTextW(window_state.result_box, L"");
     SetWindowTextW(window_state.verdict_label, TEXT_VERDICT_START);
     SetWindowTextW(window_state.note_label, tool.note != nullptr ? tool.note : L"");

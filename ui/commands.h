@@ -1,6 +1,8 @@
 // The commands of the main window's buttons and keyboard shortcut.
 #pragma once
 
+#include "records/patient_fields.h"
+
 void calc_and_show();
 void record_save();
 void copy_result();
@@ -10,3 +12,7 @@ void show_about();
 // True when a result exists and the inputs still show the values that produced it; otherwise
 // says why not (needs_result when there is no result yet) in a box and returns false.
 bool result_is_current(const wchar_t* needs_result);
+
+// Reads the patient fields from their edits. A text that is refused is named in a warning, gets
+// the focus, and false is returned.
+bool read_patient_fields(PatientFields* patient);

@@ -3,6 +3,7 @@
 #include "ui/gui.h"
 
 #include "ui/commands.h"
+#include "ui/history_dialog.h"
 #include "ui/input_guide.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
@@ -14,6 +15,7 @@ void create_fonts_and_brushes(WindowState& state) {
     window_fonts_create(&state.fonts);
     state.white_brush = CreateSolidBrush(colour_panel);
     state.background_brush = CreateSolidBrush(colour_background);
+    state.header_brush = CreateSolidBrush(colour_header);
 }
 
 // The fonts and brushes live as long as the window; the process gives them back when it closes.
@@ -21,6 +23,7 @@ void free_fonts_and_brushes(WindowState& state) {
     window_fonts_free(&state.fonts);
     DeleteObject(state.white_brush);
     DeleteObject(state.background_brush);
+    DeleteObject(state.header_brush);
 }
 
 // Enter or F5 aimed at any control of the window runs Calculate instead of reaching it.
@@ -28,6 +31,13 @@ bool is_calculate_shortcut(const MSG& message) {
     return message.message == WM_KEYDOWN &&
            (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
            IsChild(window_state.main_window, message.hwnd);
+}
+
+// F3 anywhere in the window shows the patient's history.
+bool is_history_shortcut(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == VK_F3 &&
+           (message.hwnd == window_state.main_window ||
+            IsChild(window_state.main_window, message.hwnd));
 }
 
 } // namespace
@@ -59,6 +69,10 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (is_calculate_shortcut(message)) {
             calc_and_show();
+            continue;
+        }
+        if (is_history_shortcut(message)) {
+            show_history();
             continue;
         }
         TranslateMessage(&message);

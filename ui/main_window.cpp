@@ -1,7 +1,10 @@
 // The window procedure and the child controls built from the tool descriptor.
 #include "core/text.h"
+#include "records_win32/assessor_setting.h"
+#include "screen/record_texts.h"
 #include "ui/commands.h"
 #include "ui/gui.h"
+#include "ui/history_dialog.h"
 #include "ui/input_guide.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
@@ -17,7 +20,7 @@ struct ButtonDef {
 // The buttons in the order of the layout's BUTTONS.
 const ButtonDef button_defs[BUTTON_COUNT] = {
     {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
-    {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},
+    {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},    {ID_HISTORY, TEXT_HISTORY_BUTTON},
 };
 static_assert(BUTTON_COUNT == sizeof layout::BUTTONS / sizeof layout::BUTTONS[0]);
 
@@ -80,6 +83,24 @@ void create_buttons() {
     }
 }
 
+// The patient strip: bed, inpatient number and name start empty, so that no record goes to an
+// earlier patient; the assessor is the one remembered for this Windows user.
+void create_patient_strip() {
+    for (int f = 0; f < PATIENT_FIELD_COUNT; ++f) {
+        window_state.patient_labels[f] =
+            create_control(L"STATIC", 0, SS_RIGHT, layout::PATIENT_LABELS[f], 0,
+                           window_state.fonts[FONT_LABEL], PATIENT_FIELDS[f].label);
+        const HWND edit =
+            create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, layout::PATIENT_EDITS[f],
+                           ID_PATIENT_BED + f, window_state.fonts[FONT_INPUT], L"");
+        SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
+        window_state.patient_edits[f] = edit;
+    }
+    wchar_t assessor[PATIENT_FIELD_CAPACITY];
+    assessor_load(assessor, PATIENT_FIELD_CAPACITY);
+    SetWindowTextW(window_state.patient_edits[PATIENT_ASSESSOR], assessor);
+}
+
 void build_controls(HWND window) {
     window_state.main_window = window;
     create_input_rows();
@@ -88,6 +109,7 @@ void build_controls(HWND window) {
     show_input_guide(window_state.input_guide, 0);
     create_result_panel();
     create_buttons();
+    create_patient_strip();
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
 }
 
@@ -98,6 +120,7 @@ bool run_command(int id) {
     case ID_COPY: copy_result(); return true;
     case ID_RESET: reset_inputs(); return true;
     case ID_ABOUT: show_about(); return true;
+    case ID_HISTORY: show_history(); return true;
     default: return false;
     }
 }
@@ -105,6 +128,11 @@ bool run_command(int id) {
 // An input edit that gets the focus shows its guide; a change of its text makes the result shown
 // stale. True when the notification came from an input edit.
 bool on_input_notification(int id, int code) {
+    // A patient field belongs to the result like an input: the record pairs them.
+    if (id >= ID_PATIENT_BED && id <= ID_ASSESSOR) {
+        if (code == EN_CHANGE) session_input_edited(&window_state.session);
+        return true;
+    }
     const int index = id - ID_INPUT_BASE;
     if (index < 0 || index >= tool_input_count(*window_state.session.tool)) return false;
     if (code == EN_SETFOCUS) show_input_guide(window_state.input_guide, index);

@@ -15,8 +15,11 @@ const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 10
 
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
 
-COLORREF level_colour(int level) {
-    return level >= 1 && level <= 3 ? colour_levels[level] : colour_levels[0];
+// A header text's rectangle, ending left of the patient strip.
+RECT clipped(const LayoutRect& rect) {
+    RECT r = rect_of(rect);
+    if (r.right > layout::TITLE_CLIP_RIGHT) r.right = layout::TITLE_CLIP_RIGHT;
+    return r;
 }
 
 void paint_header(HDC dc, int width) {
@@ -24,11 +27,11 @@ void paint_header(HDC dc, int width) {
     fill_rect_color(dc, rect_of({0, 0, width, layout::HEADER_HEIGHT}), colour_header);
     fill_rect_color(dc, rect_of({0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}),
                     colour_accent);
-    draw_text_rect(dc, rect_of(layout::TITLE), tool.title, colour_title,
+    draw_text_rect(dc, clipped(layout::TITLE), tool.title, colour_title,
                    window_state.fonts[FONT_TITLE], DT_LEFT);
     wchar_t line[HEADER_LINE_CAPACITY];
     build_header_line(tool, line, HEADER_LINE_CAPACITY);
-    draw_text_rect(dc, rect_of(layout::HEADER_LINE), line, colour_header_line,
+    draw_text_rect(dc, clipped(layout::HEADER_LINE), line, colour_header_line,
                    window_state.fonts[FONT_CAPTION], DT_LEFT);
     const LayoutRect web_address = {width - layout::WEB_ADDRESS_FROM_RIGHT, layout::WEB_ADDRESS_Y,
                                     layout::WEB_ADDRESS_FROM_RIGHT -
@@ -49,6 +52,10 @@ void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect
 
 } // namespace
 
+COLORREF level_colour(int level) {
+    return level >= 1 && level <= 3 ? colour_levels[level] : colour_levels[0];
+}
+
 void paint_main(HWND window) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
@@ -65,8 +72,8 @@ void paint_main(HWND window) {
                 CAPTION_RESULT_PANEL);
     fill_rect_color(dc, rect_of({0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}),
                     colour_footer);
-    draw_text_rect(dc, rect_of(layout::STATUS_LINE), window_state.status_text, colour_muted_text,
-                   window_state.fonts[FONT_SMALL], DT_RIGHT);
+    draw_wrapped_text(dc, rect_of(layout::STATUS_LINE), window_state.status_text, colour_muted_text,
+                      window_state.fonts[FONT_SMALL]);
     EndPaint(window, &paint);
 }
 
@@ -87,6 +94,11 @@ HBRUSH control_colour_edit(HDC dc) {
 
 HBRUSH control_colour_static(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
+    for (const HWND label : window_state.patient_labels) {
+        if (control != label) continue;
+        SetTextColor(dc, colour_header_line);
+        return window_state.header_brush;
+    }
     COLORREF colour = colour_muted_text;
     if (control == window_state.verdict_label)
         colour = level_colour(session_level(window_state.session));

@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "records/record_lines.h"
+#include "records_win32/assessor_setting.h"
 #include "records_win32/record_file.h"
 #include "records_win32/record_folder.h"
 #include "ui/commands.h"
@@ -30,6 +31,8 @@ LocalTime local_time_now() {
 
 void record_save() {
     if (!result_is_current(TEXT_SAVE_NEEDS_RESULT)) return;
+    static PatientFields patient;
+    if (!read_patient_fields(&patient)) return; // nothing is written
     const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
@@ -40,14 +43,16 @@ void record_save() {
     }
     record_folder_create(folder);
 
-    wchar_t line[RECORD_LINE_CAPACITY];
-    session_record_line(window_state.session, local_time_now(), line, RECORD_LINE_CAPACITY);
-    wchar_t header[RECORD_HEADER_CAPACITY];
+    static wchar_t line[RECORD_LINE_CAPACITY];
+    static wchar_t header[RECORD_HEADER_CAPACITY];
     build_record_header(tool, header, RECORD_HEADER_CAPACITY);
-    if (!record_file_append(path, header, line)) {
+    if (!session_record_line(window_state.session, local_time_now(), patient, line,
+                             RECORD_LINE_CAPACITY) ||
+        !record_file_append(path, header, line)) {
         report_failure(path);
         return;
     }
+    assessor_store(patient.text[PATIENT_ASSESSOR]);
     build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
     invalidate_main_window();
     MessageBoxW(window_state.main_window, TEXT_SAVED, CAPTION_SAVED, MB_OK | MB_ICONINFORMATION);

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "core/tool_def.h"
+#include "records/patient_fields.h"
 #include "screen/calc_session.h"
 #include "screen/control_ids.h"
 #include "screen/layout.h"
 #include "screen/window_texts.h"
 #include "window_kit/window_fonts.h"
 
-constexpr int BUTTON_COUNT = 5;
+constexpr int BUTTON_COUNT = 6;
 
 extern const wchar_t* const WINDOW_CLASS_NAME;
 
@@ -22,9 +23,12 @@ struct WindowState {
     HWND verdict_label;
     HWND note_label;
     HWND buttons[BUTTON_COUNT];
+    HWND patient_labels[PATIENT_FIELD_COUNT]; // by PatientField
+    HWND patient_edits[PATIENT_FIELD_COUNT];
     WindowFonts fonts;
     HBRUSH white_brush;
     HBRUSH background_brush;
+    HBRUSH header_brush; // behind the patient strip's labels
     wchar_t status_text[STATUS_TEXT_CAPACITY];
     // The tool, and the inputs and outcome of the last Calculate.
     CalcSession session;

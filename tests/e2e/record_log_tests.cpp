@@ -13,17 +13,21 @@ namespace {
 
 std::wstring record_path() { return records_folder() + L"\\T138.csv"; }
 
-const wchar_t* const header =
-    L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果\r\n";
+const wchar_t* const header = L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,"
+                              L"结果,等级,结论,床号,住院号,姓名,评估者\r\n";
 const wchar_t* const saved_text = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 
-// A record's tail after its time stamp.
+// A record's tail after its time stamp, without a patient: the result's line break dropped, then
+// the level and verdict of the result and four empty patient cells.
 std::wstring record_tail(const std::vector<std::wstring>& values, const std::wstring& result) {
     const wchar_t* labels[] = {L"感觉 1-4", L"潮湿 1-4", L"活动 1-4",
                                L"移动 1-4", L"营养 1-4", L"摩擦力 1-3"};
     std::wstring tail = L",Braden 压疮风险评估";
     for (int j = 0; j < 6; ++j) tail += std::wstring(L",") + labels[j] + L"=" + values[j];
-    return tail + L"," + result + L"\r\n";
+    const std::wstring shown = result.substr(0, result.find(L"\r\n"));
+    const bool twelve = shown == L"Braden 总分：12 分";
+    return tail + L"," + shown +
+           (twelve ? L",2,高危，落实翻身与皮肤保护" : L",1,中危，加强观察与营养") + L",,,,\r\n";
 }
 
 const std::vector<std::wstring> defaults = {L"3", L"2", L"2", L"2", L"2", L"2"};
@@ -49,14 +53,14 @@ std::vector<std::wstring> records_of(const std::wstring& body) {
             records.push_back(L"<bad time stamp>" + body.substr(at));
             break;
         }
-        // Each Braden record ends in the result's own line break and its CR LF.
-        const std::size_t end = body.find(L"\r\n\r\n", at);
+        // Each Braden record is one line.
+        const std::size_t end = body.find(L"\r\n", at);
         if (end == std::wstring::npos) {
             records.push_back(L"<unterminated>" + body.substr(at));
             break;
         }
-        records.push_back(body.substr(at + 19, end + 4 - at - 19));
-        at = end + 4;
+        records.push_back(body.substr(at + 19, end + 2 - at - 19));
+        at = end + 2;
     }
     return records;
 }
@@ -65,6 +69,7 @@ class RecordLog : public ::testing::Test {
   protected:
     ProgramWindow window;
     void SetUp() override {
+        set_remembered_assessor(nullptr);
         DeleteFileW(record_path().c_str());
         RemoveDirectoryW(records_folder().c_str());
         RemoveDirectoryW((records_folder() + L"\\..").c_str());

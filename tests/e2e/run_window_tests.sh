@@ -27,6 +27,16 @@ cd "$work" || exit 1
 wine "$driver" "$windows_program" --gtest_filter=-FullDisk.*
 status=$?
 
+# The records the nursing-record test saved, read by a real CSV reader.
+saved="$(dirname "$program")/patient_records.csv"
+if [ -f "$saved" ]; then
+    python3 "$here/tests/e2e/check_patient_csv.py" "$saved" || status=1
+    rm -f "$saved"
+else
+    echo "FAIL no record file saved by NursingRecord.APatientSavedTwiceIsTwoRows"
+    status=1
+fi
+
 # The full-disk pass: the records folder on a 64 KB file system of its own. Mounting needs root
 # with the capability; without it the pass is skipped, and said so.
 local_app_data=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')

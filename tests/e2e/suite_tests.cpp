@@ -102,7 +102,10 @@ class Suite : public ::testing::Test {
         EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
         return from_utf8(bytes.size() > 3 ? bytes.substr(3) : "");
     }
-    void delete_records(int id) { DeleteFileW(record_file(id).c_str()); }
+    void delete_records(int id) {
+        DeleteFileW(record_file(id).c_str());
+        set_remembered_assessor(nullptr);
+    }
     // Types every input's default, as a nurse types the scores of a patient.
     void type_defaults(const ToolDef& tool) {
         for (int j = 0; j < tool.input_count; ++j) {
@@ -252,20 +255,21 @@ TEST_F(Suite, DrugCompatibilityCopyAndSaveAndTheLevelThreeColour) {
     window.click(ID_COPY);
     EXPECT_EQ(clipboard_text(), std::wstring(L"药物配伍速查\r\n") + report);
     const std::wstring file = save_and_read(206);
-    const std::wstring header = L"时间,工具,药物 A 编号 1-10,药物 B 编号 1-10,结果\r\n";
+    const std::wstring header =
+        L"时间,工具,药物 A 编号 1-10,药物 B 编号 1-10,结果,等级,结论,床号,住院号,姓名,评估者\r\n";
     ASSERT_EQ(file.substr(0, header.size()), header);
     const std::wstring record = file.substr(header.size());
     ASSERT_GT(record.size(), 19u);
     EXPECT_EQ(record.substr(19),
-              std::wstring(L",药物配伍速查,药物 A 编号 1-10=1,药物 B 编号 1-10=2,") + report +
-                  L"\r\n");
+              std::wstring(L",药物配伍速查,药物 A 编号 1-10=1,药物 B 编号 1-10=2,\"") +
+                  std::wstring(report).substr(0, text_size(report) - 2) +
+                  L"\",3,禁忌：不可同瓶输注，需间隔冲管,,,,\r\n");
     EXPECT_TRUE(window.save_screenshot(L"drug_compatibility_window.bmp"));
     delete_records(206);
 }
 
-// A long report: Copy carries it whole under the title (it is below 1023 characters), Save its
-// first 254 characters, line breaks included.
-TEST_F(Suite, ShiftRotationCopyAndSaveCutTheReport) {
+// A long report: Copy carries it whole under the title, and so does Save, as one quoted cell.
+TEST_F(Suite, ShiftRotationCopyAndSaveKeepTheWholeReport) {
     delete_records(201);
     empty_clipboard();
     ASSERT_TRUE(window.start(program_file(L"shift-rotation")));
@@ -277,12 +281,14 @@ TEST_F(Suite, ShiftRotationCopyAndSaveCutTheReport) {
     window.click(ID_COPY);
     EXPECT_EQ(clipboard_text(), L"三班轮转排班表\r\n" + report);
     const std::wstring file = save_and_read(201);
-    const std::wstring header = L"时间,工具,护士人数 1-40,排班天数 1-31,结果\r\n";
+    const std::wstring header =
+        L"时间,工具,护士人数 1-40,排班天数 1-31,结果,等级,结论,床号,住院号,姓名,评估者\r\n";
     ASSERT_EQ(file.substr(0, header.size()), header);
     const std::wstring record = file.substr(header.size());
     ASSERT_GT(record.size(), 19u);
-    EXPECT_EQ(record.substr(19), L",三班轮转排班表,护士人数 1-40=4,排班天数 1-31=7," +
-                                     report.substr(0, 254) + L"\r\n");
+    EXPECT_EQ(record.substr(19), L",三班轮转排班表,护士人数 1-40=4,排班天数 1-31=7,\"" +
+                                     report.substr(0, report.size() - 2) +
+                                     L"\",0,已生成轮转排班表，可复制到排班本或表格,,,,\r\n");
     delete_records(201);
 }
 

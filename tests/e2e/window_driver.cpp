@@ -353,3 +353,17 @@ std::wstring version_string(const std::wstring& path, const wchar_t* name) {
         return L"<no " + std::wstring(name) + L">";
     return static_cast<const wchar_t*>(value);
 }
+
+void set_remembered_assessor(const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\HalviMed\\Tools", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    if (name == nullptr) {
+        RegDeleteValueW(key, L"Assessor");
+    } else {
+        RegSetValueExW(key, L"Assessor", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
+                       static_cast<DWORD>((wcslen(name) + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}

@@ -79,6 +79,8 @@ std::vector<std::wstring> list_box_texts(HWND list);
 HWND find_window(const wchar_t* class_name, const wchar_t* caption);
 // The per-user records folder, and UTF-8 text as wide text (read_bytes reads a file).
 std::wstring records_folder();
+// The assessor the programs remember for this user; null forgets it.
+void set_remembered_assessor(const wchar_t* name);
 std::wstring from_utf8(const std::string& bytes);
 // The folder of the program under test, where every program of the suite lies.
 std::wstring program_folder();

@@ -82,18 +82,17 @@ TEST_F(Window, StartState) {
         EXPECT_EQ(corner.y, layout::row_base(j) + layout::ROW_EDIT.y);
     }
     EXPECT_EQ(window.edit(6), nullptr);
-    // Six labels, the verdict, the note and the reference: no unit labels.
-    EXPECT_EQ(static_texts.size(), 9u);
+    // Six labels, the verdict, the note, the reference and the four of the patient strip: no unit
+    // labels.
+    EXPECT_EQ(static_texts.size(), 13u);
     EXPECT_EQ(verdict(), verdict_start);
     EXPECT_NE(std::find(static_texts.begin(), static_texts.end(), note), static_texts.end());
     EXPECT_NE(std::find(static_texts.begin(), static_texts.end(), reference), static_texts.end());
     EXPECT_EQ(result(), L"");
 
-    const std::pair<int, const wchar_t*> buttons[] = {{ID_CALC, L"计算 (F5)"},
-                                                      {ID_SAVE, L"保存记录"},
-                                                      {ID_COPY, L"复制结果"},
-                                                      {ID_RESET, L"清空重填"},
-                                                      {ID_ABOUT, L"关于"}};
+    const std::pair<int, const wchar_t*> buttons[] = {
+        {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
+        {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},    {ID_HISTORY, L"历史记录"}};
     for (const auto& button : buttons)
         EXPECT_EQ(window_text(window.control(button.first)), button.second);
     EXPECT_EQ(window.focus(), window.edit(0));
@@ -281,7 +280,9 @@ TEST_F(Window, CopyNeedsAResult) {
     window.click(ID_COPY);
     EXPECT_TRUE(window.open_message_boxes().empty());
     EXPECT_EQ(clipboard_text(),
-              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+              L"Braden 压疮风险评估\r\n"
+              L"感觉 1-4=3，潮湿 1-4=2，活动 1-4=2，移动 1-4=2，营养 1-4=2，摩擦力 1-3=2\r\n"
+              L"Braden 总分：13 分\r\n—— 中危，加强观察与营养");
 
     // Once an input is edited, the result shown no longer matches it: Copy refuses until the
     // next Calculate, even when the text typed is the one it had.
@@ -304,7 +305,9 @@ TEST_F(Window, CopyNeedsAResult) {
     window.click(ID_COPY);
     EXPECT_TRUE(window.open_message_boxes().empty());
     EXPECT_EQ(clipboard_text(),
-              L"Braden 压疮风险评估\r\nBraden 总分：11 分\r\n—— 高危，落实翻身与皮肤保护");
+              L"Braden 压疮风险评估\r\n"
+              L"感觉 1-4=1，潮湿 1-4=2，活动 1-4=2，移动 1-4=2，营养 1-4=2，摩擦力 1-3=2\r\n"
+              L"Braden 总分：11 分\r\n—— 高危，落实翻身与皮肤保护");
 
     window.click(ID_RESET);
     empty_clipboard();
@@ -340,7 +343,9 @@ TEST_F(Window, ACopyThatCannotOpenTheClipboardSaysSo) {
     EXPECT_TRUE(window.open_message_boxes().empty());
     window.click(ID_COPY);
     EXPECT_EQ(clipboard_text(),
-              L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
+              L"Braden 压疮风险评估\r\n"
+              L"感觉 1-4=3，潮湿 1-4=2，活动 1-4=2，移动 1-4=2，营养 1-4=2，摩擦力 1-3=2\r\n"
+              L"Braden 总分：13 分\r\n—— 中危，加强观察与营养");
     EXPECT_TRUE(wait_until([&] { return status_pixels(window) != failed; }, 3000))
         << "a copy that worked shows the same status as one that failed";
 }
@@ -373,15 +378,15 @@ TEST_F(Window, AboutShowsNineLines) {
 }
 
 TEST_F(Window, ColoursOnTheScreen) {
-    ASSERT_TRUE(wait_until([&] { return pixel(600, 82) == 0x006C96; }, 5000)) << "never painted";
+    ASSERT_TRUE(wait_until([&] { return pixel(540, 82) == 0x006C96; }, 5000)) << "never painted";
     struct Spot {
         int x, y;
         DWORD colour;
         const char* what;
     };
     const Spot spots[] = {
-        {600, 82, 0x006C96, "header"},
-        {1000, 50, 0x006C96, "header, right"},
+        {540, 82, 0x006C96, "header, left of the patient strip"},
+        {1012, 50, 0x006C96, "header, right of the patient strip"},
         {4, 44, 0x0084B0, "accent strip"},
         {10, 300, 0xF4F7F9, "window background"},
         {440, 600, 0xFFFFFF, "input panel"},
@@ -397,9 +402,11 @@ TEST_F(Window, ColoursOnTheScreen) {
         {735, 715, 0xECF1F4, "footer beside the status line"},
     };
     for (const Spot& spot : spots) EXPECT_EQ(pixel(spot.x, spot.y), spot.colour) << spot.what;
-    EXPECT_GT(count_colour(0xFFFFFF, 26, 12, 726, 50), 50) << "title text";
+    EXPECT_GT(count_colour(0xFFFFFF, 26, 12, layout::TITLE_CLIP_RIGHT, 50), 50) << "title text";
     EXPECT_GT(count_colour(0x006C96, 36, 104, 336, 134), 10) << "panel caption";
-    EXPECT_GT(count_colour(0x78848E, 740, 704, 1004, 720), 5) << "status line";
+    const LayoutRect& status = layout::STATUS_LINE;
+    EXPECT_GT(count_colour(0x78848E, status.x, status.y, status.right(), status.bottom()), 5)
+        << "status line";
 
     // The verdict in the colour of its level: 0 at the start, then 1, 2, 3 and 0 after Reset.
     EXPECT_TRUE(verdict_drawn_in(0x008060)) << "level 0";

@@ -1,0 +1,15 @@
+// Reading the end of a record file for the history: opened for shared reading only, never
+// created, never changed, and at most its last HISTORY_TAIL_BYTES read.
+#pragma once
+
+#include <cstddef>
+
+enum class RecordTailRead { read, missing, unreadable };
+
+struct RecordTail {
+    const char* bytes; // valid until the next read
+    std::size_t length;
+    bool whole; // the bytes are the whole file
+};
+
+RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail);

@@ -1,0 +1,241 @@
+#include "ui/history_dialog.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "core/text.h"
+#include "records/record_history.h"
+#include "records/record_lines.h"
+#include "records_win32/record_folder.h"
+#include "records_win32/record_tail.h"
+#include "screen/record_texts.h"
+#include "ui/commands.h"
+#include "ui/painting.h"
+#include "ui/window_state.h"
+#include "window_kit/app_window.h"
+#include "window_kit/controls.h"
+#include "window_kit/drawing.h"
+#include "window_kit/gdi_scope.h"
+
+namespace hl = history_layout;
+
+namespace {
+
+const wchar_t* const HISTORY_CLASS_NAME = L"HalviMedHistory";
+constexpr int ID_HISTORY_LIST = 1;
+constexpr int ID_HISTORY_LAST_LINE = 2;
+constexpr COLORREF colour_chart_line = RGB(40, 90, 160);
+constexpr COLORREF colour_band_edge = RGB(220, 220, 220);
+constexpr COLORREF colour_chart_frame = RGB(200, 200, 200);
+
+struct HistoryView {
+    History history;
+    wchar_t last_line[HISTORY_LAST_LINE_CAPACITY];
+    double edges[BAND_EDGES_MAX];
+    int edge_count;
+    bool chart; // a tool of formulas
+    HWND window;
+};
+
+HistoryView view;
+
+void fill_history(const PatientFields& patient) {
+    const ToolDef& tool = *window_state.session.tool;
+    view.history.count = 0;
+    view.history.skipped = 0;
+    view.history.older_not_read = false;
+    wchar_t folder[RECORD_FOLDER_CAPACITY];
+    wchar_t path[RECORD_PATH_CAPACITY];
+    wchar_t reason[RECORD_PATH_CAPACITY + 64];
+    const wchar_t* why = nullptr;
+    if (!record_folder_of_user(folder, RECORD_FOLDER_CAPACITY) ||
+        !build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY)) {
+        text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
+        why = reason;
+    } else {
+        RecordTail tail;
+        const RecordTailRead read = record_tail_read(path, &tail);
+        if (read == RecordTailRead::read) {
+            history_read(tool, patient, tail.bytes, tail.length, tail.whole, &view.history);
+        } else {
+            text_format(reason, RECORD_PATH_CAPACITY + 64,
+                        read == RecordTailRead::missing ? L"尚无记录文件：%ls"
+                                                        : L"记录文件无法读取（可能正被占用）：%ls",
+                        path);
+            why = reason;
+        }
+    }
+    build_history_last_line(view.history, why, view.last_line, HISTORY_LAST_LINE_CAPACITY);
+    view.chart = tool.report_kind == 0 && tool_output_count(tool) > 0;
+    view.edge_count = rule_band_edges(tool, view.edges, BAND_EDGES_MAX);
+}
+
+void draw_row(const DRAWITEMSTRUCT& item) {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID >= static_cast<UINT>(view.history.count)) return;
+    const HistoryRecord& record = view.history.records[item.itemID];
+    wchar_t level[16];
+    text_format(level, 16, L"等级 %d", record.level);
+    const wchar_t* cells[5] = {record.time, level, record.verdict, record.first_line,
+                               record.assessor};
+    const COLORREF plain = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    for (int c = 0; c < 5; ++c) {
+        RECT cell = item.rcItem;
+        cell.left = item.rcItem.left + hl::LIST_COLUMNS[c];
+        cell.right = c < 4 ? item.rcItem.left + hl::LIST_COLUMNS[c + 1] - 8 : item.rcItem.right;
+        const bool graded = c == 1 || c == 2;
+        draw_text_rect(item.hDC, cell, cells[c],
+                       graded && !selected ? level_colour(record.level) : plain,
+                       window_state.fonts[FONT_SMALL], DT_LEFT | DT_NOPREFIX);
+    }
+}
+
+// The first output's values, oldest left, with the rules' band edges as faint lines.
+void paint_chart(HDC dc) {
+    const RECT frame = rect_of(hl::CHART);
+    frame_rect_color(dc, frame, colour_chart_frame);
+    const ToolDef& tool = *window_state.session.tool;
+    if (!view.chart) return;
+    wchar_t caption[128];
+    text_format(caption, 128, L"趋势：%ls", tool.outputs[0].label);
+    draw_text_rect(dc, {frame.left + 8, frame.top + 2, frame.right - 8, frame.top + 20}, caption,
+                   colour_muted_text, window_state.fonts[FONT_SMALL], DT_LEFT);
+    double values[HISTORY_MAX_RECORDS];
+    int count = 0;
+    for (int i = view.history.count - 1; i >= 0; --i)
+        if (view.history.records[i].has_value) values[count++] = view.history.records[i].value;
+    if (count == 0) return;
+    double low = *std::min_element(values, values + count);
+    double high = *std::max_element(values, values + count);
+    for (int e = 0; e < view.edge_count; ++e) {
+        low = std::min(low, view.edges[e]);
+        high = std::max(high, view.edges[e]);
+    }
+    if (high - low < 1e-9) {
+        low -= 1;
+        high += 1;
+    }
+    const int left = frame.left + hl::CHART_MARGIN;
+    const int right = frame.right - hl::CHART_MARGIN;
+    const int top = frame.top + hl::CHART_MARGIN;
+    const int bottom = frame.bottom - hl::CHART_MARGIN / 2;
+    const auto y_of = [&](double v) {
+        return bottom - static_cast<int>((v - low) / (high - low) * (bottom - top) + 0.5);
+    };
+    for (int e = 0; e < view.edge_count; ++e)
+        fill_rect_color(dc, {left, y_of(view.edges[e]), right, y_of(view.edges[e]) + 1},
+                        colour_band_edge);
+    const HPEN pen = CreatePen(PS_SOLID, 2, colour_chart_line);
+    const SelectedObject selected(dc, pen);
+    POINT points[HISTORY_MAX_RECORDS];
+    for (int i = 0; i < count; ++i) {
+        const int x = count == 1 ? (left + right) / 2 : left + (right - left) * i / (count - 1);
+        points[i] = {x, y_of(values[i])};
+        Ellipse(dc, x - 3, points[i].y - 3, x + 4, points[i].y + 4);
+    }
+    if (count > 1) Polyline(dc, points, count);
+    DeleteObject(pen);
+}
+
+LRESULT CALLBACK history_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = hl::LIST_ROW_HEIGHT;
+        return TRUE;
+    case WM_DRAWITEM: draw_row(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window, &paint);
+        paint_chart(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wparam) == IDCANCEL) DestroyWindow(window);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+        SetTextColor(reinterpret_cast<HDC>(wparam), colour_body_text);
+        return reinterpret_cast<LRESULT>(window_state.white_brush);
+    default: break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+HWND create_history_window() {
+    static bool registered = false;
+    if (!registered)
+        registered = register_app_class(window_state.instance, history_proc,
+                                        window_state.white_brush, HISTORY_CLASS_NAME);
+    RECT outer = {0, 0, hl::CLIENT_WIDTH, hl::CLIENT_HEIGHT};
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    RECT owner;
+    GetWindowRect(window_state.main_window, &owner);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const int x = owner.left + (owner.right - owner.left - width) / 2;
+    const int y = owner.top + (owner.bottom - owner.top - height) / 2;
+    const HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, HISTORY_CLASS_NAME, CAPTION_HISTORY,
+                                        style, x, y, width, height, window_state.main_window,
+                                        nullptr, window_state.instance, nullptr);
+    if (window == nullptr) return nullptr;
+    const HWND list = create_child_control(
+        window, window_state.instance, L"LISTBOX", WS_EX_CLIENTEDGE,
+        WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+        hl::LIST, ID_HISTORY_LIST, window_state.fonts[FONT_SMALL], L"");
+    for (int i = 0; i < view.history.count; ++i) {
+        wchar_t row[HISTORY_ROW_CAPACITY];
+        build_history_row(view.history.records[i], row, HISTORY_ROW_CAPACITY);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
+    }
+    create_child_control(window, window_state.instance, L"STATIC", 0, 0, hl::LAST_LINE,
+                         ID_HISTORY_LAST_LINE, window_state.fonts[FONT_SMALL], view.last_line);
+    create_child_control(window, window_state.instance, L"BUTTON", 0, WS_TABSTOP | BS_DEFPUSHBUTTON,
+                         hl::CLOSE_BUTTON, IDCANCEL, window_state.fonts[FONT_BUTTON], L"关闭");
+    return window;
+}
+
+// Runs the dialog until it is closed, the main window disabled meanwhile.
+void run_modal(HWND dialog) {
+    EnableWindow(window_state.main_window, FALSE);
+    ShowWindow(dialog, SW_SHOW);
+    SetFocus(GetDlgItem(dialog, ID_HISTORY_LIST));
+    MSG message;
+    while (IsWindow(dialog)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
+            (message.hwnd == dialog || IsChild(dialog, message.hwnd))) {
+            DestroyWindow(dialog);
+            continue;
+        }
+        if (IsDialogMessageW(dialog, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    EnableWindow(window_state.main_window, TRUE);
+    SetActiveWindow(window_state.main_window);
+}
+
+} // namespace
+
+void show_history() {
+    static PatientFields patient;
+    if (!read_patient_fields(&patient)) return;
+    if (!history_has_key(patient)) {
+        MessageBoxW(window_state.main_window, TEXT_HISTORY_NEEDS_KEY, CAPTION_HINT,
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    fill_history(patient);
+    const HWND dialog = create_history_window();
+    if (dialog == nullptr) return;
+    view.window = dialog;
+    run_modal(dialog);
+}
