@@ -1,5 +1,5 @@
 // Start-up of the window: fonts, brushes, the window class, the fixed-size window centred on the
-// primary screen, and the message loop with its Enter and F5 shortcut.
+// primary screen, and the message loop with its shortcuts and Tab order.
 #include "ui/gui.h"
 
 #include "ui/commands.h"
@@ -26,18 +26,36 @@ void free_fonts_and_brushes(WindowState& state) {
     DeleteObject(state.header_brush);
 }
 
-// Enter or F5 aimed at any control of the window runs Calculate instead of reaching it.
-bool is_calculate_shortcut(const MSG& message) {
-    return message.message == WM_KEYDOWN &&
-           (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
-           IsChild(window_state.main_window, message.hwnd);
-}
-
-// F3 anywhere in the window shows the patient's history.
-bool is_history_shortcut(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == VK_F3 &&
+// A key aimed at the window itself or at any of its controls.
+bool is_window_key(const MSG& message, WPARAM key) {
+    return message.message == WM_KEYDOWN && message.wParam == key &&
            (message.hwnd == window_state.main_window ||
             IsChild(window_state.main_window, message.hwnd));
+}
+
+bool control_down() { return GetKeyState(VK_CONTROL) < 0; }
+bool shift_down() { return GetKeyState(VK_SHIFT) < 0; }
+
+// The window's shortcuts, wherever the focus is: Enter and F5 Calculate, F3 the history, Ctrl+S
+// Save, Ctrl+Shift+C Copy. True when the key was one of them and its command ran.
+bool run_shortcut(const MSG& message) {
+    if (is_window_key(message, VK_RETURN) || is_window_key(message, VK_F5)) {
+        calc_and_show();
+        return true;
+    }
+    if (is_window_key(message, VK_F3)) {
+        show_history();
+        return true;
+    }
+    if (is_window_key(message, 'S') && control_down() && !shift_down()) {
+        record_save();
+        return true;
+    }
+    if (is_window_key(message, 'C') && control_down() && shift_down()) {
+        copy_result();
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -67,14 +85,9 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (is_calculate_shortcut(message)) {
-            calc_and_show();
-            continue;
-        }
-        if (is_history_shortcut(message)) {
-            show_history();
-            continue;
-        }
+        if (run_shortcut(message)) continue;
+        // Tab and Shift+Tab move the focus through the controls, Space presses a button.
+        if (IsDialogMessageW(window_state.main_window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

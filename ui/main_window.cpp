@@ -42,9 +42,9 @@ void create_input_rows() {
         const int y = layout::row_base(j);
         create_control(L"STATIC", 0, SS_RIGHT, in_row(layout::ROW_LABEL, y), 0,
                        window_state.fonts[FONT_LABEL], input.label);
-        const HWND edit =
-            create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, in_row(layout::ROW_EDIT, y),
-                           ID_INPUT_BASE + j, window_state.fonts[FONT_INPUT], L"");
+        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL,
+                                         in_row(layout::ROW_EDIT, y), ID_INPUT_BASE + j,
+                                         window_state.fonts[FONT_INPUT], L"");
         wchar_t text[DEFAULT_TEXT_CAPACITY];
         build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
         SetWindowTextW(edit, text);
@@ -78,8 +78,9 @@ void create_result_panel() {
 void create_buttons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
         const ButtonDef& button = button_defs[i];
-        window_state.buttons[i] = create_control(L"BUTTON", 0, BS_OWNERDRAW, layout::BUTTONS[i],
-                                                 button.id, nullptr, button.caption);
+        window_state.buttons[i] =
+            create_control(L"BUTTON", 0, WS_TABSTOP | BS_OWNERDRAW, layout::BUTTONS[i], button.id,
+                           nullptr, button.caption);
     }
 }
 
@@ -90,9 +91,9 @@ void create_patient_strip() {
         window_state.patient_labels[f] =
             create_control(L"STATIC", 0, SS_RIGHT, layout::PATIENT_LABELS[f], 0,
                            window_state.fonts[FONT_LABEL], PATIENT_FIELDS[f].label);
-        const HWND edit =
-            create_control(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, layout::PATIENT_EDITS[f],
-                           ID_PATIENT_BED + f, window_state.fonts[FONT_INPUT], L"");
+        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL,
+                                         layout::PATIENT_EDITS[f], ID_PATIENT_BED + f,
+                                         window_state.fonts[FONT_INPUT], L"");
         SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
         window_state.patient_edits[f] = edit;
     }
@@ -103,13 +104,14 @@ void create_patient_strip() {
 
 void build_controls(HWND window) {
     window_state.main_window = window;
+    // Tab follows the order of creation: the patient strip, the inputs, then the buttons.
+    create_patient_strip();
     create_input_rows();
     window_state.input_guide = create_input_guide(window, window_state.instance,
                                                   tool_input_count(*window_state.session.tool));
     show_input_guide(window_state.input_guide, 0);
     create_result_panel();
     create_buttons();
-    create_patient_strip();
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
 }
 
@@ -125,17 +127,27 @@ bool run_command(int id) {
     }
 }
 
+// An edit that gets the focus, by Tab, a click or a refusal, has its whole text selected, so that
+// typing replaces it. Posted: a click places the caret after the focus has arrived.
+void select_all_when_focused(int id) {
+    PostMessageW(GetDlgItem(window_state.main_window, id), EM_SETSEL, 0, -1);
+}
+
 // An input edit that gets the focus shows its guide; a change of its text makes the result shown
 // stale. True when the notification came from an input edit.
 bool on_input_notification(int id, int code) {
     // A patient field belongs to the result like an input: the record pairs them.
     if (id >= ID_PATIENT_BED && id <= ID_ASSESSOR) {
+        if (code == EN_SETFOCUS) select_all_when_focused(id);
         if (code == EN_CHANGE) session_input_edited(&window_state.session);
         return true;
     }
     const int index = id - ID_INPUT_BASE;
     if (index < 0 || index >= tool_input_count(*window_state.session.tool)) return false;
-    if (code == EN_SETFOCUS) show_input_guide(window_state.input_guide, index);
+    if (code == EN_SETFOCUS) {
+        show_input_guide(window_state.input_guide, index);
+        select_all_when_focused(id);
+    }
     if (code == EN_CHANGE) session_input_edited(&window_state.session);
     return true;
 }

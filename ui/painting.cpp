@@ -14,6 +14,7 @@ const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 10
                                   RGB(190, 30, 45)};
 
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
+constexpr int BUTTON_FOCUS_INSET = 4;
 
 // A header text's rectangle, ending left of the patient strip.
 RECT clipped(const LayoutRect& rect) {
@@ -82,8 +83,9 @@ void draw_button(const DRAWITEMSTRUCT& item) {
     wchar_t caption[BUTTON_CAPTION_CAPACITY];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, BUTTON_CAPTION_CAPACITY);
-    // No focus mark yet: the tool window's buttons are reached by the mouse only.
-    draw_owner_button(item, colours, window_state.fonts[FONT_BUTTON], caption, false, 0);
+    // The focus mark is a dotted frame: it reads without colour.
+    draw_owner_button(item, colours, window_state.fonts[FONT_BUTTON], caption, true,
+                      BUTTON_FOCUS_INSET);
 }
 
 HBRUSH control_colour_edit(HDC dc) {
