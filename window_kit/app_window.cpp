@@ -1,5 +1,7 @@
 #include "window_kit/app_window.h"
 
+#include "screen/placement.h"
+
 HFONT make_ui_font(const wchar_t* face, int height, int weight) {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
@@ -28,10 +30,18 @@ SIZE app_window_outer_size(int client_width, int client_height) {
 HWND create_centred_window(HINSTANCE instance, const wchar_t* class_name, const wchar_t* title,
                            int client_width, int client_height) {
     const SIZE outer = app_window_outer_size(client_width, client_height);
-    int x = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
-    return CreateWindowExW(0, class_name, title, APP_WINDOW_STYLE, x, y, outer.cx, outer.cy,
-                           nullptr, nullptr, instance, nullptr);
+    // The monitor the nurse is looking at: the one under the cursor, its work area without the
+    // taskbar.
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    LayoutRect work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        const RECT& r = monitor.rcWork;
+        work = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    const WindowPlace place = place_in_work_area(outer.cx, outer.cy, work);
+    return CreateWindowExW(0, class_name, title, APP_WINDOW_STYLE, place.x, place.y, outer.cx,
+                           outer.cy, nullptr, nullptr, instance, nullptr);
 }

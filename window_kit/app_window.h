@@ -1,5 +1,5 @@
 // What every window of the suite does alike at start-up: its fonts, its class, and a fixed-size
-// window centred on the primary screen.
+// window centred in the work area of its monitor.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +18,8 @@ bool register_app_class(HINSTANCE instance, WNDPROC procedure, HBRUSH background
 // The outer size of a window of APP_WINDOW_STYLE with this client area.
 SIZE app_window_outer_size(int client_width, int client_height);
 
-// Creates the window of that class and title with the client area, centred on the primary screen
-// (at 0, 0 on a smaller screen); null when it cannot be created.
+// Creates the window of that class and title with the client area, centred in the work area of
+// the monitor under the cursor (at its top-left when it does not fit, so that the caption stays
+// on it); null when it cannot be created.
 HWND create_centred_window(HINSTANCE instance, const wchar_t* class_name, const wchar_t* title,
                            int client_width, int client_height);

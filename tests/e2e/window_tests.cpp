@@ -125,14 +125,17 @@ TEST_F(Window, CalculateByButtonF5AndEnter) {
     window.press(window.edit(5), VK_RETURN);
     EXPECT_EQ(result(), L"Braden 总分：12 分\r\n");
 
-    // The focus is on the main window now: a second F5 there is not a calculation.
+    // The focus is on the main window now: F5 and Enter there calculate too.
     ASSERT_EQ(window.focus(), window.main());
     window.set_text(window.edit(0), L"4");
     window.press(window.main(), VK_F5);
+    EXPECT_EQ(result(), L"Braden 总分：15 分\r\n");
+    window.set_text(window.edit(0), L"1");
     window.press(window.main(), VK_RETURN);
     EXPECT_EQ(result(), L"Braden 总分：12 分\r\n");
 
     // F5 on a focused button and in the result box calculates as well.
+    window.set_text(window.edit(0), L"4");
     window.press(window.control(ID_ABOUT), VK_F5);
     EXPECT_EQ(result(), L"Braden 总分：15 分\r\n");
     EXPECT_TRUE(window.open_message_boxes().empty());

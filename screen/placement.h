@@ -1,0 +1,14 @@
+// Where a fixed-size window goes: centred in the work area of a monitor (the screen without its
+// taskbar), never with its caption outside it.
+#pragma once
+
+#include "screen/layout.h"
+
+struct WindowPlace {
+    int x;
+    int y;
+};
+
+// The top-left corner of a window of outer size width x height centred in work. A window larger
+// than the work area starts at its left or top edge, so that the caption stays reachable.
+WindowPlace place_in_work_area(int width, int height, const LayoutRect& work);
