@@ -1,5 +1,7 @@
 #include "core/text.h"
 
+#include <cwchar>
+
 #include "core/text_sink.h"
 
 wchar_t text_ascii_twin(wchar_t c) {
@@ -123,3 +125,5 @@ int text_fill_message_inserts(wchar_t* dest, int capacity, const wchar_t* messag
         dest[--length] = L'\0';
     return length;
 }
+
+bool text_equal(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b) == 0; }

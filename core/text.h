@@ -15,6 +15,9 @@ int text_length(const wchar_t* text);
 // True when the text is null or empty.
 bool text_is_empty(const wchar_t* text);
 
+// True when both texts are the same, character for character.
+bool text_equal(const wchar_t* a, const wchar_t* b);
+
 // Copies src (null counts as empty) into dest; returns the length written.
 int text_copy(wchar_t* dest, int capacity, const wchar_t* src);
 

@@ -8,9 +8,9 @@
 
 namespace {
 
-bool needs_quotes(const wchar_t* text) {
-    for (const wchar_t* p = text; *p != L'\0'; ++p)
-        if (*p == L',' || *p == L'"' || *p == L'\r' || *p == L'\n') return true;
+bool needs_quotes(const wchar_t* text, int length) {
+    for (int i = 0; i < length; ++i)
+        if (text[i] == L',' || text[i] == L'"' || text[i] == L'\r' || text[i] == L'\n') return true;
     return false;
 }
 
@@ -26,17 +26,17 @@ constexpr int TYPED_CELL_CAPACITY = 256;
 } // namespace
 
 void csv_append_cell(TextSink& sink, const wchar_t* text) {
-    if (text == nullptr) text = L"";
-    if (!needs_quotes(text)) {
-        text_sink_append(sink, text);
-        return;
+    csv_append_cell(sink, text, text_length(text));
+}
+
+void csv_append_cell(TextSink& sink, const wchar_t* text, int length) {
+    const bool quoted = needs_quotes(text, length);
+    if (quoted) text_sink_put(sink, L'"');
+    for (int i = 0; i < length; ++i) {
+        if (text[i] == L'"') text_sink_put(sink, L'"');
+        text_sink_put(sink, text[i]);
     }
-    text_sink_put(sink, L'"');
-    for (const wchar_t* p = text; *p != L'\0'; ++p) {
-        if (*p == L'"') text_sink_put(sink, L'"');
-        text_sink_put(sink, *p);
-    }
-    text_sink_put(sink, L'"');
+    if (quoted) text_sink_put(sink, L'"');
 }
 
 void csv_append_typed_cell(TextSink& sink, const wchar_t* text) {

@@ -7,8 +7,10 @@
 
 #include "core/text_sink.h"
 
-// Appends the cell as CSV (quoted when it must be); sink.cut tells whether it fitted.
+// Appends the cell as CSV (quoted when it must be); sink.cut tells whether it fitted. The second
+// form takes the first length characters of text.
 void csv_append_cell(TextSink& sink, const wchar_t* text);
+void csv_append_cell(TextSink& sink, const wchar_t* text, int length);
 
 // A typed text written so that no spreadsheet runs it as a formula: a text that starts with
 // "=", "+", "-", "@", a tab or "'" gets a leading "'" (csv_typed_text takes it off again).

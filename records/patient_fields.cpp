@@ -11,7 +11,8 @@ const PatientFieldDef PATIENT_FIELDS[PATIENT_FIELD_COUNT] = {
 
 namespace {
 
-bool is_blank(wchar_t c) { return c == L' ' || c == 0x3000; }
+// A space, or the ideographic space that a Chinese input method types.
+bool is_blank(wchar_t c) { return text_ascii_twin(c) == L' '; }
 
 bool is_control(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 

@@ -30,8 +30,6 @@ std::size_t next_record_start(const char* bytes, std::size_t length, std::size_t
     return length;
 }
 
-bool same_text(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b) == 0; }
-
 // The typed cell at index, as it was typed.
 void typed_cell(const char* bytes, const CsvRecord& record, int index, wchar_t* dest,
                 int capacity) {
@@ -61,7 +59,7 @@ bool read_level(const char* bytes, const CsvRecord& record, int inputs, int* lev
 bool is_header(const char* bytes, const CsvRecord& record) {
     wchar_t first[8];
     csv_cell_text(bytes, record.cells[0], false, first, 8);
-    return same_text(first, L"时间");
+    return text_equal(first, L"时间");
 }
 
 } // namespace
@@ -110,7 +108,7 @@ void history_read(const ToolDef& tool, const PatientFields& patient, const char*
         wchar_t cell_key[PATIENT_FIELD_CAPACITY];
         typed_cell(bytes, record, record_result_cell(inputs) + 3 + key_field, cell_key,
                    PATIENT_FIELD_CAPACITY);
-        if (!same_text(cell_key, key)) continue;
+        if (!text_equal(cell_key, key)) continue;
         HistoryRecord& kept = history->records[seen % HISTORY_MAX_RECORDS];
         ++seen;
         csv_cell_text(bytes, record.cells[0], false, kept.time, HISTORY_TIME_CAPACITY);

@@ -28,12 +28,9 @@ namespace {
 
 // The result without the line breaks at its end.
 void append_result_cell(TextSink& sink, const wchar_t* result) {
-    wchar_t trimmed[OUTCOME_RESULT_CAPACITY];
-    text_copy(trimmed, OUTCOME_RESULT_CAPACITY, result);
-    int length = text_length(trimmed);
-    while (length > 0 && (trimmed[length - 1] == L'\r' || trimmed[length - 1] == L'\n'))
-        trimmed[--length] = L'\0';
-    csv_append_cell(sink, trimmed);
+    int length = text_length(result);
+    while (length > 0 && (result[length - 1] == L'\r' || result[length - 1] == L'\n')) --length;
+    csv_append_cell(sink, result, length);
 }
 
 void append_cells_to_result(TextSink& sink, const ToolDef& tool, const LocalTime& time,

@@ -26,3 +26,8 @@ void record_folder_create(const wchar_t* folder) {
     }
     CreateDirectoryW(folder, nullptr);
 }
+
+bool record_file_of_user(int tool_id, wchar_t* folder, wchar_t* path) {
+    return record_folder_of_user(folder, RECORD_FOLDER_CAPACITY) &&
+           build_record_path(folder, tool_id, path, RECORD_PATH_CAPACITY);
+}

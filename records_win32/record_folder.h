@@ -9,6 +9,11 @@
 // it as far as it goes); nothing may be written then.
 bool record_folder_of_user(wchar_t* dest, int capacity);
 
+// The records folder of the user (RECORD_FOLDER_CAPACITY) and the tool's record file in it
+// (RECORD_PATH_CAPACITY). False when either is not known whole; folder then holds as much of the
+// folder as is known, for a message.
+bool record_file_of_user(int tool_id, wchar_t* folder, wchar_t* path);
+
 // Creates the folder level by level from its fourth character on (after a drive prefix such as
 // C:\); levels that exist already are no obstacle.
 void record_folder_create(const wchar_t* folder);

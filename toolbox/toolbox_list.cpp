@@ -30,8 +30,6 @@ bool contains(const wchar_t* text, const wchar_t* part) {
     return false;
 }
 
-bool same_text(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b) == 0; }
-
 void add_row(ToolboxList* list, bool heading, int program, const wchar_t* category) {
     if (list->count >= TOOLBOX_MAX_ROWS) return;
     list->rows[list->count++] = ToolboxRow{heading, program, category};
@@ -43,7 +41,7 @@ void add_category(const ToolProgram* programs, int count, const wchar_t* filter,
     bool headed = false;
     for (int p = 0; p < count; ++p) {
         const ToolDef& tool = *programs[p].tool;
-        if (!same_text(tool.category, category) || !toolbox_program_matches(programs[p], filter))
+        if (!text_equal(tool.category, category) || !toolbox_program_matches(programs[p], filter))
             continue;
         if (!headed) add_row(list, true, -1, category);
         headed = true;
@@ -53,13 +51,13 @@ void add_category(const ToolProgram* programs, int count, const wchar_t* filter,
 
 bool is_ordered_category(const wchar_t* category) {
     return std::any_of(std::begin(TOOLBOX_CATEGORY_ORDER), std::end(TOOLBOX_CATEGORY_ORDER),
-                       [&](const wchar_t* ordered) { return same_text(ordered, category); });
+                       [&](const wchar_t* ordered) { return text_equal(ordered, category); });
 }
 
 // True when an earlier program has the same category.
 bool seen_before(const ToolProgram* programs, int index) {
     for (int p = 0; p < index; ++p)
-        if (same_text(programs[p].tool->category, programs[index].tool->category)) return true;
+        if (text_equal(programs[p].tool->category, programs[index].tool->category)) return true;
     return false;
 }
 

@@ -35,7 +35,6 @@ struct HistoryView {
     double edges[BAND_EDGES_MAX];
     int edge_count;
     bool chart; // a tool of formulas
-    HWND window;
 };
 
 HistoryView view;
@@ -49,8 +48,7 @@ void fill_history(const PatientFields& patient) {
     wchar_t path[RECORD_PATH_CAPACITY];
     wchar_t reason[RECORD_PATH_CAPACITY + 64];
     const wchar_t* why = nullptr;
-    if (!record_folder_of_user(folder, RECORD_FOLDER_CAPACITY) ||
-        !build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY)) {
+    if (!record_file_of_user(tool.id, folder, path)) {
         text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
         why = reason;
     } else {
@@ -235,7 +233,5 @@ void show_history() {
     }
     fill_history(patient);
     const HWND dialog = create_history_window();
-    if (dialog == nullptr) return;
-    view.window = dialog;
-    run_modal(dialog);
+    if (dialog != nullptr) run_modal(dialog);
 }

@@ -36,8 +36,7 @@ void record_save() {
     const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
-    if (!record_folder_of_user(folder, RECORD_FOLDER_CAPACITY) ||
-        !build_record_path(folder, tool.id, path, RECORD_PATH_CAPACITY)) {
+    if (!record_file_of_user(tool.id, folder, path)) {
         report_failure(folder); // the path as far as it goes: nothing is written anywhere
         return;
     }
