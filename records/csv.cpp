@@ -26,6 +26,7 @@ constexpr int TYPED_CELL_CAPACITY = 256;
 } // namespace
 
 void csv_append_cell(TextSink& sink, const wchar_t* text) {
+    if (text == nullptr) text = L"";
     csv_append_cell(sink, text, text_length(text));
 }
 
