@@ -1,6 +1,7 @@
-// Where everything in the main window lies, in client pixels: the painted bands and panels, the
-// child controls built from the descriptor, and the buttons. Fixed: nothing is scaled. Portable,
-// so that the end-to-end tests find the controls where the window puts them.
+// Where everything in the main window lies, in client pixels at 96 DPI: the painted bands and
+// panels, the child controls built from the descriptor, and the buttons. The window draws them at
+// its display scale (screen/scale.h). Portable, so that the end-to-end tests find the controls
+// where the window puts them.
 #pragma once
 
 struct LayoutRect {
@@ -81,8 +82,9 @@ constexpr LayoutRect REFERENCE_LABEL = {492, 576, 492, 56};
 constexpr int FOOTER_TOP = 660;
 constexpr int BUTTON_Y = 668;
 constexpr int BUTTON_HEIGHT = 40;
-// The six buttons from the left: Calculate, Save, Copy, Reset, About, History.
-constexpr LayoutRect BUTTONS[6] = {
+// The buttons from the left: Calculate, Save, Copy, Reset, About, History.
+constexpr int BUTTON_COUNT = 6;
+constexpr LayoutRect BUTTONS[BUTTON_COUNT] = {
     {20, BUTTON_Y, 152, BUTTON_HEIGHT},  {184, BUTTON_Y, 132, BUTTON_HEIGHT},
     {328, BUTTON_Y, 132, BUTTON_HEIGHT}, {472, BUTTON_Y, 132, BUTTON_HEIGHT},
     {616, BUTTON_Y, 110, BUTTON_HEIGHT}, {738, BUTTON_Y, 120, BUTTON_HEIGHT}};

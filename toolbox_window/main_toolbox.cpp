@@ -37,6 +37,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wchar_t path[SELFTEST_PATH_CAPACITY];
     if (selftest_path_from_command_line(GetCommandLineW(), path, SELFTEST_PATH_CAPACITY))
         return run_selftest(path);
-    SetProcessDPIAware();
     return toolbox_run(instance);
 }

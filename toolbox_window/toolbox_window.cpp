@@ -6,6 +6,7 @@
 #include "toolbox_window/toolbox_window.h"
 
 #include "core/text.h"
+#include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
 #include "window_kit/app_window.h"
@@ -32,6 +33,9 @@ struct ToolboxState {
     HWND filter;
     HWND list;
     HWND open;
+    HWND filter_label;
+    int dpi;
+    double scale; // of the layout, for the display (screen/scale.h)
     WindowFonts fonts;
     HBRUSH white_brush;
     ToolboxList rows;
@@ -40,9 +44,13 @@ struct ToolboxState {
 
 ToolboxState state;
 
+// A layout rectangle or length (96-DPI pixels) at the window's scale.
+RECT at_scale(const LayoutRect& rect) { return rect_of(scaled_rect(rect, state.scale)); }
+int at_scale(int length) { return scaled_length(length, state.scale); }
+
 void set_status(const wchar_t* text) {
     text_copy(state.status, STATUS_CAPACITY, text);
-    const RECT line = rect_of(tl::STATUS_LINE);
+    const RECT line = at_scale(tl::STATUS_LINE);
     InvalidateRect(state.main, &line, FALSE);
 }
 
@@ -142,13 +150,36 @@ void open_selected() {
 
 HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, const LayoutRect& rect,
                   int id, HFONT font, const wchar_t* text) {
-    return create_child_control(state.main, state.instance, control_class, ex_style, style, rect,
-                                id, font, text);
+    return create_child_control(state.main, state.instance, control_class, ex_style, style,
+                                scaled_rect(rect, state.scale), id, font, text);
+}
+
+// The window moved to a monitor of another DPI: fonts, controls, rows and painting at the new
+// scale, and the window where Windows suggests, kept on the work area.
+void rescale(int dpi, const RECT& suggested) {
+    const AppWindowFit fit = fit_moved_window(dpi, suggested, tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT);
+    state.dpi = fit.dpi;
+    state.scale = fit.scale;
+    WindowFonts old_fonts = state.fonts;
+    window_fonts_create(&state.fonts, fit.scale);
+    move_child_control(state.filter_label, scaled_rect(tl::FILTER_LABEL, fit.scale),
+                       state.fonts[FONT_LABEL]);
+    move_child_control(state.filter, scaled_rect(tl::FILTER_EDIT, fit.scale),
+                       state.fonts[FONT_INPUT]);
+    move_child_control(state.list, scaled_rect(tl::LIST, fit.scale), nullptr);
+    SendMessageW(state.list, LB_SETITEMHEIGHT, 0, at_scale(tl::ROW_HEIGHT));
+    move_child_control(state.open, scaled_rect(tl::OPEN_BUTTON, fit.scale), nullptr);
+    window_fonts_free(&old_fonts);
+    const RECT& r = fit.outer;
+    SetWindowPos(state.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(state.main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void build_controls(HWND window) {
     state.main = window;
-    create_child(L"STATIC", 0, SS_RIGHT, tl::FILTER_LABEL, 0, state.fonts[FONT_LABEL], L"筛选");
+    state.filter_label =
+        create_child(L"STATIC", 0, SS_RIGHT, tl::FILTER_LABEL, 0, state.fonts[FONT_LABEL], L"筛选");
     state.filter = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP,
                                 tl::FILTER_EDIT, ID_TOOLBOX_FILTER, state.fonts[FONT_INPUT], L"");
     state.list = create_child(L"LISTBOX", WS_EX_CLIENTEDGE,
@@ -167,16 +198,18 @@ void paint(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     fill_rect_color(dc, client, colour_background);
-    fill_rect_color(dc, RECT{0, 0, client.right, tl::HEADER_HEIGHT}, colour_header);
-    fill_rect_color(dc, RECT{0, 0, tl::ACCENT_WIDTH, tl::HEADER_HEIGHT}, colour_accent);
-    draw_text_rect(dc, rect_of(tl::TITLE), TOOLBOX_TITLE, colour_title, state.fonts[FONT_TITLE],
+    const int header_height = at_scale(tl::HEADER_HEIGHT);
+    fill_rect_color(dc, RECT{0, 0, client.right, header_height}, colour_header);
+    fill_rect_color(dc, RECT{0, 0, at_scale(tl::ACCENT_WIDTH), header_height}, colour_accent);
+    draw_text_rect(dc, at_scale(tl::TITLE), TOOLBOX_TITLE, colour_title, state.fonts[FONT_TITLE],
                    DT_LEFT);
-    draw_text_rect(dc, rect_of(tl::HINT_LINE), L"输入名称筛选，回车或双击打开", colour_header_line,
+    draw_text_rect(dc, at_scale(tl::HINT_LINE), L"输入名称筛选，回车或双击打开", colour_header_line,
                    state.fonts[FONT_CAPTION], DT_LEFT);
-    fill_rect_color(dc, rect_of(tl::PANEL), colour_panel);
-    frame_rect_color(dc, rect_of(tl::PANEL), colour_panel_outline);
-    fill_rect_color(dc, RECT{0, tl::FOOTER_TOP, client.right, client.bottom}, colour_footer);
-    draw_text_rect(dc, rect_of(tl::STATUS_LINE), state.status, colour_muted_text,
+    fill_rect_color(dc, at_scale(tl::PANEL), colour_panel);
+    frame_rect_color(dc, at_scale(tl::PANEL), colour_panel_outline);
+    fill_rect_color(dc, RECT{0, at_scale(tl::FOOTER_TOP), client.right, client.bottom},
+                    colour_footer);
+    draw_text_rect(dc, at_scale(tl::STATUS_LINE), state.status, colour_muted_text,
                    state.fonts[FONT_SMALL], DT_RIGHT);
     EndPaint(window, &paint_info);
 }
@@ -188,31 +221,31 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0 && !row.heading;
     fill_rect_color(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
     RECT text = item.rcItem;
-    text.left += tl::ROW_INSET;
-    text.right -= tl::ROW_INSET;
+    text.left += at_scale(tl::ROW_INSET);
+    text.right -= at_scale(tl::ROW_INSET);
     if (row.heading) {
         draw_text_rect(item.hDC, text, row.category, colour_header, state.fonts[FONT_CAPTION],
                        DT_LEFT);
-        const int rule = item.rcItem.bottom - tl::HEADING_RULE_FROM_BOTTOM;
+        const int rule = item.rcItem.bottom - at_scale(tl::HEADING_RULE_FROM_BOTTOM);
         fill_rect_color(item.hDC, RECT{text.left, rule, text.right, rule + 1}, colour_caption_rule);
         return;
     }
     const ToolDef& tool = *TOOL_PROGRAMS[row.program].tool;
-    text.left += tl::PROGRAM_INDENT;
-    draw_text_rect(
-        item.hDC,
-        RECT{text.left, text.top + tl::TITLE_TOP, text.right, text.top + tl::TITLE_BOTTOM},
-        tool.title, colour_body_text, state.fonts[FONT_LABEL], DT_LEFT);
+    text.left += at_scale(tl::PROGRAM_INDENT);
+    const int title_bottom = text.top + at_scale(tl::TITLE_BOTTOM);
     draw_text_rect(item.hDC,
-                   RECT{text.left, text.top + tl::TITLE_BOTTOM, text.right,
-                        text.bottom - tl::SUBTITLE_BOTTOM_INSET},
+                   RECT{text.left, text.top + at_scale(tl::TITLE_TOP), text.right, title_bottom},
+                   tool.title, colour_body_text, state.fonts[FONT_LABEL], DT_LEFT);
+    draw_text_rect(item.hDC,
+                   RECT{text.left, title_bottom, text.right,
+                        text.bottom - at_scale(tl::SUBTITLE_BOTTOM_INSET)},
                    tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text,
                    state.fonts[FONT_SMALL], DT_LEFT);
 }
 
 void draw_open_button(const DRAWITEMSTRUCT& item) {
     draw_owner_button(item, primary_button, state.fonts[FONT_BUTTON], L"打开", true,
-                      tl::FOCUS_MARK_INSET);
+                      at_scale(tl::FOCUS_MARK_INSET));
 }
 
 void on_command(int id, int code) {
@@ -229,7 +262,8 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_PAINT: paint(window); return 0;
     case WM_ERASEBKGND: return 1; // the paint covers the whole client area
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = tl::ROW_HEIGHT;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
+            static_cast<UINT>(at_scale(tl::ROW_HEIGHT));
         return TRUE;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
@@ -238,6 +272,7 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         return TRUE;
     }
     case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
+    case WM_DPICHANGED: rescale(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         SetTextColor(reinterpret_cast<HDC>(wparam), colour_body_text);
@@ -265,7 +300,7 @@ bool handle_key(const MSG& message) {
 }
 
 void create_fonts() {
-    window_fonts_create(&state.fonts);
+    window_fonts_create(&state.fonts, state.scale);
     state.white_brush = CreateSolidBrush(colour_panel);
 }
 
@@ -313,13 +348,15 @@ bool toolbox_program_path(const char* name, wchar_t* dest, int capacity) {
 
 int toolbox_run(HINSTANCE instance) {
     state.instance = instance;
+    const AppWindowFit fit = fit_new_window(tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT);
+    state.dpi = fit.dpi;
+    state.scale = fit.scale;
     create_fonts();
     if (!register_app_class(instance, toolbox_proc, nullptr, TOOLBOX_CLASS_NAME)) {
         free_fonts();
         return 1;
     }
-    const HWND window = create_centred_window(instance, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE,
-                                              tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT);
+    const HWND window = create_app_window(instance, TOOLBOX_CLASS_NAME, TOOLBOX_TITLE, fit);
     if (window == nullptr) {
         free_fonts();
         return 1;

@@ -1,5 +1,6 @@
-// Start-up of the window: fonts, brushes, the window class, the fixed-size window centred on the
-// primary screen, and the message loop with its shortcuts and Tab order.
+// Start-up of the window: its display scale, fonts, brushes, the window class, the fixed-size
+// window centred in the work area of its monitor, and the message loop with its shortcuts and
+// Tab order.
 #include "ui/gui.h"
 
 #include "ui/commands.h"
@@ -12,7 +13,7 @@
 namespace {
 
 void create_fonts_and_brushes(WindowState& state) {
-    window_fonts_create(&state.fonts);
+    window_fonts_create(&state.fonts, state.scale);
     state.white_brush = CreateSolidBrush(colour_panel);
     state.background_brush = CreateSolidBrush(colour_background);
     state.header_brush = CreateSolidBrush(colour_header);
@@ -63,6 +64,10 @@ bool run_shortcut(const MSG& message) {
 int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.instance = instance;
     session_start(&window_state.session, tool);
+    // The scale is the display's before the window exists: its controls are made at it.
+    const AppWindowFit fit = fit_new_window(layout::CLIENT_WIDTH, layout::CLIENT_HEIGHT);
+    window_state.dpi = fit.dpi;
+    window_state.scale = fit.scale;
     create_fonts_and_brushes(window_state);
     // Without its class the window cannot be made; without the guide's, it shows no guide.
     if (!register_app_class(instance, main_window_proc, window_state.background_brush,
@@ -72,8 +77,7 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     }
     register_input_guide_class(instance);
 
-    const HWND window = create_centred_window(instance, WINDOW_CLASS_NAME, tool->title,
-                                              layout::CLIENT_WIDTH, layout::CLIENT_HEIGHT);
+    const HWND window = create_app_window(instance, WINDOW_CLASS_NAME, tool->title, fit);
     if (window == nullptr) {
         free_fonts_and_brushes(window_state);
         return 1;

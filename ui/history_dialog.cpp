@@ -10,6 +10,7 @@
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
 #include "screen/record_texts.h"
+#include "screen/scale.h"
 #include "ui/commands.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
@@ -81,8 +82,9 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     const COLORREF plain = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     for (int c = 0; c < 5; ++c) {
         RECT cell = item.rcItem;
-        cell.left = item.rcItem.left + hl::LIST_COLUMNS[c];
-        cell.right = c < 4 ? item.rcItem.left + hl::LIST_COLUMNS[c + 1] - 8 : item.rcItem.right;
+        cell.left = item.rcItem.left + at_scale(hl::LIST_COLUMNS[c]);
+        cell.right =
+            c < 4 ? item.rcItem.left + at_scale(hl::LIST_COLUMNS[c + 1] - 8) : item.rcItem.right;
         const bool graded = c == 1 || c == 2;
         draw_text_rect(item.hDC, cell, cells[c],
                        graded && !selected ? level_colour(record.level) : plain,
@@ -92,14 +94,16 @@ void draw_row(const DRAWITEMSTRUCT& item) {
 
 // The first output's values, oldest left, with the rules' band edges as faint lines.
 void paint_chart(HDC dc) {
-    const RECT frame = rect_of(hl::CHART);
+    const RECT frame = at_scale(hl::CHART);
     frame_rect_color(dc, frame, colour_chart_frame);
     const ToolDef& tool = *window_state.session.tool;
     if (!view.chart) return;
     wchar_t caption[128];
     text_format(caption, 128, L"趋势：%ls", tool.outputs[0].label);
-    draw_text_rect(dc, {frame.left + 8, frame.top + 2, frame.right - 8, frame.top + 20}, caption,
-                   colour_muted_text, window_state.fonts[FONT_SMALL], DT_LEFT);
+    draw_text_rect(dc,
+                   {frame.left + at_scale(8), frame.top + at_scale(2), frame.right - at_scale(8),
+                    frame.top + at_scale(20)},
+                   caption, colour_muted_text, window_state.fonts[FONT_SMALL], DT_LEFT);
     double values[HISTORY_MAX_RECORDS];
     int count = 0;
     for (int i = view.history.count - 1; i >= 0; --i)
@@ -115,23 +119,25 @@ void paint_chart(HDC dc) {
         low -= 1;
         high += 1;
     }
-    const int left = frame.left + hl::CHART_MARGIN;
-    const int right = frame.right - hl::CHART_MARGIN;
-    const int top = frame.top + hl::CHART_MARGIN;
-    const int bottom = frame.bottom - hl::CHART_MARGIN / 2;
+    const int margin = at_scale(hl::CHART_MARGIN);
+    const int left = frame.left + margin;
+    const int right = frame.right - margin;
+    const int top = frame.top + margin;
+    const int bottom = frame.bottom - margin / 2;
     const auto y_of = [&](double v) {
         return bottom - static_cast<int>((v - low) / (high - low) * (bottom - top) + 0.5);
     };
     for (int e = 0; e < view.edge_count; ++e)
         fill_rect_color(dc, {left, y_of(view.edges[e]), right, y_of(view.edges[e]) + 1},
                         colour_band_edge);
-    const HPEN pen = CreatePen(PS_SOLID, 2, colour_chart_line);
+    const HPEN pen = CreatePen(PS_SOLID, at_scale(2), colour_chart_line);
     const SelectedObject selected(dc, pen);
     POINT points[HISTORY_MAX_RECORDS];
     for (int i = 0; i < count; ++i) {
         const int x = count == 1 ? (left + right) / 2 : left + (right - left) * i / (count - 1);
         points[i] = {x, y_of(values[i])};
-        Ellipse(dc, x - 3, points[i].y - 3, x + 4, points[i].y + 4);
+        const int dot = at_scale(3);
+        Ellipse(dc, x - dot, points[i].y - dot, x + dot + 1, points[i].y + dot + 1);
     }
     if (count > 1) Polyline(dc, points, count);
     DeleteObject(pen);
@@ -140,7 +146,8 @@ void paint_chart(HDC dc) {
 LRESULT CALLBACK history_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = hl::LIST_ROW_HEIGHT;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
+            static_cast<UINT>(at_scale(hl::LIST_ROW_HEIGHT));
         return TRUE;
     case WM_DRAWITEM: draw_row(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
     case WM_PAINT: {
@@ -167,7 +174,8 @@ HWND create_history_window() {
     if (!registered)
         registered = register_app_class(window_state.instance, history_proc,
                                         window_state.white_brush, HISTORY_CLASS_NAME);
-    RECT outer = {0, 0, hl::CLIENT_WIDTH, hl::CLIENT_HEIGHT};
+    // At the main window's scale, centred on it.
+    RECT outer = {0, 0, at_scale(hl::CLIENT_WIDTH), at_scale(hl::CLIENT_HEIGHT)};
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     RECT owner;
@@ -183,16 +191,19 @@ HWND create_history_window() {
     const HWND list = create_child_control(
         window, window_state.instance, L"LISTBOX", WS_EX_CLIENTEDGE,
         WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-        hl::LIST, ID_HISTORY_LIST, window_state.fonts[FONT_SMALL], L"");
+        scaled_rect(hl::LIST, window_state.scale), ID_HISTORY_LIST, window_state.fonts[FONT_SMALL],
+        L"");
     for (int i = 0; i < view.history.count; ++i) {
         wchar_t row[HISTORY_ROW_CAPACITY];
         build_history_row(view.history.records[i], row, HISTORY_ROW_CAPACITY);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
     }
-    create_child_control(window, window_state.instance, L"STATIC", 0, 0, hl::LAST_LINE,
-                         ID_HISTORY_LAST_LINE, window_state.fonts[FONT_SMALL], view.last_line);
+    create_child_control(window, window_state.instance, L"STATIC", 0, 0,
+                         scaled_rect(hl::LAST_LINE, window_state.scale), ID_HISTORY_LAST_LINE,
+                         window_state.fonts[FONT_SMALL], view.last_line);
     create_child_control(window, window_state.instance, L"BUTTON", 0, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                         hl::CLOSE_BUTTON, IDCANCEL, window_state.fonts[FONT_BUTTON], L"关闭");
+                         scaled_rect(hl::CLOSE_BUTTON, window_state.scale), IDCANCEL,
+                         window_state.fonts[FONT_BUTTON], L"关闭");
     return window;
 }
 

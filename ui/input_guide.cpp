@@ -18,46 +18,74 @@ int row_length(HDC dc, const wchar_t* text, int length, int width) {
     return guide_row_length(text, length, fit);
 }
 
-// Draws one line of the guide, wrapped into rows from y on; returns the y below it. Rows that
-// would cross the bottom are not drawn.
-int draw_wrapped(HDC dc, const wchar_t* line, int length, int width, int y, int bottom) {
-    while (length > 0 && y + layout::GUIDE_LINE_HEIGHT <= bottom) {
-        const int row = row_length(dc, line, length, width);
-        TextOutW(dc, 0, y, line, row);
-        line += row;
-        length -= row;
-        y += layout::GUIDE_LINE_HEIGHT;
-    }
-    return length > 0 ? bottom : y;
+// The guide's area at 96 DPI, and where in it a row lies at the window's scale.
+struct GuideFrame {
+    LayoutRect base;
+    int width;  // at the scale
+    int bottom; // at the scale, from the guide's top
+};
+
+GuideFrame guide_frame(const LayoutRect& base) {
+    const RECT area = at_scale(base);
+    return {base, area.right - area.left, area.bottom - area.top};
 }
 
-// The heading in the caption font, then the guide's lines in the small font, wrapped.
-void draw_guide_text(HDC dc, const wchar_t* text, const RECT& client) {
+// The top of row (counted below the heading), from the guide's top: scaled from its 96-DPI place
+// in the window, as the guide's own edges are, rather than stepped by a rounded row height, so
+// that what fits at 96 DPI fits at every scale.
+int row_top(const GuideFrame& frame, int row) {
+    const int base_y = frame.base.y;
+    return at_scale(base_y + layout::GUIDE_HEADING_HEIGHT + row * layout::GUIDE_LINE_HEIGHT) -
+           at_scale(base_y);
+}
+
+// One line of the guide, wrapped into rows from *row on, drawn when draw is set; false when rows
+// of it would cross the bottom (those are not drawn).
+bool wrap_line(HDC dc, const wchar_t* line, int length, const GuideFrame& frame, int* row,
+               bool draw) {
+    while (length > 0) {
+        if (row_top(frame, *row + 1) > frame.bottom) return false;
+        const int fit = row_length(dc, line, length, frame.width);
+        if (draw) TextOutW(dc, 0, row_top(frame, *row), line, fit);
+        line += fit;
+        length -= fit;
+        ++*row;
+    }
+    return true;
+}
+
+// The heading in the caption font, then the guide's lines in the small font, wrapped, within
+// the frame; drawn when draw is set. False when any of it is cut.
+bool lay_out_guide(HDC dc, const wchar_t* text, const GuideFrame& frame, bool draw) {
     SetBkMode(dc, TRANSPARENT);
     const SelectedObject selected(dc, window_state.fonts[FONT_CAPTION]);
     SetTextColor(dc, colour_header);
     const wchar_t* line = text;
-    int y = 0;
+    int row = 0;
     bool heading = true;
-    while (*line != L'\0' && y < client.bottom) {
+    bool whole = true;
+    while (*line != L'\0' && whole) {
         int length = 0;
         while (line[length] != L'\0' && line[length] != L'\r' && line[length] != L'\n') ++length;
         if (heading) {
-            RECT rect = {0, 0, client.right, layout::GUIDE_HEADING_HEIGHT};
-            DrawTextW(dc, line, length, &rect,
-                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-            y = layout::GUIDE_HEADING_HEIGHT;
-            SelectObject(dc,
-                         window_state.fonts[FONT_SMALL]); // the scope restores the original font
+            RECT rect = {0, 0, frame.width, row_top(frame, 0)};
+            SIZE size = {0, 0};
+            GetTextExtentPoint32W(dc, line, length, &size);
+            whole = size.cx <= frame.width && rect.bottom <= frame.bottom;
+            if (draw)
+                DrawTextW(dc, line, length, &rect,
+                          DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+            SelectObject(dc, window_state.fonts[FONT_SMALL]); // the scope restores the original
             SetTextColor(dc, colour_body_text);
             heading = false;
         } else {
-            y = draw_wrapped(dc, line, length, client.right, y, client.bottom);
+            whole = wrap_line(dc, line, length, frame, &row, draw);
         }
         line += length;
         if (*line == L'\r') ++line;
         if (*line == L'\n') ++line;
     }
+    return whole;
 }
 
 void paint_guide(HWND guide) {
@@ -72,7 +100,8 @@ void paint_guide(HWND guide) {
     wchar_t text[GUIDE_TEXT_CAPACITY];
     text[0] = L'\0';
     GetWindowTextW(guide, text, GUIDE_TEXT_CAPACITY);
-    draw_guide_text(dc, text, client);
+    const int rows = tool_input_count(*window_state.session.tool);
+    lay_out_guide(dc, text, guide_frame(layout::guide_area(rows)), true);
     EndPaint(guide, &paint);
 }
 
@@ -95,11 +124,13 @@ void register_input_guide_class(HINSTANCE instance) {
     RegisterClassExW(&guide_class);
 }
 
-HWND create_input_guide(HWND parent, HINSTANCE instance, int rows) {
-    if (!layout::has_guide_area(rows)) return nullptr;
-    const LayoutRect area = layout::guide_area(rows);
+HWND create_input_guide(HWND parent, HINSTANCE instance, const LayoutRect& area) {
     return CreateWindowExW(0, GUIDE_CLASS_NAME, L"", WS_CHILD | WS_VISIBLE, area.x, area.y,
                            area.width, area.height, parent, nullptr, instance, nullptr);
+}
+
+bool guide_text_fits(HDC dc, const wchar_t* text, const LayoutRect& area) {
+    return lay_out_guide(dc, text, guide_frame(area), false);
 }
 
 void show_input_guide(HWND guide, int index) {

@@ -9,110 +9,138 @@
 #include "ui/painting.h"
 #include "ui/window_state.h"
 #include "window_kit/controls.h"
+#include "window_kit/display_fit.h"
 
 namespace {
 
-struct ButtonDef {
-    int id;
-    const wchar_t* caption;
-};
-
-// The buttons in the order of the layout's BUTTONS.
-const ButtonDef button_defs[BUTTON_COUNT] = {
-    {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
-    {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},    {ID_HISTORY, TEXT_HISTORY_BUTTON},
-};
-static_assert(BUTTON_COUNT == sizeof layout::BUTTONS / sizeof layout::BUTTONS[0]);
-
 HWND create_control(const wchar_t* control_class, DWORD ex_style, DWORD style,
-                    const LayoutRect& rect, int id, HFONT font, const wchar_t* text) {
+                    const PlannedControl& planned, int id, const wchar_t* text) {
     return create_child_control(window_state.main_window, window_state.instance, control_class,
-                                ex_style, style, rect, id, font, text);
+                                ex_style, style, planned.rect, id, window_state.fonts[planned.font],
+                                text);
 }
 
-// A row control's rectangle, placed relative to the row's base line.
-LayoutRect in_row(const LayoutRect& rect, int base) {
-    return {rect.x, base + rect.y, rect.width, rect.height};
+HWND create_edit(const PlannedControl& planned, int id) {
+    return create_control(L"EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL, planned, id, L"");
 }
 
-void create_input_rows() {
-    const ToolDef& tool = *window_state.session.tool;
-    for (int j = 0; j < tool_input_count(*window_state.session.tool); ++j) {
-        const InputDef& input = tool.inputs[j];
-        const int y = layout::row_base(j);
-        create_control(L"STATIC", 0, SS_RIGHT, in_row(layout::ROW_LABEL, y), 0,
-                       window_state.fonts[FONT_LABEL], input.label);
-        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL,
-                                         in_row(layout::ROW_EDIT, y), ID_INPUT_BASE + j,
-                                         window_state.fonts[FONT_INPUT], L"");
-        wchar_t text[DEFAULT_TEXT_CAPACITY];
-        build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
-        SetWindowTextW(edit, text);
-        window_state.input_edits[j] = edit;
-        if (!text_is_empty(input.unit)) {
-            create_control(L"STATIC", 0, 0, in_row(layout::ROW_UNIT, y), 0,
-                           window_state.fonts[FONT_SMALL], input.unit);
-        }
-    }
-}
-
-void create_result_panel() {
-    const ToolDef& tool = *window_state.session.tool;
-    window_state.verdict_label =
-        create_control(L"STATIC", 0, 0, layout::VERDICT_LABEL, 0, window_state.fonts[FONT_VERDICT],
-                       TEXT_VERDICT_START);
-    window_state.result_box = create_control(
-        L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-        layout::RESULT_BOX, ID_RESULT, window_state.fonts[FONT_RESULT], L"");
-    // The largest result of any tool is shown whole, beyond the edit's default limit.
-    SendMessageW(window_state.result_box, EM_SETLIMITTEXT, 0, 0);
-    window_state.note_label =
-        create_control(L"STATIC", 0, 0, layout::NOTE_LABEL, 0, window_state.fonts[FONT_SMALL],
-                       tool.note != nullptr ? tool.note : L"");
-    wchar_t reference[REFERENCE_TEXT_CAPACITY];
-    build_reference_text(tool, reference, REFERENCE_TEXT_CAPACITY);
-    create_control(L"STATIC", 0, 0, layout::REFERENCE_LABEL, 0, window_state.fonts[FONT_SMALL],
-                   reference);
-}
-
-void create_buttons() {
-    for (int i = 0; i < BUTTON_COUNT; ++i) {
-        const ButtonDef& button = button_defs[i];
-        window_state.buttons[i] =
-            create_control(L"BUTTON", 0, WS_TABSTOP | BS_OWNERDRAW, layout::BUTTONS[i], button.id,
-                           nullptr, button.caption);
-    }
-}
-
-// The patient strip: bed, inpatient number and name start empty, so that no record goes to an
+// A patient field: bed, inpatient number and name start empty, so that no record goes to an
 // earlier patient; the assessor is the one remembered for this Windows user.
-void create_patient_strip() {
-    for (int f = 0; f < PATIENT_FIELD_COUNT; ++f) {
+HWND create_patient_control(const PlannedControl& planned) {
+    const int f = planned.index;
+    if (planned.kind == PLAN_PATIENT_LABEL) {
         window_state.patient_labels[f] =
-            create_control(L"STATIC", 0, SS_RIGHT, layout::PATIENT_LABELS[f], 0,
-                           window_state.fonts[FONT_LABEL], PATIENT_FIELDS[f].label);
-        const HWND edit = create_control(L"EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL,
-                                         layout::PATIENT_EDITS[f], ID_PATIENT_BED + f,
-                                         window_state.fonts[FONT_INPUT], L"");
-        SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
-        window_state.patient_edits[f] = edit;
+            create_control(L"STATIC", 0, SS_RIGHT, planned, 0, PATIENT_FIELDS[f].label);
+        return window_state.patient_labels[f];
     }
-    wchar_t assessor[PATIENT_FIELD_CAPACITY];
-    assessor_load(assessor, PATIENT_FIELD_CAPACITY);
-    SetWindowTextW(window_state.patient_edits[PATIENT_ASSESSOR], assessor);
+    const HWND edit = create_edit(planned, ID_PATIENT_BED + f);
+    SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
+    window_state.patient_edits[f] = edit;
+    if (f == PATIENT_ASSESSOR) {
+        wchar_t assessor[PATIENT_FIELD_CAPACITY];
+        assessor_load(assessor, PATIENT_FIELD_CAPACITY);
+        SetWindowTextW(edit, assessor);
+    }
+    return edit;
 }
 
+HWND create_row_control(const PlannedControl& planned) {
+    const ToolDef& tool = *window_state.session.tool;
+    const int j = planned.index;
+    const InputDef& input = tool.inputs[j];
+    if (planned.kind == PLAN_ROW_LABEL)
+        return create_control(L"STATIC", 0, SS_RIGHT, planned, 0, input.label);
+    if (planned.kind == PLAN_ROW_UNIT)
+        return create_control(L"STATIC", 0, 0, planned, 0, input.unit);
+    const HWND edit = create_edit(planned, ID_INPUT_BASE + j);
+    wchar_t text[DEFAULT_TEXT_CAPACITY];
+    build_start_text(tool, j, text, DEFAULT_TEXT_CAPACITY);
+    SetWindowTextW(edit, text);
+    window_state.input_edits[j] = edit;
+    return edit;
+}
+
+HWND create_result_control(const PlannedControl& planned) {
+    const ToolDef& tool = *window_state.session.tool;
+    switch (planned.kind) {
+    case PLAN_VERDICT:
+        window_state.verdict_label =
+            create_control(L"STATIC", 0, 0, planned, 0, TEXT_VERDICT_START);
+        return window_state.verdict_label;
+    case PLAN_RESULT_BOX:
+        window_state.result_box = create_control(
+            L"EDIT", WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+            planned, ID_RESULT, L"");
+        // The largest result of any tool is shown whole, beyond the edit's default limit.
+        SendMessageW(window_state.result_box, EM_SETLIMITTEXT, 0, 0);
+        return window_state.result_box;
+    case PLAN_NOTE:
+        window_state.note_label =
+            create_control(L"STATIC", 0, 0, planned, 0, tool.note != nullptr ? tool.note : L"");
+        return window_state.note_label;
+    default: {
+        wchar_t reference[REFERENCE_TEXT_CAPACITY];
+        build_reference_text(tool, reference, REFERENCE_TEXT_CAPACITY);
+        return create_control(L"STATIC", 0, 0, planned, 0, reference);
+    }
+    }
+}
+
+HWND create_planned_control(const PlannedControl& planned) {
+    switch (planned.kind) {
+    case PLAN_PATIENT_LABEL:
+    case PLAN_PATIENT_EDIT: return create_patient_control(planned);
+    case PLAN_ROW_LABEL:
+    case PLAN_ROW_EDIT:
+    case PLAN_ROW_UNIT: return create_row_control(planned);
+    case PLAN_GUIDE:
+        window_state.input_guide =
+            create_input_guide(window_state.main_window, window_state.instance, planned.rect);
+        return window_state.input_guide;
+    case PLAN_BUTTON: {
+        const MainButton& button = MAIN_BUTTONS[planned.index];
+        window_state.buttons[planned.index] = create_child_control(
+            window_state.main_window, window_state.instance, L"BUTTON", 0,
+            WS_TABSTOP | BS_OWNERDRAW, planned.rect, button.id, nullptr, button.caption);
+        return window_state.buttons[planned.index];
+    }
+    default: return create_result_control(planned);
+    }
+}
+
+// Every control of the plan, in its order, which is also the Tab order.
 void build_controls(HWND window) {
     window_state.main_window = window;
-    // Tab follows the order of creation: the patient strip, the inputs, then the buttons.
-    create_patient_strip();
-    create_input_rows();
-    window_state.input_guide = create_input_guide(window, window_state.instance,
-                                                  tool_input_count(*window_state.session.tool));
+    window_state.control_count = plan_main_window(*window_state.session.tool, window_state.scale,
+                                                  window_state.plan, MAIN_PLAN_CAPACITY);
+    for (int i = 0; i < window_state.control_count; ++i)
+        window_state.controls[i] = create_planned_control(window_state.plan[i]);
     show_input_guide(window_state.input_guide, 0);
-    create_result_panel();
-    create_buttons();
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
+}
+
+// The window moved to a monitor of another DPI: fonts, controls and painting at the new scale,
+// and the window where Windows suggests, kept on the work area.
+void rescale(int dpi, const RECT& suggested) {
+    const AppWindowFit fit =
+        fit_moved_window(dpi, suggested, layout::CLIENT_WIDTH, layout::CLIENT_HEIGHT);
+    window_state.dpi = fit.dpi;
+    window_state.scale = fit.scale;
+    WindowFonts old_fonts = window_state.fonts;
+    window_fonts_create(&window_state.fonts, fit.scale);
+    plan_main_window(*window_state.session.tool, fit.scale, window_state.plan, MAIN_PLAN_CAPACITY);
+    for (int i = 0; i < window_state.control_count; ++i) {
+        const PlannedControl& planned = window_state.plan[i];
+        const bool font = planned.kind != PLAN_BUTTON && planned.kind != PLAN_GUIDE;
+        move_child_control(window_state.controls[i], planned.rect,
+                           font ? window_state.fonts[planned.font] : nullptr);
+    }
+    window_fonts_free(&old_fonts);
+    const RECT& r = fit.outer;
+    SetWindowPos(window_state.main_window, nullptr, r.left, r.top, r.right - r.left,
+                 r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window_state.main_window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool run_command(int id) {
@@ -162,13 +190,14 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_ERASEBKGND: return 1; // paint_main covers the whole client area
     case WM_GETMINMAXINFO: {
         // Both tracking sizes are the window's own outer size, so it can be neither resized nor
-        // pushed away from its 1020 x 720 client area by a frame of another size.
+        // pushed away from its scaled 1020 x 720 client area by a frame of another size.
         const SIZE outer = main_window_outer_size();
         auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
         info->ptMinTrackSize = {outer.cx, outer.cy};
         info->ptMaxTrackSize = {outer.cx, outer.cy};
         return 0;
     }
+    case WM_DPICHANGED: rescale(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_DRAWITEM: draw_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return 1;
     case WM_COMMAND:
         if (run_command(LOWORD(wparam))) return 0;

@@ -10,7 +10,6 @@
 namespace {
 
 int open_window(const ToolDef& tool, void* context) {
-    SetProcessDPIAware();
     return gui_run(static_cast<HINSTANCE>(context), &tool);
 }
 

@@ -1,5 +1,5 @@
 // The window draws its own background, header, panels, footer and status line, and its five
-// buttons; the verdict's colour shows the level of the last calculation.
+// buttons, at the window's scale; the verdict's colour shows the level of the last calculation.
 #include "ui/painting.h"
 
 #include "ui/window_state.h"
@@ -14,41 +14,42 @@ const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 10
                                   RGB(190, 30, 45)};
 
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
-constexpr int BUTTON_FOCUS_INSET = 4;
+constexpr int BUTTON_FOCUS_INSET = 4; // at 96 DPI
 
 // A header text's rectangle, ending left of the patient strip.
 RECT clipped(const LayoutRect& rect) {
-    RECT r = rect_of(rect);
-    if (r.right > layout::TITLE_CLIP_RIGHT) r.right = layout::TITLE_CLIP_RIGHT;
+    RECT r = at_scale(rect);
+    const int clip = at_scale(layout::TITLE_CLIP_RIGHT);
+    if (r.right > clip) r.right = clip;
     return r;
 }
 
 void paint_header(HDC dc, int width) {
     const ToolDef& tool = *window_state.session.tool;
-    fill_rect_color(dc, rect_of({0, 0, width, layout::HEADER_HEIGHT}), colour_header);
-    fill_rect_color(dc, rect_of({0, 0, layout::ACCENT_WIDTH, layout::HEADER_HEIGHT}),
-                    colour_accent);
+    const int header_height = at_scale(layout::HEADER_HEIGHT);
+    fill_rect_color(dc, RECT{0, 0, width, header_height}, colour_header);
+    fill_rect_color(dc, RECT{0, 0, at_scale(layout::ACCENT_WIDTH), header_height}, colour_accent);
     draw_text_rect(dc, clipped(layout::TITLE), tool.title, colour_title,
                    window_state.fonts[FONT_TITLE], DT_LEFT);
     wchar_t line[HEADER_LINE_CAPACITY];
     build_header_line(tool, line, HEADER_LINE_CAPACITY);
     draw_text_rect(dc, clipped(layout::HEADER_LINE), line, colour_header_line,
                    window_state.fonts[FONT_CAPTION], DT_LEFT);
-    const LayoutRect web_address = {width - layout::WEB_ADDRESS_FROM_RIGHT, layout::WEB_ADDRESS_Y,
-                                    layout::WEB_ADDRESS_FROM_RIGHT -
-                                        layout::WEB_ADDRESS_RIGHT_MARGIN,
-                                    layout::WEB_ADDRESS_HEIGHT};
-    draw_text_rect(dc, rect_of(web_address), MAKER_WEB_ADDRESS, colour_web_address,
+    const RECT web_address = {width - at_scale(layout::WEB_ADDRESS_FROM_RIGHT),
+                              at_scale(layout::WEB_ADDRESS_Y),
+                              width - at_scale(layout::WEB_ADDRESS_RIGHT_MARGIN),
+                              at_scale(layout::WEB_ADDRESS_Y + layout::WEB_ADDRESS_HEIGHT)};
+    draw_text_rect(dc, web_address, MAKER_WEB_ADDRESS, colour_web_address,
                    window_state.fonts[FONT_SMALL], DT_RIGHT);
 }
 
 void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect,
                  const LayoutRect& rule, const wchar_t* caption) {
-    fill_rect_color(dc, rect_of(panel), colour_panel);
-    frame_rect_color(dc, rect_of(panel), colour_panel_outline);
-    draw_text_rect(dc, rect_of(caption_rect), caption, colour_header,
+    fill_rect_color(dc, at_scale(panel), colour_panel);
+    frame_rect_color(dc, at_scale(panel), colour_panel_outline);
+    draw_text_rect(dc, at_scale(caption_rect), caption, colour_header,
                    window_state.fonts[FONT_CAPTION], DT_LEFT);
-    fill_rect_color(dc, rect_of(rule), colour_caption_rule);
+    fill_rect_color(dc, at_scale(rule), colour_caption_rule);
 }
 
 } // namespace
@@ -65,16 +66,15 @@ void paint_main(HWND window) {
     const int width = client.right;
     const int height = client.bottom;
 
-    fill_rect_color(dc, rect_of({0, 0, width, height}), colour_background);
+    fill_rect_color(dc, RECT{0, 0, width, height}, colour_background);
     paint_header(dc, width);
     paint_panel(dc, layout::INPUT_PANEL, layout::INPUT_CAPTION, layout::INPUT_CAPTION_RULE,
                 CAPTION_INPUT_PANEL);
     paint_panel(dc, layout::RESULT_PANEL, layout::RESULT_CAPTION, layout::RESULT_CAPTION_RULE,
                 CAPTION_RESULT_PANEL);
-    fill_rect_color(dc, rect_of({0, layout::FOOTER_TOP, width, height - layout::FOOTER_TOP}),
-                    colour_footer);
-    draw_wrapped_text(dc, rect_of(layout::STATUS_LINE), window_state.status_text, colour_muted_text,
-                      window_state.fonts[FONT_SMALL]);
+    fill_rect_color(dc, RECT{0, at_scale(layout::FOOTER_TOP), width, height}, colour_footer);
+    draw_wrapped_text(dc, at_scale(layout::STATUS_LINE), window_state.status_text,
+                      colour_muted_text, window_state.fonts[FONT_SMALL]);
     EndPaint(window, &paint);
 }
 
@@ -85,7 +85,7 @@ void draw_button(const DRAWITEMSTRUCT& item) {
     GetWindowTextW(item.hwndItem, caption, BUTTON_CAPTION_CAPACITY);
     // The focus mark is a dotted frame: it reads without colour.
     draw_owner_button(item, colours, window_state.fonts[FONT_BUTTON], caption, true,
-                      BUTTON_FOCUS_INSET);
+                      at_scale(BUTTON_FOCUS_INSET));
 }
 
 HBRUSH control_colour_edit(HDC dc) {

@@ -7,11 +7,12 @@
 #include "records/patient_fields.h"
 #include "screen/calc_session.h"
 #include "screen/control_ids.h"
+#include "screen/control_plan.h"
 #include "screen/layout.h"
 #include "screen/window_texts.h"
 #include "window_kit/window_fonts.h"
 
-constexpr int BUTTON_COUNT = 6;
+constexpr int BUTTON_COUNT = layout::BUTTON_COUNT;
 
 extern const wchar_t* const WINDOW_CLASS_NAME;
 
@@ -33,12 +34,23 @@ struct WindowState {
     // The tool, and the inputs and outcome of the last Calculate.
     CalcSession session;
     HWND input_guide; // null when the rows leave no room for it
+    // The display: its DPI and the layout's scale there, and every child control with its place
+    // in the plan it was made from, so that a change of DPI moves them all.
+    int dpi;
+    double scale;
+    PlannedControl plan[MAIN_PLAN_CAPACITY];
+    HWND controls[MAIN_PLAN_CAPACITY];
+    int control_count;
 };
 
 extern WindowState window_state;
 
-// The outer size of a window with the layout's client area.
+// The outer size of the window with the layout's client area at its scale.
 SIZE main_window_outer_size();
+
+// A layout rectangle or length (96-DPI pixels) at the window's scale.
+RECT at_scale(const LayoutRect& rect);
+int at_scale(int length);
 
 // Repaints the main window (and so the status line) without erasing.
 void invalidate_main_window();

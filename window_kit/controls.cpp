@@ -13,6 +13,11 @@ HWND create_child_control(HWND parent, HINSTANCE instance, const wchar_t* contro
     return control;
 }
 
+void move_child_control(HWND control, const LayoutRect& rect, HFONT font) {
+    MoveWindow(control, rect.x, rect.y, rect.width, rect.height, FALSE);
+    if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 void draw_owner_button(const DRAWITEMSTRUCT& item, const ButtonColours& colours, HFONT font,
                        const wchar_t* caption, bool focus_mark, int focus_inset) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;

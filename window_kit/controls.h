@@ -13,6 +13,10 @@ HWND create_child_control(HWND parent, HINSTANCE instance, const wchar_t* contro
                           DWORD ex_style, DWORD style, const LayoutRect& rect, int id, HFONT font,
                           const wchar_t* text);
 
+// Moves a child control to rect and, unless font is null, gives it the font; for a change of
+// display scale.
+void move_child_control(HWND control, const LayoutRect& rect, HFONT font);
+
 // An owner-drawn button: its face (pressed or not), outline and caption in the colours; with
 // focus_mark, a dotted mark inset by focus_inset while it has the focus.
 void draw_owner_button(const DRAWITEMSTRUCT& item, const ButtonColours& colours, HFONT font,

@@ -13,3 +13,9 @@ void restrict_dll_search_to_system32() {
     // The current folder is never searched either.
     SetDllDirectoryW(L"");
 }
+
+void* system_procedure(const wchar_t* dll, const char* name) {
+    const HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module == nullptr) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(module, name));
+}

@@ -8,3 +8,7 @@
 // Called first thing in every program's entry. Windows 7 without update KB2533623 lacks the
 // function; there the program starts as before.
 void restrict_dll_search_to_system32();
+
+// The address of a function of a system DLL, loaded from the system folder only; null when this
+// Windows lacks the DLL or the function.
+void* system_procedure(const wchar_t* dll, const char* name);

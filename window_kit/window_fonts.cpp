@@ -1,11 +1,13 @@
 #include "window_kit/window_fonts.h"
 
+#include "screen/scale.h"
 #include "window_kit/app_window.h"
 
-void window_fonts_create(WindowFonts* fonts) {
+void window_fonts_create(WindowFonts* fonts, double scale) {
     for (int role = 0; role < FONT_ROLE_COUNT; ++role) {
         const FontSpec& spec = FONT_SPECS[role];
-        fonts->font[role] = make_ui_font(spec.face, spec.height, spec.bold ? FW_BOLD : FW_NORMAL);
+        fonts->font[role] = make_ui_font(spec.face, scaled_length(spec.height, scale),
+                                         spec.bold ? FW_BOLD : FW_NORMAL);
     }
 }
 

@@ -11,8 +11,8 @@ struct WindowFonts {
     HFONT operator[](FontRole role) const { return font[role]; }
 };
 
-// Makes every font of the table.
-void window_fonts_create(WindowFonts* fonts);
+// Makes every font of the table, its height at the display scale.
+void window_fonts_create(WindowFonts* fonts, double scale);
 
 // Deletes them; the window no longer draws with them.
 void window_fonts_free(WindowFonts* fonts);

@@ -11,6 +11,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/braden-window.XXXXXX")
 cleanup() {
     [ -n "${small_disk:-}" ] && umount "$small_disk" 2>/dev/null
+    [ -n "${dpi_changed:-}" ] && set_prefix_dpi 96
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -49,6 +50,38 @@ else
     echo "SKIPPED full-disk pass: cannot mount a small tmpfs over $records (needs root with" \
         "CAP_SYS_ADMIN)"
 fi
+# The display passes. The prefix's DPI is HKCU\Control Panel\Desktop LogPixels, which Wine reads
+# when its wineserver starts: set, then the server restarted. The screen holds the window whole
+# at 192 DPI, so that each pass's factor is its DPI's own.
+set_prefix_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+}
+restart_xvfb() {
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    start_xvfb "$work" "$1" || return 1
+}
+restart_xvfb 3840x2160 || status=1
+dpi_changed=1
+for dpi in 96 120 144 192; do
+    set_prefix_dpi "$dpi"
+    echo "== display pass at $dpi DPI"
+    wine "$driver" "$windows_program" "--dpi=$dpi" \
+        --gtest_filter='DisplayScale.*:Keyboard.*' || status=1
+done
+set_prefix_dpi 96
+dpi_changed=""
+# A 1366 x 768 screen with a 40-pixel taskbar: the work area that Wine reads from the root window.
+restart_xvfb 1366x768 || status=1
+xprop -root -format _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1366, 728"
+echo "== small-screen pass"
+wine "$driver" "$windows_program" --small-screen --gtest_filter='SmallScreen.*' || status=1
+
 # The screenshots the tests saved, beside the one named: braden_window.png and the others.
 if [ -n "$screenshot" ]; then
     for bitmap in "$work"/*.bmp; do

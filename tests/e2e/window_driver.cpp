@@ -4,6 +4,8 @@
 
 std::wstring program_path;
 bool small_disk = false;
+int display_dpi = 0;
+bool small_screen = false;
 
 namespace {
 
@@ -234,17 +236,14 @@ bool ProgramWindow::verdict_drawn_in(DWORD colour) const {
         5000);
 }
 
-std::vector<DWORD> ProgramWindow::capture_client(int* width, int* height) const {
-    RECT client;
-    GetClientRect(main_, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(main_, &origin);
-    *width = client.right;
-    *height = client.bottom;
+namespace {
+
+// The screen's pixels in the rectangle, 0x00RRGGBB, rows from the top.
+std::vector<DWORD> capture_screen(int left, int top, int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = *width;
-    info.bmiHeader.biHeight = -*height; // rows from the top
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // rows from the top
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -253,10 +252,10 @@ std::vector<DWORD> ProgramWindow::capture_client(int* width, int* height) const 
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> copy(pixels, pixels + static_cast<std::size_t>(*width) * *height);
+    std::vector<DWORD> copy(pixels, pixels + static_cast<std::size_t>(width) * height);
     for (DWORD& pixel : copy) pixel &= 0x00FFFFFF;
     SelectObject(memory, previous);
     DeleteObject(bitmap);
@@ -265,9 +264,9 @@ std::vector<DWORD> ProgramWindow::capture_client(int* width, int* height) const 
     return copy;
 }
 
-bool ProgramWindow::save_screenshot(const std::wstring& path) const {
-    int width = 0, height = 0;
-    const std::vector<DWORD> pixels = capture_client(&width, &height);
+// Pixels as a 24-bit bitmap file.
+bool save_bitmap(const std::wstring& path, const std::vector<DWORD>& pixels, int width,
+                 int height) {
     const int row_bytes = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
@@ -297,6 +296,30 @@ bool ProgramWindow::save_screenshot(const std::wstring& path) const {
     }
     CloseHandle(out);
     return true;
+}
+
+} // namespace
+
+std::vector<DWORD> ProgramWindow::capture_client(int* width, int* height) const {
+    RECT client;
+    GetClientRect(main_, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(main_, &origin);
+    *width = client.right;
+    *height = client.bottom;
+    return capture_screen(origin.x, origin.y, *width, *height);
+}
+
+bool ProgramWindow::save_screenshot(const std::wstring& path) const {
+    int width = 0, height = 0;
+    const std::vector<DWORD> pixels = capture_client(&width, &height);
+    return save_bitmap(path, pixels, width, height);
+}
+
+bool save_screen_screenshot(const std::wstring& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    return save_bitmap(path, capture_screen(0, 0, width, height), width, height);
 }
 
 std::wstring clipboard_text() {

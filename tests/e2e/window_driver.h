@@ -16,6 +16,10 @@
 extern std::wstring program_path;
 // Set when the runner has put the records folder on a small disk of its own (--small-disk).
 extern bool small_disk;
+// The DPI the runner set for the prefix (--dpi=N); 0 in the passes at the usual DPI.
+extern int display_dpi;
+// Set when the runner has made the screen 1366 x 768 with a 40-pixel taskbar (--small-screen).
+extern bool small_screen;
 
 class ProgramWindow {
   public:
@@ -86,6 +90,8 @@ std::wstring from_utf8(const std::string& bytes);
 std::wstring program_folder();
 // A version-resource string of a program file, such as L"FileDescription".
 std::wstring version_string(const std::wstring& path, const wchar_t* name);
+// Saves the whole screen as a 24-bit bitmap file.
+bool save_screen_screenshot(const std::wstring& path);
 std::wstring clipboard_text();
 void empty_clipboard();
 

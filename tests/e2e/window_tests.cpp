@@ -435,6 +435,11 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     program_path = argv[1];
-    small_disk = argc > 2 && std::wstring(argv[2]) == L"--small-disk";
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring option = argv[i];
+        if (option == L"--small-disk") small_disk = true;
+        if (option == L"--small-screen") small_screen = true;
+        if (option.rfind(L"--dpi=", 0) == 0) display_dpi = std::stoi(option.substr(6));
+    }
     return RUN_ALL_TESTS();
 }

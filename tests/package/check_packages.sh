@@ -74,7 +74,7 @@ done
 pass "programs stripped, with a manifest, at most 600 KB"
 manifest=$(x86_64-w64-mingw32-windres --input "$work/zip/braden.exe" --output-format rc 2>/dev/null)
 for part in 'Microsoft.Windows.Common-Controls' 'version=""6.0.0.0""' 'level=""asInvoker""' \
-    '>true</dpiAware>' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' '35138b9a-5d96-4fbd-8e2d-a2440225f93a'; do
+    '>true</dpiAware>' '>PerMonitorV2</dpiAwareness>' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' '35138b9a-5d96-4fbd-8e2d-a2440225f93a'; do
     grep -qF "$part" <<<"$manifest" || fail "the manifest lacks $part"
 done
 symbols=$(unzip -Z1 "$symbols_file" | sort | tr '\n' ' ')
