@@ -11,6 +11,7 @@
 void session_start(CalcSession* session, const ToolDef* tool) {
     session->tool = tool;
     std::fill(std::begin(session->input_values), std::end(session->input_values), 0.0);
+    session->calculated = {};
     session_reset(session);
 }
 

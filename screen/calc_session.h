@@ -12,6 +12,8 @@ struct CalcSession {
     // The values of the last Calculate that passed the input check: the ones its outcome shows.
     double input_values[TOOL_MAX_INPUTS];
     CalcOutcome outcome;
+    // When that Calculate ran, as the window's clock read it; what a printed record shows.
+    LocalTime calculated;
     // An input's text has changed since the last Calculate that was accepted, so the outcome no
     // longer matches what the inputs show: Copy and Save refuse until the next Calculate.
     bool inputs_edited;

@@ -6,8 +6,13 @@
 #include "screen/scale.h"
 
 const MainButton MAIN_BUTTONS[layout::BUTTON_COUNT] = {
-    {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
-    {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},    {ID_HISTORY, TEXT_HISTORY_BUTTON},
+    {ID_CALC, L"计算 (F5)"},
+    {ID_SAVE, L"保存记录"},
+    {ID_COPY, L"复制结果"},
+    {ID_PRINT, L"打印"},
+    {ID_RESET, L"清空重填"},
+    {ID_ABOUT, L"关于"},
+    {ID_HISTORY, TEXT_HISTORY_BUTTON},
 };
 
 namespace {

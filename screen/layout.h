@@ -82,12 +82,13 @@ constexpr LayoutRect REFERENCE_LABEL = {492, 576, 492, 56};
 constexpr int FOOTER_TOP = 660;
 constexpr int BUTTON_Y = 668;
 constexpr int BUTTON_HEIGHT = 40;
-// The buttons from the left: Calculate, Save, Copy, Reset, About, History.
-constexpr int BUTTON_COUNT = 6;
+// The buttons from the left: Calculate, Save, Copy, Print, Reset, About, History.
+constexpr int BUTTON_COUNT = 7;
 constexpr LayoutRect BUTTONS[BUTTON_COUNT] = {
-    {20, BUTTON_Y, 152, BUTTON_HEIGHT},  {184, BUTTON_Y, 132, BUTTON_HEIGHT},
-    {328, BUTTON_Y, 132, BUTTON_HEIGHT}, {472, BUTTON_Y, 132, BUTTON_HEIGHT},
-    {616, BUTTON_Y, 110, BUTTON_HEIGHT}, {738, BUTTON_Y, 120, BUTTON_HEIGHT}};
+    {20, BUTTON_Y, 140, BUTTON_HEIGHT},  {172, BUTTON_Y, 112, BUTTON_HEIGHT},
+    {296, BUTTON_Y, 112, BUTTON_HEIGHT}, {420, BUTTON_Y, 96, BUTTON_HEIGHT},
+    {528, BUTTON_Y, 112, BUTTON_HEIGHT}, {652, BUTTON_Y, 90, BUTTON_HEIGHT},
+    {754, BUTTON_Y, 104, BUTTON_HEIGHT}};
 // Right of the buttons, wrapped over up to three lines.
 constexpr LayoutRect STATUS_LINE = {870, 666, 134, 48};
 

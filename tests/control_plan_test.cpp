@@ -78,8 +78,8 @@ TEST(ControlPlan, AtNinetySixDpiTheLayoutsOwnPixels) {
     const ToolDef& braden = *TOOL_PROGRAMS[0].tool;
     const std::vector<PlannedControl> plan = plan_of(braden, 1.0);
     // The patient strip, six rows of label and edit (no units), the guide, four result
-    // controls and six buttons.
-    ASSERT_EQ(plan.size(), 8u + 12u + 1u + 4u + 6u);
+    // controls and seven buttons.
+    ASSERT_EQ(plan.size(), 8u + 12u + 1u + 4u + 7u);
     const struct {
         std::size_t at;
         PlannedKind kind;
@@ -91,7 +91,7 @@ TEST(ControlPlan, AtNinetySixDpiTheLayoutsOwnPixels) {
         {19, PLAN_ROW_EDIT, {216, 316, 152, 27}},
         {20, PLAN_GUIDE, layout::guide_area(6)},
         {25, PLAN_BUTTON, layout::BUTTONS[0]},
-        {30, PLAN_BUTTON, layout::BUTTONS[5]},
+        {31, PLAN_BUTTON, layout::BUTTONS[6]},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(plan[c.at].kind, c.kind) << c.at;

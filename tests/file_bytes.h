@@ -1,5 +1,6 @@
-// Reading a whole file's bytes through the Windows file API, shared by the Windows unit tests
-// and the end-to-end driver. The file stays open to other readers and writers while it is read.
+// Reading and writing a whole file's bytes through the Windows file API, shared by the Windows unit
+// tests and the end-to-end driver. The file stays open to other readers and writers while it is
+// read.
 #pragma once
 
 #include <windows.h>
@@ -17,4 +18,17 @@ inline std::string read_bytes(const std::wstring& path) {
     while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
     CloseHandle(file);
     return bytes;
+}
+
+// Replaces the file with the bytes; false when it cannot be written whole.
+inline bool write_bytes(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool whole =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return whole;
 }

@@ -82,12 +82,7 @@ TEST(RecordFile, AWriteCutShortOnDiskIsTakenBack) {
 TEST(RecordFile, AnEmptyOrMarkOnlyFileGetsItsHeader) {
     const std::wstring path = temporary_path(L"record_file_empty.csv");
     for (const std::string& before : {std::string(), std::string("\xEF\xBB\xBF")}) {
-        const HANDLE file =
-            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, before.data(), static_cast<DWORD>(before.size()), &written, nullptr);
-        CloseHandle(file);
+        ASSERT_TRUE(write_bytes(path, before));
         ASSERT_TRUE(record_file_append(path.c_str(), header, line));
         EXPECT_EQ(read_bytes(path),
                   std::string("\xEF\xBB\xBF") + "时间,结果\r\n" + "2026-12-08 10:00:00,a=1\r\n")

@@ -30,7 +30,10 @@ bool calculate_from_edits() {
         text_of[j] = texts[j];
     }
     const int refused = session_calculate(&window_state.session, text_of);
-    if (refused < 0) return true;
+    if (refused < 0) {
+        window_state.session.calculated = local_time_now();
+        return true;
+    }
     wchar_t message[MESSAGE_TEXT_CAPACITY];
     build_input_error_text(*window_state.session.tool, refused, message, MESSAGE_TEXT_CAPACITY);
     show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "records/patient_fields.h"
+#include "records/record_lines.h"
 
 void calc_and_show();
 void record_save();
 void copy_result();
+void print_result();
 void reset_inputs();
 void show_about();
 
@@ -16,3 +18,6 @@ bool result_is_current(const wchar_t* needs_result);
 // Reads the patient fields from their edits. A text that is refused is named in a warning, gets
 // the focus, and false is returned.
 bool read_patient_fields(PatientFields* patient);
+
+// The local time now, to the second.
+LocalTime local_time_now();

@@ -38,7 +38,7 @@ bool control_down() { return GetKeyState(VK_CONTROL) < 0; }
 bool shift_down() { return GetKeyState(VK_SHIFT) < 0; }
 
 // The window's shortcuts, wherever the focus is: Enter and F5 Calculate, F3 the history, Ctrl+S
-// Save, Ctrl+Shift+C Copy. True when the key was one of them and its command ran.
+// Save, Ctrl+Shift+C Copy, Ctrl+P Print. True when the key was one of them and its command ran.
 bool run_shortcut(const MSG& message) {
     if (is_window_key(message, VK_RETURN) || is_window_key(message, VK_F5)) {
         calc_and_show();
@@ -54,6 +54,10 @@ bool run_shortcut(const MSG& message) {
     }
     if (is_window_key(message, 'C') && control_down() && shift_down()) {
         copy_result();
+        return true;
+    }
+    if (is_window_key(message, 'P') && control_down() && !shift_down()) {
+        print_result();
         return true;
     }
     return false;

@@ -151,6 +151,7 @@ bool run_command(int id) {
     case ID_RESET: reset_inputs(); return true;
     case ID_ABOUT: show_about(); return true;
     case ID_HISTORY: show_history(); return true;
+    case ID_PRINT: print_result(); return true;
     default: return false;
     }
 }

@@ -21,13 +21,13 @@ void report_failure(const wchar_t* where) {
     MessageBoxW(window_state.main_window, message, CAPTION_SAVE_FAILED, MB_OK | MB_ICONWARNING);
 }
 
+} // namespace
+
 LocalTime local_time_now() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
-
-} // namespace
 
 void record_save() {
     if (!result_is_current(TEXT_SAVE_NEEDS_RESULT)) return;

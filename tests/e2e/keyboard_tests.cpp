@@ -11,26 +11,6 @@
 
 namespace {
 
-// Real key strokes through the system's input, so that Shift and Ctrl are down when the program
-// reads them: each key of keys pressed in order, then released in reverse.
-void chord(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        inputs.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(up);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 class Keyboard : public ::testing::Test {
   protected:
     ProgramWindow window;
@@ -39,16 +19,15 @@ class Keyboard : public ::testing::Test {
         DeleteFileW((records_folder() + L"\\T138.csv").c_str());
         ASSERT_TRUE(window.start());
         // Key strokes through the system's input go to the foreground window.
-        SetForegroundWindow(window.main());
-        ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == window.main(); }, 5000));
+        ASSERT_TRUE(window.to_foreground());
     }
     void TearDown() override { window.stop(); }
-    // The controls in Tab order: the patient strip, the six inputs, the six buttons.
+    // The controls in Tab order: the patient strip, the six inputs, the seven buttons.
     std::vector<HWND> tab_order() {
         std::vector<HWND> order;
         for (int f = 0; f < 4; ++f) order.push_back(window.control(ID_PATIENT_BED + f));
         for (int j = 0; j < 6; ++j) order.push_back(window.edit(j));
-        for (const int id : {ID_CALC, ID_SAVE, ID_COPY, ID_RESET, ID_ABOUT, ID_HISTORY})
+        for (const int id : {ID_CALC, ID_SAVE, ID_COPY, ID_PRINT, ID_RESET, ID_ABOUT, ID_HISTORY})
             order.push_back(window.control(id));
         return order;
     }

@@ -12,6 +12,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/braden-window.XXXXXX")
 cleanup() {
     [ -n "${small_disk:-}" ] && umount "$small_disk" 2>/dev/null
     [ -n "${dpi_changed:-}" ] && set_prefix_dpi 96
+    [ -n "${printing:-}" ] && stop_print_queue
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -50,6 +51,35 @@ else
     echo "SKIPPED full-disk pass: cannot mount a small tmpfs over $records (needs root with" \
         "CAP_SYS_ADMIN)"
 fi
+# The print pass: a real print queue (CUPS with its PDF printer), started before Wine so that Wine
+# sees its printer. Each printed PDF is checked against the texts the test expects of it.
+# shellcheck source=../../scripts/print-queue.sh
+. "$here/scripts/print-queue.sh"
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+printed="$work/printed"
+if start_print_queue "$printed"; then
+    printing=1
+    windows_printed=$(wine winepath -w "$printed" 2>/dev/null | tr -d '\r')
+    echo "== print pass"
+    wine "$driver" "$windows_program" "--print-folder=$windows_printed" \
+        --gtest_filter='Print.*' || status=1
+    for name in braden infusion roster; do
+        shot=""
+        [ -n "$screenshot" ] && [ "$name" != infusion ] &&
+            shot="$(dirname "$screenshot")/print_$name.png"
+        python3 "$here/tests/e2e/check_print_pdf.py" "$printed/print_$name.pdf" \
+            "$printed/print_$name.expect" $shot || status=1
+        [ -n "$shot" ] && [ -f "$shot" ] && echo "screenshot: $shot"
+    done
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    stop_print_queue
+    printing=""
+else
+    echo "SKIPPED print pass: no print queue (see the line above)"
+fi
+
 # The display passes. The prefix's DPI is HKCU\Control Panel\Desktop LogPixels, which Wine reads
 # when its wineserver starts: set, then the server restarted. The screen holds the window whole
 # at 192 DPI, so that each pass's factor is its DPI's own.

@@ -5,6 +5,7 @@
 std::wstring program_path;
 bool small_disk = false;
 int display_dpi = 0;
+std::wstring print_folder;
 bool small_screen = false;
 
 namespace {
@@ -165,6 +166,29 @@ void ProgramWindow::press(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
     sync();
+}
+
+bool ProgramWindow::to_foreground() {
+    SetForegroundWindow(main_);
+    return wait_until([&] { return GetForegroundWindow() == main_; }, 5000);
+}
+
+void chord(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 HWND ProgramWindow::focus() const {

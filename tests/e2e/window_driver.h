@@ -16,6 +16,9 @@
 extern std::wstring program_path;
 // Set when the runner has put the records folder on a small disk of its own (--small-disk).
 extern bool small_disk;
+// The folder where the print pass's queue writes its PDFs (--print-folder=FOLDER); empty
+// elsewhere.
+extern std::wstring print_folder;
 // The DPI the runner set for the prefix (--dpi=N); 0 in the passes at the usual DPI.
 extern int display_dpi;
 // Set when the runner has made the screen 1366 x 768 with a 40-pixel taskbar (--small-screen).
@@ -46,6 +49,8 @@ class ProgramWindow {
     // The next message box of this program, whatever its caption; null when none came.
     HWND wait_for_any_message_box();
     void press(HWND window, WPARAM key);
+    // Brings the window to the foreground, where key strokes through the system's input go.
+    bool to_foreground();
     // A mouse click into a control, as a nurse clicks into an edit.
     void click_into(HWND window);
     HWND focus() const;
@@ -90,6 +95,9 @@ std::wstring from_utf8(const std::string& bytes);
 std::wstring program_folder();
 // A version-resource string of a program file, such as L"FileDescription".
 std::wstring version_string(const std::wstring& path, const wchar_t* name);
+// Real key strokes through the system's input, so that Shift and Ctrl are down when the program
+// reads them: each key of keys pressed in order, then released in reverse.
+void chord(const std::vector<WORD>& keys);
 // Saves the whole screen as a 24-bit bitmap file.
 bool save_screen_screenshot(const std::wstring& path);
 std::wstring clipboard_text();

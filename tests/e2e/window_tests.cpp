@@ -91,8 +91,9 @@ TEST_F(Window, StartState) {
     EXPECT_EQ(result(), L"");
 
     const std::pair<int, const wchar_t*> buttons[] = {
-        {ID_CALC, L"计算 (F5)"}, {ID_SAVE, L"保存记录"}, {ID_COPY, L"复制结果"},
-        {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},    {ID_HISTORY, L"历史记录"}};
+        {ID_CALC, L"计算 (F5)"},  {ID_SAVE, L"保存记录"},  {ID_COPY, L"复制结果"},
+        {ID_PRINT, L"打印"},      {ID_RESET, L"清空重填"}, {ID_ABOUT, L"关于"},
+        {ID_HISTORY, L"历史记录"}};
     for (const auto& button : buttons)
         EXPECT_EQ(window_text(window.control(button.first)), button.second);
     EXPECT_EQ(window.focus(), window.edit(0));
@@ -397,11 +398,12 @@ TEST_F(Window, ColoursOnTheScreen) {
         {20, 300, 0xDAE2E8, "input panel outline"},
         {999, 300, 0xDAE2E8, "result panel outline"},
         {200, 133, 0xE4EAEE, "caption rule"},
-        {735, 670, 0xECF1F4, "footer"},
+        {(layout::BUTTONS[5].right() + layout::BUTTONS[6].x) / 2, 670, 0xECF1F4,
+         "footer between two buttons"},
         {25, 672, 0x007AA8, "calculate face"},
         {20, 690, 0x006A94, "calculate outline"},
-        {189, 672, 0xFFFFFF, "secondary face"},
-        {184, 690, 0xCED8E0, "secondary outline"},
+        {layout::BUTTONS[1].x + 5, 672, 0xFFFFFF, "secondary face"},
+        {layout::BUTTONS[1].x, 690, 0xCED8E0, "secondary outline"},
         {735, 715, 0xECF1F4, "footer beside the status line"},
     };
     for (const Spot& spot : spots) EXPECT_EQ(pixel(spot.x, spot.y), spot.colour) << spot.what;
@@ -440,6 +442,7 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--small-disk") small_disk = true;
         if (option == L"--small-screen") small_screen = true;
         if (option.rfind(L"--dpi=", 0) == 0) display_dpi = std::stoi(option.substr(6));
+        if (option.rfind(L"--print-folder=", 0) == 0) print_folder = option.substr(15);
     }
     return RUN_ALL_TESTS();
 }

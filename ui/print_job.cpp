@@ -1,0 +1,210 @@
+// Print: the last result on A4 paper through the Windows print dialog. The pages are laid out by
+// the portable page model, measured with the printer's own fonts at its own resolution; this file
+// only asks for the printer, measures and draws. A job is reported sent only once the spooler
+// has taken every page; any failure is said with the system's reason and nothing is claimed.
+#include <windows.h>
+
+#include "core/text.h"
+#include "print/print_page.h"
+#include "print/print_texts.h"
+#include "screen/fonts.h"
+#include "ui/commands.h"
+#include "ui/window_state.h"
+#include "window_kit/app_window.h"
+#include "window_kit/dll_search.h"
+
+namespace {
+
+constexpr int REASON_CAPACITY = 256;
+constexpr int PRINTER_NAME_CAPACITY = 256;
+
+// The system's words for an error, without their trailing line break.
+void system_reason(DWORD error, wchar_t* dest, int capacity) {
+    wchar_t words[REASON_CAPACITY] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   words, REASON_CAPACITY, nullptr);
+    if (text_fill_message_inserts(dest, capacity, words, nullptr) == 0)
+        text_format(dest, capacity, L"0x%08lX", static_cast<unsigned long>(error));
+}
+
+void report_failure(DWORD error) {
+    wchar_t reason[REASON_CAPACITY];
+    system_reason(error, reason, REASON_CAPACITY);
+    wchar_t message[REASON_CAPACITY + 16];
+    build_print_failure_text(reason, message, REASON_CAPACITY + 16);
+    MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+}
+
+// The printer's fonts, made as the layout asks for them, by font and size.
+struct PrinterFonts {
+    HDC dc;
+    HFONT fonts[PRINT_FONT_COUNT][PRINT_POINTS[PRINT_TITLE] + 1];
+};
+
+HFONT printer_font(PrinterFonts* printer, PrintFont font, int points) {
+    HFONT& made = printer->fonts[font][points];
+    if (made == nullptr) {
+        const int height = MulDiv(points, GetDeviceCaps(printer->dc, LOGPIXELSY), 72);
+        made = make_ui_font(font == PRINT_FIXED ? FIXED_FONT_FACE : UI_FONT_FACE, height,
+                            PRINT_BOLD[font] ? FW_BOLD : FW_NORMAL);
+    }
+    SelectObject(printer->dc, made);
+    return made;
+}
+
+void free_printer_fonts(PrinterFonts* printer) {
+    for (auto& sizes : printer->fonts)
+        for (HFONT& font : sizes) {
+            if (font != nullptr) DeleteObject(font);
+            font = nullptr;
+        }
+}
+
+int measure_fit(void* context, PrintFont font, int points, const wchar_t* text, int length,
+                int width) {
+    auto* printer = static_cast<PrinterFonts*>(context);
+    printer_font(printer, font, points);
+    int fit = 0;
+    SIZE size;
+    if (!GetTextExtentExPointW(printer->dc, text, length, width, &fit, nullptr, &size)) return 0;
+    return fit;
+}
+
+int measure_line_height(void* context, PrintFont font, int points) {
+    auto* printer = static_cast<PrinterFonts*>(context);
+    printer_font(printer, font, points);
+    TEXTMETRICW metrics;
+    if (!GetTextMetricsW(printer->dc, &metrics)) return MulDiv(points, 5, 4);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// The printer the nurse chooses in the print dialog, set to A4 portrait. False when the dialog
+// was cancelled (error 0) or failed (its error).
+bool choose_printer(PRINTDLGW* dialog, DWORD* error) {
+    *error = 0;
+    // Wine's dialog, and Windows' own box, answer a missing printer like a Cancel: look first.
+    // The spooler's DLL is not a Known DLL: looked up in System32, never imported.
+    using EnumPrintersFunction =
+        BOOL(WINAPI*)(DWORD, wchar_t*, DWORD, BYTE*, DWORD, DWORD*, DWORD*);
+    const auto enum_printers =
+        reinterpret_cast<EnumPrintersFunction>(system_procedure(L"winspool.drv", "EnumPrintersW"));
+    DWORD needed = 0;
+    DWORD count = 0;
+    if (enum_printers != nullptr)
+        enum_printers(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0,
+                      &needed, &count);
+    if (enum_printers != nullptr && needed == 0) {
+        *error = ERROR_INVALID_PRINTER_NAME;
+        return false;
+    }
+    *dialog = {};
+    dialog->lStructSize = sizeof *dialog;
+    dialog->hwndOwner = window_state.main_window;
+    dialog->Flags = PD_RETURNDEFAULT;
+    if (!PrintDlgW(dialog)) {
+        *error = CommDlgExtendedError();
+        if (*error == 0) *error = ERROR_INVALID_PRINTER_NAME;
+        return false;
+    }
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(dialog->hDevMode))) {
+        mode->dmPaperSize = DMPAPER_A4;
+        mode->dmOrientation = DMORIENT_PORTRAIT;
+        mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+        GlobalUnlock(dialog->hDevMode);
+    }
+    dialog->Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog->nCopies = 1;
+    if (PrintDlgW(dialog) && dialog->hDC != nullptr) return true;
+    *error = CommDlgExtendedError();
+    return false;
+}
+
+void printer_name(const PRINTDLGW& dialog, wchar_t* dest, int capacity) {
+    dest[0] = L'\0';
+    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames))) {
+        text_copy(dest, capacity, reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
+        GlobalUnlock(dialog.hDevNames);
+    }
+}
+
+// Every page of the document to the printer; 0 when the spooler took them all, otherwise the
+// error, the job then aborted.
+DWORD send_pages(PrinterFonts* printer, const PrintDocument& document, const wchar_t* title) {
+    const HDC dc = printer->dc;
+    DOCINFOW job = {};
+    job.cbSize = sizeof job;
+    job.lpszDocName = title;
+    if (StartDocW(dc, &job) <= 0) return GetLastError();
+    // Device coordinates start at the printable area, not at the paper's edge.
+    const int offset_x = GetDeviceCaps(dc, PHYSICALOFFSETX);
+    const int offset_y = GetDeviceCaps(dc, PHYSICALOFFSETY);
+    SetBkMode(dc, TRANSPARENT);
+    for (int page = 0; page < document.page_count; ++page) {
+        if (StartPage(dc) <= 0) {
+            const DWORD error = GetLastError();
+            AbortDoc(dc);
+            return error;
+        }
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        for (int i = 0; i < document.line_count; ++i) {
+            const PrintLine& line = document.lines[i];
+            if (line.page != page) continue;
+            printer_font(printer, line.font, line.points);
+            TextOutW(dc, line.x - offset_x, line.y - offset_y, document.text + line.start,
+                     line.length);
+        }
+        if (EndPage(dc) <= 0) {
+            const DWORD error = GetLastError();
+            AbortDoc(dc);
+            return error;
+        }
+    }
+    if (EndDoc(dc) <= 0) return GetLastError();
+    return 0;
+}
+
+// The pages of the session's result, laid out for the printer and sent; 0 or the error.
+DWORD print_on(HDC dc, const PatientFields& patient) {
+    static PrinterFonts printer;
+    printer = {};
+    printer.dc = dc;
+    const PrintMeasure measure = {measure_fit, measure_line_height, &printer};
+    const PrintGeometry geometry =
+        a4_geometry(GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY));
+    const PrintSource source = {&window_state.session, &patient, window_state.session.calculated};
+    static PrintDocument document;
+    DWORD error = ERROR_NOT_ENOUGH_MEMORY;
+    if (build_print_document(source, geometry, measure, &document))
+        error = send_pages(&printer, document, window_state.session.tool->title);
+    free_printer_fonts(&printer);
+    return error;
+}
+
+} // namespace
+
+void print_result() {
+    if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
+    static PatientFields patient;
+    if (!read_patient_fields(&patient)) return;
+    PRINTDLGW dialog = {};
+    DWORD error = 0;
+    if (!choose_printer(&dialog, &error)) {
+        if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+        if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+        if (error != 0) report_failure(error); // a Cancel prints nothing and says nothing
+        return;
+    }
+    wchar_t printer[PRINTER_NAME_CAPACITY];
+    printer_name(dialog, printer, PRINTER_NAME_CAPACITY);
+    error = print_on(dialog.hDC, patient);
+    DeleteDC(dialog.hDC);
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    if (error != 0) {
+        report_failure(error);
+        return;
+    }
+    build_print_sent_status(printer, window_state.status_text, STATUS_TEXT_CAPACITY);
+    invalidate_main_window();
+}
