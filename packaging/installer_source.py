@@ -85,6 +85,21 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
             <Component Id="Guide" Guid="{component_code("guide")}" Win64="yes">
               <File Id="UserGuide" Name="guide.txt" Source="guide.txt" KeyPath="yes"/>
             </Component>
+            <Directory Id="PolicyFolder" Name="policy">
+              <Component Id="PolicyAdmx" Guid="{component_code("policy/admx")}" Win64="yes">
+                <File Id="PolicyAdmx" Name="halvimed.admx" Source="policy/halvimed.admx" KeyPath="yes"/>
+              </Component>
+              <Directory Id="PolicyChinese" Name="zh-CN">
+                <Component Id="PolicyAdmlChinese" Guid="{component_code("policy/zh-CN")}" Win64="yes">
+                  <File Id="PolicyAdmlChinese" Name="halvimed.adml" Source="policy/zh-CN/halvimed.adml" KeyPath="yes"/>
+                </Component>
+              </Directory>
+              <Directory Id="PolicyEnglish" Name="en-US">
+                <Component Id="PolicyAdmlEnglish" Guid="{component_code("policy/en-US")}" Win64="yes">
+                  <File Id="PolicyAdmlEnglish" Name="halvimed.adml" Source="policy/en-US/halvimed.adml" KeyPath="yes"/>
+                </Component>
+              </Directory>
+            </Directory>
           </Directory>
         </Directory>
       </Directory>
@@ -115,6 +130,9 @@ def main(programs_txt, version, commit, epoch, out_wxs, out_sql):
       <ComponentRef Id="Program_toolbox"/>
       <ComponentRef Id="DesktopShortcut"/>
       <ComponentRef Id="Guide"/>
+      <ComponentRef Id="PolicyAdmx"/>
+      <ComponentRef Id="PolicyAdmlChinese"/>
+      <ComponentRef Id="PolicyAdmlEnglish"/>
       <ComponentRef Id="StartMenuShortcuts"/>
     </Feature>
   </Product>

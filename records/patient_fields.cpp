@@ -44,3 +44,8 @@ bool patient_named(const PatientFields& fields) {
     return !text_is_empty(fields.text[PATIENT_BED]) ||
            !text_is_empty(fields.text[PATIENT_NUMBER]) || !text_is_empty(fields.text[PATIENT_NAME]);
 }
+
+bool patient_identified(const PatientFields& fields) {
+    return !text_is_empty(fields.text[PATIENT_NUMBER]) ||
+           (!text_is_empty(fields.text[PATIENT_BED]) && !text_is_empty(fields.text[PATIENT_NAME]));
+}

@@ -38,3 +38,7 @@ PatientText patient_field_take(PatientField field, const wchar_t* typed, wchar_t
 
 // True when any of bed, inpatient number and name is filled.
 bool patient_named(const PatientFields& fields);
+
+// True when the record can be told apart from every other patient's: an inpatient number, or
+// else a bed and a name.
+bool patient_identified(const PatientFields& fields);

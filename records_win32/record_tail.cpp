@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "records/record_history.h"
+#include "records/record_scan.h"
 
 namespace {
 
@@ -10,9 +11,8 @@ namespace {
 // follow a line break.
 char tail_buffer[HISTORY_TAIL_BYTES + 1];
 
-} // namespace
-
-RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
+// The file's last `limit` bytes at most, and the byte before them.
+RecordTailRead read_last(const wchar_t* path, unsigned long long limit, RecordTail* tail) {
     tail->bytes = tail_buffer;
     tail->length = 0;
     tail->whole = true;
@@ -28,8 +28,7 @@ RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
     LARGE_INTEGER size = {};
     bool ok = GetFileSizeEx(file, &size) != 0;
     const auto file_size = static_cast<unsigned long long>(size.QuadPart);
-    const unsigned long long wanted =
-        file_size > HISTORY_TAIL_BYTES ? HISTORY_TAIL_BYTES + 1 : file_size;
+    const unsigned long long wanted = file_size > limit ? limit + 1 : file_size;
     LARGE_INTEGER start = {};
     start.QuadPart = static_cast<LONGLONG>(file_size - wanted);
     ok = ok && SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != 0;
@@ -44,6 +43,22 @@ RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
     CloseHandle(file);
     if (!ok) return RecordTailRead::unreadable;
     tail->length = got;
-    tail->whole = file_size <= HISTORY_TAIL_BYTES;
+    tail->whole = file_size <= limit;
     return RecordTailRead::read;
+}
+
+} // namespace
+
+RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
+    return read_last(path, HISTORY_TAIL_BYTES, tail);
+}
+
+RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail) {
+    for (unsigned long long limit = std::size_t{256} << 10;; limit *= 4) {
+        if (limit > HISTORY_TAIL_BYTES) limit = HISTORY_TAIL_BYTES;
+        const RecordTailRead read = read_last(path, limit, tail);
+        if (read != RecordTailRead::read || limit == HISTORY_TAIL_BYTES ||
+            record_tail_reaches(tail->bytes, tail->length, tail->whole, since))
+            return read;
+    }
 }

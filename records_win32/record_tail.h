@@ -13,3 +13,8 @@ struct RecordTail {
 };
 
 RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail);
+
+// The tail that holds every record from the date since ("YYYY-MM-DD") on: read from the end in
+// growing steps until it reaches back before since, or up to HISTORY_TAIL_BYTES (whole is false
+// then, and older records of those days may lie beyond it).
+RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail);

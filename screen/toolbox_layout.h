@@ -31,8 +31,30 @@ constexpr int HEADING_RULE_FROM_BOTTOM = 2;
 
 constexpr int FOOTER_TOP = 660;
 constexpr LayoutRect OPEN_BUTTON = {20, 668, 152, 40};
-constexpr LayoutRect STATUS_LINE = {200, 704, CLIENT_WIDTH - 216, 16};
+constexpr LayoutRect OVERVIEW_BUTTON = {184, 668, 152, 40};
+constexpr LayoutRect STATUS_LINE = {352, 704, CLIENT_WIDTH - 368, 16};
 // The focus mark inside a focused button.
 constexpr int FOCUS_MARK_INSET = 4;
 
 } // namespace toolbox_layout
+
+// The ward overview, in its own client pixels: the column headings, the list of patients (a row:
+// the bed and name, then a cell per assessment tool), and the last line beside Export and Close.
+namespace overview_layout {
+
+constexpr int CLIENT_WIDTH = 1100;
+constexpr int CLIENT_HEIGHT = 620;
+constexpr LayoutRect HEADINGS = {16, 12, 1068, 40};
+constexpr LayoutRect LIST = {16, 56, 1068, 496};
+constexpr int ROW_HEIGHT = 40;
+// From the list's left edge: the bed, the name, and the first tool's cell, each tool as wide.
+constexpr int BED_X = 8;
+constexpr int NAME_X = 62;
+constexpr int TOOLS_X = 160;
+constexpr int TOOL_WIDTH = 98;
+constexpr int CELL_INSET = 4;
+constexpr LayoutRect LAST_LINE = {16, 566, 720, 40};
+constexpr LayoutRect EXPORT_BUTTON = {760, 568, 152, 36};
+constexpr LayoutRect CLOSE_BUTTON = {932, 568, 152, 36};
+
+} // namespace overview_layout

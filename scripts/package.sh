@@ -122,6 +122,14 @@ fi
     sed 's/$/\r/' packaging/user-guide.txt
 } >"$stage/programs/使用说明.txt"
 
+# The administrative templates of Group Policy, for IT's central store.
+policy_files=(policy/halvimed.admx policy/zh-CN/halvimed.adml policy/en-US/halvimed.adml)
+rm -rf "$stage/programs/policy"
+mkdir -p "$stage/programs/policy/zh-CN" "$stage/programs/policy/en-US"
+for file in "${policy_files[@]}"; do cp "packaging/$file" "$stage/programs/$file"; done
+touch -d "@$SOURCE_DATE_EPOCH" "$stage/programs/policy" "$stage/programs/policy/zh-CN" \
+    "$stage/programs/policy/en-US"
+
 # Zips with fixed times, modes and order, in UTC.
 pack() { # zip file, folder, names...
     local zip_file="$1" folder="$2"
@@ -132,7 +140,7 @@ pack() { # zip file, folder, names...
 }
 zip_file="$dist/halvimed-tools-$version-win64.zip"
 symbols_file="$dist/halvimed-tools-$version-symbols.zip"
-pack "$zip_file" "$stage/programs" "${programs[@]/%/.exe}" 使用说明.txt
+pack "$zip_file" "$stage/programs" "${programs[@]/%/.exe}" 使用说明.txt "${policy_files[@]}"
 pack "$symbols_file" "$stage/symbols" "${programs[@]/%/.exe.debug}"
 
 # wixl takes sources by relative, ASCII names; the Chinese names and the other texts it cannot
@@ -144,7 +152,9 @@ mkdir -p "$msi_stage"
 cp "$stage/programs/"*.exe "$msi_stage/"
 cp "$stage/programs/使用说明.txt" "$msi_stage/guide.txt"
 cp app/halvimed.ico "$msi_stage/"
-touch -d "@$SOURCE_DATE_EPOCH" "$msi_stage"/*
+rm -rf "$msi_stage/policy"
+cp -r "$stage/programs/policy" "$msi_stage/policy"
+touch -d "@$SOURCE_DATE_EPOCH" "$msi_stage"/* "$msi_stage"/policy/*
 python3 packaging/installer_source.py build/windows/tool_programs.txt "$version" "$commit" \
     "$SOURCE_DATE_EPOCH" "$msi_stage/tools.wxs" "$msi_stage/installer-texts.sql"
 (cd "$msi_stage" && LC_ALL=C.UTF-8 wixl --arch x64 -o tools.msi tools.wxs)

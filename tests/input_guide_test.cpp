@@ -18,13 +18,6 @@ namespace {
 constexpr int SMALL_FONT_CHARACTER_WIDTH = 12;
 constexpr int CAPTION_FONT_CHARACTER_WIDTH = 14;
 
-const ToolDef& program(const char* name) {
-    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
-        if (std::string(TOOL_PROGRAMS[p].name) == name) return *TOOL_PROGRAMS[p].tool;
-    ADD_FAILURE() << "no program " << name;
-    return *TOOL_PROGRAMS[0].tool;
-}
-
 std::vector<std::wstring> lines_of(const wchar_t* text) {
     std::vector<std::wstring> lines;
     std::wstring rest = text != nullptr ? text : L"";

@@ -46,13 +46,6 @@ int width_of(const Metrics& m, int points, const std::wstring& text) {
     return width;
 }
 
-const ToolDef& program(const char* name) {
-    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
-        if (std::strcmp(TOOL_PROGRAMS[p].name, name) == 0) return *TOOL_PROGRAMS[p].tool;
-    ADD_FAILURE() << "no program " << name;
-    return *TOOL_PROGRAMS[0].tool;
-}
-
 struct Printed {
     Metrics metrics;
     PrintGeometry geometry;

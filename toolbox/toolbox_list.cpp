@@ -1,6 +1,7 @@
 #include "toolbox/toolbox_list.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
 
@@ -128,4 +129,10 @@ int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgr
         text_append(report, capacity, line);
     }
     return absent > 0 ? 2 : 0;
+}
+
+const ToolDef* toolbox_tool_named(const char* name) {
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
+        if (std::strcmp(TOOL_PROGRAMS[p].name, name) == 0) return TOOL_PROGRAMS[p].tool;
+    return nullptr;
 }

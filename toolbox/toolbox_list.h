@@ -29,6 +29,9 @@ extern const wchar_t* const TOOLBOX_CATEGORY_ORDER[4];
 // space) match their ASCII twins.
 bool toolbox_program_matches(const ToolProgram& program, const wchar_t* filter);
 
+// The descriptor of the catalog's program of that file name; null when there is none.
+const ToolDef* toolbox_tool_named(const char* name);
+
 // The rows for a filter: every category with a matching program gets a heading, then those
 // programs in the order of the catalogue. Categories in TOOLBOX_CATEGORY_ORDER first.
 void toolbox_build_list(const ToolProgram* programs, int count, const wchar_t* filter,

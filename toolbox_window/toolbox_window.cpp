@@ -9,6 +9,7 @@
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
+#include "toolbox_window/ward_overview_window.h"
 #include "window_kit/app_window.h"
 #include "window_kit/colours.h"
 #include "window_kit/controls.h"
@@ -33,6 +34,7 @@ struct ToolboxState {
     HWND filter;
     HWND list;
     HWND open;
+    HWND overview;
     HWND filter_label;
     int dpi;
     double scale; // of the layout, for the display (screen/scale.h)
@@ -169,6 +171,7 @@ void rescale(int dpi, const RECT& suggested) {
     move_child_control(state.list, scaled_rect(tl::LIST, fit.scale), nullptr);
     SendMessageW(state.list, LB_SETITEMHEIGHT, 0, at_scale(tl::ROW_HEIGHT));
     move_child_control(state.open, scaled_rect(tl::OPEN_BUTTON, fit.scale), nullptr);
+    move_child_control(state.overview, scaled_rect(tl::OVERVIEW_BUTTON, fit.scale), nullptr);
     window_fonts_free(&old_fonts);
     const RECT& r = fit.outer;
     SetWindowPos(state.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
@@ -188,6 +191,8 @@ void build_controls(HWND window) {
                               tl::LIST, ID_TOOLBOX_LIST, nullptr, L"");
     state.open = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, tl::OPEN_BUTTON,
                               ID_TOOLBOX_OPEN, nullptr, L"打开");
+    state.overview = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, tl::OVERVIEW_BUTTON,
+                                  ID_TOOLBOX_OVERVIEW, nullptr, OVERVIEW_CAPTION);
     text_format(state.status, STATUS_CAPACITY, L"就绪：共 %d 个程序", TOOL_PROGRAM_COUNT);
     rebuild_list();
 }
@@ -243,13 +248,16 @@ void draw_row(const DRAWITEMSTRUCT& item) {
                    state.fonts[FONT_SMALL], DT_LEFT);
 }
 
-void draw_open_button(const DRAWITEMSTRUCT& item) {
-    draw_owner_button(item, primary_button, state.fonts[FONT_BUTTON], L"打开", true,
-                      at_scale(tl::FOCUS_MARK_INSET));
+void draw_footer_button(const DRAWITEMSTRUCT& item) {
+    const bool open = item.CtlID == ID_TOOLBOX_OPEN;
+    draw_owner_button(item, open ? primary_button : secondary_button, state.fonts[FONT_BUTTON],
+                      open ? L"打开" : OVERVIEW_CAPTION, true, at_scale(tl::FOCUS_MARK_INSET));
 }
 
 void on_command(int id, int code) {
     if (id == ID_TOOLBOX_OPEN) open_selected();
+    if (id == ID_TOOLBOX_OVERVIEW)
+        show_ward_overview(state.main, state.instance, state.fonts, state.scale);
     if (id == ID_TOOLBOX_FILTER && code == EN_CHANGE) rebuild_list();
     if (id == ID_TOOLBOX_LIST && code == LBN_DBLCLK) open_selected();
     if (id == ID_TOOLBOX_LIST && code == LBN_SELCHANGE) keep_selection_on_a_program();
@@ -268,7 +276,8 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         if (item.CtlID == ID_TOOLBOX_LIST) draw_row(item);
-        if (item.CtlID == ID_TOOLBOX_OPEN) draw_open_button(item);
+        if (item.CtlID == ID_TOOLBOX_OPEN || item.CtlID == ID_TOOLBOX_OVERVIEW)
+            draw_footer_button(item);
         return TRUE;
     }
     case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;

@@ -6,6 +6,7 @@
 
 // Control identifiers of the toolbox window.
 constexpr int ID_TOOLBOX_OPEN = 1001;
+constexpr int ID_TOOLBOX_OVERVIEW = 1002;
 constexpr int ID_TOOLBOX_FILTER = 1010;
 constexpr int ID_TOOLBOX_LIST = 1011;
 

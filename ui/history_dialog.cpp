@@ -15,9 +15,11 @@
 #include "ui/painting.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
+#include "window_kit/colours.h"
 #include "window_kit/controls.h"
 #include "window_kit/drawing.h"
 #include "window_kit/gdi_scope.h"
+#include "window_kit/modal_window.h"
 
 namespace hl = history_layout;
 
@@ -49,7 +51,8 @@ void fill_history(const PatientFields& patient) {
     wchar_t path[RECORD_PATH_CAPACITY];
     wchar_t reason[RECORD_PATH_CAPACITY + 64];
     const wchar_t* why = nullptr;
-    if (!record_file_of_user(tool.id, folder, path)) {
+    bool from_policy = false;
+    if (!record_file_of_tool(tool.id, folder, path, &from_policy)) {
         text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
         why = reason;
     } else {
@@ -175,18 +178,9 @@ HWND create_history_window() {
         registered = register_app_class(window_state.instance, history_proc,
                                         window_state.white_brush, HISTORY_CLASS_NAME);
     // At the main window's scale, centred on it.
-    RECT outer = {0, 0, at_scale(hl::CLIENT_WIDTH), at_scale(hl::CLIENT_HEIGHT)};
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    AdjustWindowRectEx(&outer, style, FALSE, 0);
-    RECT owner;
-    GetWindowRect(window_state.main_window, &owner);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const int x = owner.left + (owner.right - owner.left - width) / 2;
-    const int y = owner.top + (owner.bottom - owner.top - height) / 2;
-    const HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, HISTORY_CLASS_NAME, CAPTION_HISTORY,
-                                        style, x, y, width, height, window_state.main_window,
-                                        nullptr, window_state.instance, nullptr);
+    const HWND window = create_owned_popup(window_state.instance, HISTORY_CLASS_NAME,
+                                           CAPTION_HISTORY, window_state.main_window,
+                                           at_scale(hl::CLIENT_WIDTH), at_scale(hl::CLIENT_HEIGHT));
     if (window == nullptr) return nullptr;
     const HWND list = create_child_control(
         window, window_state.instance, L"LISTBOX", WS_EX_CLIENTEDGE,
@@ -207,31 +201,6 @@ HWND create_history_window() {
     return window;
 }
 
-// Runs the dialog until it is closed, the main window disabled meanwhile.
-void run_modal(HWND dialog) {
-    EnableWindow(window_state.main_window, FALSE);
-    ShowWindow(dialog, SW_SHOW);
-    SetFocus(GetDlgItem(dialog, ID_HISTORY_LIST));
-    MSG message;
-    while (IsWindow(dialog)) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
-            (message.hwnd == dialog || IsChild(dialog, message.hwnd))) {
-            DestroyWindow(dialog);
-            continue;
-        }
-        if (IsDialogMessageW(dialog, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    EnableWindow(window_state.main_window, TRUE);
-    SetActiveWindow(window_state.main_window);
-}
-
 } // namespace
 
 void show_history() {
@@ -244,5 +213,6 @@ void show_history() {
     }
     fill_history(patient);
     const HWND dialog = create_history_window();
-    if (dialog != nullptr) run_modal(dialog);
+    if (dialog != nullptr)
+        run_modal_window(window_state.main_window, dialog, GetDlgItem(dialog, ID_HISTORY_LIST));
 }

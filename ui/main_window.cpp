@@ -1,6 +1,7 @@
 // The window procedure and the child controls built from the tool descriptor.
 #include "core/text.h"
 #include "records_win32/assessor_setting.h"
+#include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
 #include "ui/commands.h"
 #include "ui/gui.h"
@@ -25,7 +26,8 @@ HWND create_edit(const PlannedControl& planned, int id) {
 }
 
 // A patient field: bed, inpatient number and name start empty, so that no record goes to an
-// earlier patient; the assessor is the one remembered for this Windows user.
+// earlier patient; the assessor is the one remembered for this Windows user, unless the policy
+// forbids remembering it.
 HWND create_patient_control(const PlannedControl& planned) {
     const int f = planned.index;
     if (planned.kind == PLAN_PATIENT_LABEL) {
@@ -37,8 +39,11 @@ HWND create_patient_control(const PlannedControl& planned) {
     SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
     window_state.patient_edits[f] = edit;
     if (f == PATIENT_ASSESSOR) {
-        wchar_t assessor[PATIENT_FIELD_CAPACITY];
-        assessor_load(assessor, PATIENT_FIELD_CAPACITY);
+        // A ward whose nurses share one Windows login has the policy start it empty.
+        RecordsPolicy policy;
+        records_policy_read(&policy);
+        wchar_t assessor[PATIENT_FIELD_CAPACITY] = L"";
+        if (policy.remember_assessor) assessor_load(assessor, PATIENT_FIELD_CAPACITY);
         SetWindowTextW(edit, assessor);
     }
     return edit;

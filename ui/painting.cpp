@@ -9,10 +9,6 @@
 
 namespace {
 
-// Index by level 0 to 3; any other level shows in the level 0 colour.
-const COLORREF colour_levels[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),
-                                  RGB(190, 30, 45)};
-
 constexpr int BUTTON_CAPTION_CAPACITY = 64;
 constexpr int BUTTON_FOCUS_INSET = 4; // at 96 DPI
 
@@ -54,10 +50,6 @@ void paint_panel(HDC dc, const LayoutRect& panel, const LayoutRect& caption_rect
 
 } // namespace
 
-COLORREF level_colour(int level) {
-    return level >= 1 && level <= 3 ? colour_levels[level] : colour_levels[0];
-}
-
 void paint_main(HWND window) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
@@ -74,7 +66,7 @@ void paint_main(HWND window) {
                 CAPTION_RESULT_PANEL);
     fill_rect_color(dc, RECT{0, at_scale(layout::FOOTER_TOP), width, height}, colour_footer);
     draw_wrapped_text(dc, at_scale(layout::STATUS_LINE), window_state.status_text,
-                      colour_muted_text, window_state.fonts[FONT_SMALL]);
+                      colour_muted_text, window_state.fonts[FONT_SMALL], DT_RIGHT);
     EndPaint(window, &paint);
 }
 

@@ -5,8 +5,6 @@
 
 void paint_main(HWND window);
 
-// The colour of a verdict of the level (0 to 3; any other as 0).
-COLORREF level_colour(int level);
 void draw_button(const DRAWITEMSTRUCT& item);
 
 // Answers WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC: sets the text colour and returns the brush.

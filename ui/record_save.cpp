@@ -8,6 +8,7 @@
 #include "records_win32/assessor_setting.h"
 #include "records_win32/record_file.h"
 #include "records_win32/record_folder.h"
+#include "records_win32/records_policy_read.h"
 #include "ui/commands.h"
 #include "ui/window_state.h"
 
@@ -33,14 +34,22 @@ void record_save() {
     if (!result_is_current(TEXT_SAVE_NEEDS_RESULT)) return;
     static PatientFields patient;
     if (!read_patient_fields(&patient)) return; // nothing is written
+    RecordsPolicy policy;
+    records_policy_read(&policy);
+    if (const wchar_t* refusal = policy_save_refusal(policy, patient)) {
+        MessageBoxW(window_state.main_window, refusal, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
-    if (!record_file_of_user(tool.id, folder, path)) {
+    bool from_policy = false;
+    if (!record_file_of_tool(tool.id, folder, path, &from_policy)) {
         report_failure(folder); // the path as far as it goes: nothing is written anywhere
         return;
     }
-    record_folder_create(folder);
+    // The ward's share is never made here: one that cannot be reached fails the Save.
+    if (!from_policy) record_folder_create(folder);
 
     static wchar_t line[RECORD_LINE_CAPACITY];
     static wchar_t header[RECORD_HEADER_CAPACITY];
@@ -51,7 +60,7 @@ void record_save() {
         report_failure(path);
         return;
     }
-    assessor_store(patient.text[PATIENT_ASSESSOR]);
+    if (policy.remember_assessor) assessor_store(patient.text[PATIENT_ASSESSOR]);
     build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
     invalidate_main_window();
     MessageBoxW(window_state.main_window, TEXT_SAVED, CAPTION_SAVED, MB_OK | MB_ICONINFORMATION);

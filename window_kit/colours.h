@@ -16,6 +16,13 @@ constexpr COLORREF colour_footer = RGB(236, 241, 244);
 constexpr COLORREF colour_muted_text = RGB(120, 132, 142);
 constexpr COLORREF colour_body_text = RGB(44, 56, 66);
 
+// A level's colour, 0 to 3 (green, amber, orange, red); any other level shows in level 0's.
+constexpr COLORREF LEVEL_COLOURS[4] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214, 108, 0),
+                                       RGB(190, 30, 45)};
+constexpr COLORREF level_colour(int level) {
+    return level >= 1 && level <= 3 ? LEVEL_COLOURS[level] : LEVEL_COLOURS[0];
+}
+
 // The owner-drawn buttons: Calculate (and the toolbox's Open) is primary, the others secondary.
 struct ButtonColours {
     COLORREF face;

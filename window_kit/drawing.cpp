@@ -22,9 +22,10 @@ void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFO
     DrawTextW(dc, text, -1, &rect, flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
-void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font) {
+void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                       UINT align) {
     const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    DrawTextW(dc, text, -1, &rect, DT_RIGHT | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+    DrawTextW(dc, text, -1, &rect, align | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
 }

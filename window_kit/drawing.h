@@ -17,8 +17,9 @@ void frame_rect_color(HDC dc, const RECT& rect, COLORREF colour);
 void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
                     UINT flags);
 
-// Text wrapped at word breaks over as many lines as the rectangle holds, right-aligned, with an
-// ellipsis where it is cut.
-void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font);
+// Text wrapped at word breaks over as many lines as the rectangle holds, aligned by align
+// (DT_LEFT or DT_RIGHT), with an ellipsis where it is cut.
+void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                       UINT align);
 
 inline RECT rect_of(const LayoutRect& box) { return {box.x, box.y, box.right(), box.bottom()}; }

@@ -13,6 +13,7 @@ cleanup() {
     [ -n "${small_disk:-}" ] && umount "$small_disk" 2>/dev/null
     [ -n "${dpi_changed:-}" ] && set_prefix_dpi 96
     [ -n "${printing:-}" ] && stop_print_queue
+    [ -n "${ward_policy:-}" ] && clear_ward_policy
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -111,6 +112,65 @@ restart_xvfb 1366x768 || status=1
 xprop -root -format _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1366, 728"
 echo "== small-screen pass"
 wine "$driver" "$windows_program" --small-screen --gtest_filter='SmallScreen.*' || status=1
+
+# The ward passes: two PCs (two prefixes, each with a wineserver of its own) with RecordsFolder
+# set by policy to one folder, saving at once; then the Save policies and the overview on PC A,
+# a policy folder that cannot be reached, and a year of a large ward's records.
+restart_xvfb 1280x1024 || status=1
+prefix_b="$work/prefix-b"
+"$here/scripts/wine-prefix.sh" "$prefix_b"
+ward="$work/ward"
+mkdir -p "$ward"
+ward_windows=$(wine winepath -w "$ward" 2>/dev/null | tr -d '\r')
+policy_key='SOFTWARE\Policies\HalviMed\Tools'
+set_policy() { # PREFIX ROOT VALUE TYPE DATA
+    WINEPREFIX="$1" wine reg add "$2\\$policy_key" /v "$3" /t "$4" /d "$5" /f >/dev/null 2>&1
+}
+clear_ward_policy() {
+    for p in "$prefix" "$prefix_b"; do
+        for root in HKLM HKCU; do
+            WINEPREFIX="$p" wine reg delete "$root\\SOFTWARE\\Policies\\HalviMed" /f \
+                >/dev/null 2>&1
+        done
+    done
+}
+ward_policy=1
+set_policy "$prefix" HKLM RecordsFolder REG_SZ "$ward_windows"
+set_policy "$prefix_b" HKLM RecordsFolder REG_EXPAND_SZ "$ward_windows"
+echo "== two-PC pass: 200 saves from each PC at once into $ward"
+wine "$driver" "$windows_program" --ward=A --gtest_filter='Ward.TwoHundred*' >"$work/pc-a.log" 2>&1 &
+pc_a=$!
+WINEPREFIX="$prefix_b" wine "$driver" "$windows_program" --ward=B \
+    --gtest_filter='Ward.TwoHundred*' >"$work/pc-b.log" 2>&1 &
+pc_b=$!
+wait "$pc_a" || { status=1; cat "$work/pc-a.log"; }
+wait "$pc_b" || { status=1; cat "$work/pc-b.log"; }
+grep -h 'OK \]\|FAILED \]' "$work/pc-a.log" "$work/pc-b.log"
+python3 "$here/tests/e2e/check_ward_csv.py" "$ward/T138.csv" 200 A B || status=1
+WINEPREFIX="$prefix_b" wineserver -k 2>/dev/null
+echo "== ward policies and overview on PC A"
+set_policy "$prefix" HKCU RequirePatient REG_DWORD 1
+set_policy "$prefix" HKCU RequireAssessor REG_DWORD 1
+set_policy "$prefix" HKCU RememberAssessor REG_DWORD 0
+wine "$driver" "$windows_program" --ward-checks \
+    --gtest_filter='Ward.TheSave*:Ward.Remember*:Ward.TheOverview*' || status=1
+clear_ward_policy
+offline='Z:\nonexistent-records-server\ward7\records'
+set_policy "$prefix" HKLM RecordsFolder REG_SZ "$offline"
+echo "== an unreachable records folder"
+wine "$driver" "$windows_program" "--ward-offline=$offline" \
+    --gtest_filter='Ward.AFolderThatCannot*' || status=1
+echo "== a year of a large ward: 23 files of 20 MB"
+large="$work/large"
+mkdir -p "$large"
+large_windows=$(wine winepath -w "$large" 2>/dev/null | tr -d '\r')
+wine "$(dirname "$driver")/ward_folder.exe" "$large_windows" 20 || status=1
+du -sh "$large"
+set_policy "$prefix" HKLM RecordsFolder REG_SZ "$large_windows"
+wine "$driver" "$windows_program" --ward-large --gtest_filter='Ward.AYear*' || status=1
+rm -rf "$large"
+clear_ward_policy
+ward_policy=""
 
 # The screenshots the tests saved, beside the one named: braden_window.png and the others.
 if [ -n "$screenshot" ]; then

@@ -6,6 +6,11 @@ std::wstring program_path;
 bool small_disk = false;
 int display_dpi = 0;
 std::wstring print_folder;
+std::wstring ward_pc;
+bool ward_checks = false;
+bool ward_offline = false;
+bool ward_large = false;
+std::wstring ward_offline_folder;
 bool small_screen = false;
 
 namespace {
@@ -338,6 +343,15 @@ bool ProgramWindow::save_screenshot(const std::wstring& path) const {
     int width = 0, height = 0;
     const std::vector<DWORD> pixels = capture_client(&width, &height);
     return save_bitmap(path, pixels, width, height);
+}
+
+bool save_window_screenshot(HWND window, const std::wstring& path) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    return save_bitmap(path, capture_screen(origin.x, origin.y, client.right, client.bottom),
+                       client.right, client.bottom);
 }
 
 bool save_screen_screenshot(const std::wstring& path) {

@@ -19,6 +19,13 @@ extern bool small_disk;
 // The folder where the print pass's queue writes its PDFs (--print-folder=FOLDER); empty
 // elsewhere.
 extern std::wstring print_folder;
+// The ward passes: this PC's letter (--ward=A), the Save policies and the overview on PC A
+// (--ward-checks), and a policy folder that cannot be reached (--ward-offline=FOLDER).
+extern std::wstring ward_pc;
+extern bool ward_checks;
+extern bool ward_offline;
+extern bool ward_large; // --ward-large: RecordsFolder holds a year of large files
+extern std::wstring ward_offline_folder;
 // The DPI the runner set for the prefix (--dpi=N); 0 in the passes at the usual DPI.
 extern int display_dpi;
 // Set when the runner has made the screen 1366 x 768 with a 40-pixel taskbar (--small-screen).
@@ -98,7 +105,8 @@ std::wstring version_string(const std::wstring& path, const wchar_t* name);
 // Real key strokes through the system's input, so that Shift and Ctrl are down when the program
 // reads them: each key of keys pressed in order, then released in reverse.
 void chord(const std::vector<WORD>& keys);
-// Saves the whole screen as a 24-bit bitmap file.
+// Saves a window's client area, or the whole screen, as a 24-bit bitmap file.
+bool save_window_screenshot(HWND window, const std::wstring& path);
 bool save_screen_screenshot(const std::wstring& path);
 std::wstring clipboard_text();
 void empty_clipboard();

@@ -443,6 +443,13 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--small-screen") small_screen = true;
         if (option.rfind(L"--dpi=", 0) == 0) display_dpi = std::stoi(option.substr(6));
         if (option.rfind(L"--print-folder=", 0) == 0) print_folder = option.substr(15);
+        if (option.rfind(L"--ward=", 0) == 0) ward_pc = option.substr(7);
+        if (option == L"--ward-checks") ward_checks = true;
+        if (option == L"--ward-large") ward_large = true;
+        if (option.rfind(L"--ward-offline=", 0) == 0) {
+            ward_offline = true;
+            ward_offline_folder = option.substr(15);
+        }
     }
     return RUN_ALL_TESTS();
 }

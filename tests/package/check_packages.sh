@@ -38,8 +38,11 @@ trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 
 # --- the zip
 listing=$(unzip -Z1 "$zip_file" | sort | tr '\n' ' ')
-expected=$(printf '%s\n' "${programs[@]/%/.exe}" toolbox.exe 使用说明.txt | sort | tr '\n' ' ')
-check "zip holds the $tools programs, the toolbox and 使用说明.txt only" test "$listing" = "$expected"
+policy_files=(policy/halvimed.admx policy/zh-CN/halvimed.adml policy/en-US/halvimed.adml)
+expected=$(printf '%s\n' "${programs[@]/%/.exe}" toolbox.exe 使用说明.txt "${policy_files[@]}" |
+    sort | tr '\n' ' ')
+check "zip holds the $tools programs, the toolbox, 使用说明.txt and the policy templates only" \
+    test "$listing" = "$expected"
 programs+=(toolbox)
 unzip -q "$zip_file" -d "$work/zip"
 # The zipped programs are the built ones, stripped: the same code.
@@ -130,6 +133,10 @@ check "one installed-programs entry, the suite's" \
 check "the entry shows the maker" test "$(entry_value "$suite" Publisher)" = "HalviMed"
 check "the 1.0.0 program is gone" test ! -e "$old_dir/braden.exe"
 check "user guide installed" test -f "$program_dir/使用说明.txt"
+for template in policy/halvimed.admx policy/zh-CN/halvimed.adml policy/en-US/halvimed.adml; do
+    check "$template installed, well-formed" xmllint --noout "$program_dir/$template"
+    check "$template in the zip, well-formed" xmllint --noout "$work/zip/$template"
+done
 check "a Start-menu shortcut per program and the toolbox's" \
     test "$(shortcut_count)" = $((tools + 1))
 check "the toolbox in the Start menu" shortcut_exists "$suite/$suite.lnk"

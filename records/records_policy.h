@@ -1,0 +1,38 @@
+// What hospital IT sets for the record log by Group Policy, and the names it is set by: values
+// under HKLM, then HKCU, of POLICY_KEY, the machine's winning. The same names are in the
+// administrative templates (packaging/policy/halvimed.admx), which a test holds against these.
+#pragma once
+
+#include "records/patient_fields.h"
+#include "records/record_lines.h"
+
+constexpr const wchar_t* POLICY_KEY = L"SOFTWARE\\Policies\\HalviMed\\Tools";
+
+enum PolicyValue {
+    POLICY_RECORDS_FOLDER,    // REG_SZ or REG_EXPAND_SZ: the folder of every record file
+    POLICY_REQUIRE_PATIENT,   // DWORD 1: Save needs an inpatient number, or a bed and a name
+    POLICY_REQUIRE_ASSESSOR,  // DWORD 1: Save needs an assessor
+    POLICY_REMEMBER_ASSESSOR, // DWORD 0: the assessor starts empty and is never remembered
+    POLICY_VALUE_COUNT
+};
+
+// Indexed by PolicyValue.
+constexpr const wchar_t* POLICY_VALUE_NAMES[POLICY_VALUE_COUNT] = {
+    L"RecordsFolder", L"RequirePatient", L"RequireAssessor", L"RememberAssessor"};
+
+struct RecordsPolicy {
+    // The folder the policy names, expanded; empty when none is set. Set but too long to hold:
+    // folder_unusable, and Save fails rather than write anywhere else.
+    wchar_t records_folder[RECORD_FOLDER_CAPACITY];
+    bool folder_unusable;
+    bool require_patient;
+    bool require_assessor;
+    bool remember_assessor;
+};
+
+// Without any policy value: the user's own folder, nothing required, the assessor remembered.
+void records_policy_clear(RecordsPolicy* policy);
+
+// Why Save refuses the patient fields under the policy: "请填写住院号，或床号和姓名。" or
+// "请填写评估者。"; null when it does not.
+const wchar_t* policy_save_refusal(const RecordsPolicy& policy, const PatientFields& patient);

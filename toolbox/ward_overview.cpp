@@ -1,0 +1,179 @@
+#include "toolbox/ward_overview.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "core/civil_date.h"
+#include "core/text.h"
+#include "core/text_sink.h"
+#include "records/csv.h"
+#include "records/record_lines.h"
+#include "records/record_scan.h"
+
+const char* const OVERVIEW_PROGRAMS[OVERVIEW_TOOL_COUNT] = {
+    "braden",  "morse-fall", "barthel-adl", "padua-vte", "caprini-vte",
+    "nrs2002", "gcs",        "news2",       "pain-nrs"};
+
+namespace {
+
+// The patient cells of a record.
+struct RecordPatient {
+    wchar_t bed[PATIENT_FIELD_CAPACITY];
+    wchar_t number[PATIENT_FIELD_CAPACITY];
+    wchar_t name[PATIENT_FIELD_CAPACITY];
+};
+
+bool same_patient(const OverviewPatient& row, const RecordPatient& patient) {
+    if (!text_is_empty(patient.number)) return text_equal(row.number, patient.number);
+    return text_is_empty(row.number) && text_equal(row.bed, patient.bed) &&
+           text_equal(row.name, patient.name);
+}
+
+// The row of the patient, made when new; null when the rows are full.
+OverviewPatient* row_of(WardOverview* overview, const RecordPatient& patient) {
+    for (int i = 0; i < overview->count; ++i)
+        if (same_patient(overview->patients[i], patient)) return &overview->patients[i];
+    if (overview->count == OVERVIEW_MAX_PATIENTS) return nullptr;
+    OverviewPatient& row = overview->patients[overview->count++];
+    row = {};
+    text_copy(row.number, PATIENT_FIELD_CAPACITY, patient.number);
+    return &row;
+}
+
+// The first output as the result's first line shows it: what follows its first "：".
+void first_output(const wchar_t* first_line, wchar_t* dest, int capacity) {
+    const wchar_t* colon = std::wcschr(first_line, L'：');
+    text_copy(dest, capacity, colon != nullptr ? colon + 1 : first_line);
+}
+
+// The number a bed starts with, and where its digits end; -1 when it starts with none.
+long bed_number(const wchar_t* bed, const wchar_t** rest) {
+    long number = -1;
+    const wchar_t* p = bed;
+    while (*p >= L'0' && *p <= L'9' && number < 100000000) {
+        number = (number < 0 ? 0 : number * 10) + (*p - L'0');
+        ++p;
+    }
+    *rest = p;
+    return number;
+}
+
+bool bed_before(const OverviewPatient& a, const OverviewPatient& b) {
+    const bool a_empty = text_is_empty(a.bed);
+    const bool b_empty = text_is_empty(b.bed);
+    if (a_empty != b_empty) return b_empty;
+    const wchar_t* a_rest = nullptr;
+    const wchar_t* b_rest = nullptr;
+    const long an = bed_number(a.bed, &a_rest);
+    const long bn = bed_number(b.bed, &b_rest);
+    if ((an < 0) != (bn < 0)) return an >= 0;
+    if (an != bn) return an < bn;
+    const int by_text = std::wcscmp(a_rest, b_rest);
+    if (by_text != 0) return by_text < 0;
+    return std::wcscmp(a.name, b.name) < 0;
+}
+
+} // namespace
+
+void overview_clear(WardOverview* overview) {
+    overview->count = 0;
+    overview->unidentified = 0;
+    overview->not_shown = 0;
+    overview->skipped = 0;
+}
+
+void overview_since(int year, int month, int day, wchar_t* dest, int capacity) {
+    civil_from_days(days_from_civil(year, month, day) - OVERVIEW_DAYS, dest, capacity);
+}
+
+void overview_add(WardOverview* overview, int column, const ToolDef& tool, const char* bytes,
+                  std::size_t length, bool whole, const wchar_t* since) {
+    const int inputs = tool_input_count(tool);
+    const int patient_cell = record_result_cell(inputs) + 3;
+    RecordScan scan;
+    record_scan_start(&scan, bytes, length, whole, inputs);
+    CsvRecord record;
+    int level = 0;
+    while (record_scan_next(&scan, &record, &level)) {
+        wchar_t time[HISTORY_TIME_CAPACITY];
+        csv_cell_text(bytes, record.cells[0], false, time, HISTORY_TIME_CAPACITY);
+        if (std::wcsncmp(time, since, OVERVIEW_DATE_CAPACITY - 1) < 0) continue;
+        RecordPatient patient = {};
+        record_typed_cell(bytes, record, patient_cell + PATIENT_BED, patient.bed,
+                          PATIENT_FIELD_CAPACITY);
+        record_typed_cell(bytes, record, patient_cell + PATIENT_NUMBER, patient.number,
+                          PATIENT_FIELD_CAPACITY);
+        record_typed_cell(bytes, record, patient_cell + PATIENT_NAME, patient.name,
+                          PATIENT_FIELD_CAPACITY);
+        if (text_is_empty(patient.number) &&
+            (text_is_empty(patient.bed) || text_is_empty(patient.name))) {
+            ++overview->unidentified;
+            continue;
+        }
+        OverviewPatient* row = row_of(overview, patient);
+        if (row == nullptr) {
+            ++overview->not_shown;
+            continue;
+        }
+        // The newest record of the patient names the bed and name; the newest of each tool is
+        // its entry. Equal times: the later in the file.
+        if (std::wcscmp(time, row->latest) >= 0) {
+            text_copy(row->latest, HISTORY_TIME_CAPACITY, time);
+            text_copy(row->bed, PATIENT_FIELD_CAPACITY, patient.bed);
+            text_copy(row->name, PATIENT_FIELD_CAPACITY, patient.name);
+        }
+        OverviewEntry& entry = row->entries[column];
+        if (entry.present && std::wcscmp(time, entry.time) < 0) continue;
+        entry.present = true;
+        text_copy(entry.time, HISTORY_TIME_CAPACITY, time);
+        wchar_t first_line[HISTORY_TEXT_CAPACITY];
+        csv_cell_text(bytes, record.cells[record_result_cell(inputs)], true, first_line,
+                      HISTORY_TEXT_CAPACITY);
+        first_output(first_line, entry.value, OVERVIEW_VALUE_CAPACITY);
+        entry.level = level;
+    }
+    overview->skipped += scan.skipped;
+    for (int i = 0; i < overview->count; ++i) {
+        OverviewPatient& row = overview->patients[i];
+        row.highest_level = 0;
+        for (const OverviewEntry& entry : row.entries)
+            if (entry.present && entry.level > row.highest_level) row.highest_level = entry.level;
+    }
+}
+
+void overview_sort(WardOverview* overview) {
+    std::stable_sort(overview->patients, overview->patients + overview->count, bed_before);
+}
+
+bool overview_csv(const WardOverview& overview, const ToolDef* const* tools, wchar_t* dest,
+                  int capacity) {
+    TextSink sink = {dest, capacity, 0};
+    dest[0] = L'\0';
+    text_sink_append(sink, L"床号,住院号,姓名");
+    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t) {
+        text_sink_put(sink, L',');
+        csv_append_cell(sink, tools[t]->title);
+        text_sink_format(sink, L",%ls 等级,%ls 日期", tools[t]->title, tools[t]->title);
+    }
+    text_sink_append(sink, L"\r\n");
+    for (int i = 0; i < overview.count; ++i) {
+        const OverviewPatient& row = overview.patients[i];
+        csv_append_typed_cell(sink, row.bed);
+        text_sink_put(sink, L',');
+        csv_append_typed_cell(sink, row.number);
+        text_sink_put(sink, L',');
+        csv_append_typed_cell(sink, row.name);
+        for (const OverviewEntry& entry : row.entries) {
+            text_sink_put(sink, L',');
+            if (!entry.present) {
+                text_sink_append(sink, L",,");
+                continue;
+            }
+            csv_append_cell(sink, entry.value);
+            text_sink_format(sink, L",%d,", entry.level);
+            csv_append_cell(sink, entry.time, OVERVIEW_DATE_CAPACITY - 1);
+        }
+        text_sink_append(sink, L"\r\n");
+    }
+    return !sink.cut;
+}
