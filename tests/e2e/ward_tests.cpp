@@ -152,6 +152,38 @@ TEST(Ward, TheOverviewListsThePatientsOfBothPcs) {
         }
     EXPECT_EQ(found, 2 * PATIENTS_PER_PC);
     EXPECT_TRUE(save_window_screenshot(overview.window, L"ward_overview.bmp"));
+    // 导出, a file name typed into the save dialog, OK: the overview as a CSV file.
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring exported = std::wstring(temporary) + L"ward_overview_export.csv";
+    DeleteFileW(exported.c_str());
+    PostMessageW(GetDlgItem(overview.window, ID_OVERVIEW_EXPORT), BM_CLICK, 0, 0);
+    const HWND dialog = toolbox.wait_for_message_box(L"Save As");
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    // The file name: the edit inside the dialog's combo box (cmb13, 1148).
+    HWND name = GetDlgItem(dialog, 1148);
+    for (HWND inner = name; inner != nullptr;
+         inner = FindWindowExW(inner, nullptr, nullptr, nullptr))
+        name = inner;
+    ASSERT_NE(name, nullptr);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()));
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    std::string bytes;
+    ASSERT_TRUE(wait_until([&] {
+        bytes = read_bytes(exported);
+        return bytes != "<missing>" && !bytes.empty();
+    })) << "nothing exported";
+    const std::wstring text = from_utf8(bytes.substr(3));
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(text.rfind(L"床号,住院号,姓名,Braden 压疮风险评估,", 0), 0u) << text.substr(0, 80);
+    EXPECT_NE(text.find(L",A-01,患者A01,13 分,1,"), std::wstring::npos);
+    // A header and one line per patient.
+    std::size_t lines = 0;
+    for (std::size_t at = text.find(L"\r\n"); at != std::wstring::npos;
+         at = text.find(L"\r\n", at + 2))
+        ++lines;
+    EXPECT_EQ(lines, overview.rows.size() + 1);
+    DeleteFileW(exported.c_str());
     PostMessageW(overview.window, WM_COMMAND, IDCANCEL, 0);
     toolbox.stop();
 }
