@@ -127,3 +127,15 @@ int text_fill_message_inserts(wchar_t* dest, int capacity, const wchar_t* messag
 }
 
 bool text_equal(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b) == 0; }
+
+int text_line_length(const wchar_t* text) {
+    int length = 0;
+    while (text[length] != L'\0' && text[length] != L'\r' && text[length] != L'\n') ++length;
+    return length;
+}
+
+const wchar_t* text_skip_line_break(const wchar_t* text) {
+    if (*text == L'\r') ++text;
+    if (*text == L'\n') ++text;
+    return text;
+}

@@ -15,6 +15,13 @@ int text_length(const wchar_t* text);
 // True when the text is null or empty.
 bool text_is_empty(const wchar_t* text);
 
+// The length of the text's first line: the characters before its first CR, LF or terminator.
+int text_line_length(const wchar_t* text);
+
+// The text after the line break it starts with (CR LF, CR or LF); the text itself when it
+// starts with none.
+const wchar_t* text_skip_line_break(const wchar_t* text);
+
 // True when both texts are the same, character for character.
 bool text_equal(const wchar_t* a, const wchar_t* b);
 

@@ -105,23 +105,18 @@ void make_room(Layout* layout, int height) {
 
 // Places up to two paragraphs side by side (a table row) as one block, row by row.
 void place(Layout* layout, const Paragraph* const* columns, int column_count) {
+    // Every row of the block steps by the tallest line of its columns.
     int rows = 0;
-    int height = 0;
+    int step = 0;
     for (int c = 0; c < column_count; ++c) {
         const Paragraph& p = *columns[c];
         if (p.row_count > rows) rows = p.row_count;
-        const int h = p.row_count * line_height(*layout, p.font, p.points);
-        if (h > height) height = h;
+        const int h = line_height(*layout, p.font, p.points);
+        if (h > step) step = h;
     }
-    make_room(layout, height);
+    make_room(layout, rows * step);
     for (int r = 0; r < rows; ++r) {
-        int step = 0;
-        for (int c = 0; c < column_count; ++c) {
-            const Paragraph& p = *columns[c];
-            const int h = line_height(*layout, p.font, p.points);
-            if (h > step) step = h;
-        }
-        if (layout->y + step > layout->bottom && layout->y > layout->top) new_page(layout);
+        make_room(layout, step);
         for (int c = 0; c < column_count; ++c) {
             const Paragraph& p = *columns[c];
             if (r < p.row_count) add_line(layout, p.font, p.points, p.x, layout->y, p.rows[r]);
@@ -142,8 +137,7 @@ void place_text(Layout* layout, const wchar_t* text, PrintFont font) {
     const int points = PRINT_POINTS[font];
     const wchar_t* line = text != nullptr ? text : L"";
     while (*line != L'\0') {
-        int length = 0;
-        while (line[length] != L'\0' && line[length] != L'\r' && line[length] != L'\n') ++length;
+        const int length = text_line_length(line);
         if (length == 0) {
             layout->y += line_height(*layout, font, points);
         } else {
@@ -156,9 +150,7 @@ void place_text(Layout* layout, const wchar_t* text, PrintFont font) {
             const Paragraph* columns[] = {&paragraph};
             place(layout, columns, 1);
         }
-        line += length;
-        if (*line == L'\r') ++line;
-        if (*line == L'\n') ++line;
+        line = text_skip_line_break(line + length);
     }
 }
 
@@ -254,20 +246,17 @@ void place_report(Layout* layout, const wchar_t* report) {
     const int empty_line = line_height(*layout, PRINT_FIXED, PRINT_POINTS[PRINT_FIXED]);
     const wchar_t* line = report;
     while (*line != L'\0') {
-        int length = 0;
-        while (line[length] != L'\0' && line[length] != L'\r' && line[length] != L'\n') ++length;
-        const wchar_t* next = line + length;
-        while (*next == L'\r' || *next == L'\n') ++next;
+        const int length = text_line_length(line);
+        // A heading: it ends in a colon and the next line follows it straight away.
+        const wchar_t* next = text_skip_line_break(line + length);
         const bool heads_next = length > 0 &&
                                 (line[length - 1] == L'：' || line[length - 1] == L':') &&
-                                next == line + length + 2 && *next != L'\0';
+                                text_line_length(next) > 0;
         if (length == 0)
             layout->y += empty_line;
         else
             place_report_line(layout, line, length, heads_next);
-        line += length;
-        if (*line == L'\r') ++line;
-        if (*line == L'\n') ++line;
+        line = text_skip_line_break(line + length);
     }
     gap(layout);
 }

@@ -18,16 +18,14 @@ bool is_separator(wchar_t c) { return c == L' ' || c == 0x3000 || c == L'：' ||
 const wchar_t* guide_line_of(const wchar_t* guide, const wchar_t* value, int* length) {
     const int value_length = text_length(value);
     for (const wchar_t* line = guide; line != nullptr && *line != L'\0';) {
-        int end = 0;
-        while (line[end] != L'\0' && line[end] != L'\r' && line[end] != L'\n') ++end;
+        const int end = text_line_length(line);
         bool starts = end > value_length && is_separator(line[value_length]);
         for (int i = 0; starts && i < value_length; ++i) starts = line[i] == value[i];
         if (starts) {
             *length = end;
             return line;
         }
-        line += end;
-        while (*line == L'\r' || *line == L'\n') ++line;
+        line = text_skip_line_break(line + end);
     }
     return nullptr;
 }

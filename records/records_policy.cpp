@@ -10,6 +10,10 @@ void records_policy_clear(RecordsPolicy* policy) {
     policy->remember_assessor = true;
 }
 
+bool policy_names_folder(const RecordsPolicy& policy) {
+    return policy.folder_unusable || policy.records_folder[0] != L'\0';
+}
+
 const wchar_t* policy_save_refusal(const RecordsPolicy& policy, const PatientFields& patient) {
     if (policy.require_patient && !patient_identified(patient))
         return L"请填写住院号，或床号和姓名。";

@@ -30,6 +30,9 @@ struct RecordsPolicy {
     bool remember_assessor;
 };
 
+// True when the policy names the records folder, usable or not: the user's own is not used then.
+bool policy_names_folder(const RecordsPolicy& policy);
+
 // Without any policy value: the user's own folder, nothing required, the assessor remembered.
 void records_policy_clear(RecordsPolicy* policy);
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "core/text.h"
-#include "records_win32/records_policy_read.h"
 
 bool record_folder_of_user(wchar_t* dest, int capacity) {
     wchar_t app_data[MAX_PATH + 1] = L"";
@@ -28,19 +27,17 @@ void record_folder_create(const wchar_t* folder) {
     CreateDirectoryW(folder, nullptr);
 }
 
-bool records_folder(wchar_t* dest, int capacity, bool* from_policy) {
-    RecordsPolicy policy;
-    records_policy_read(&policy);
-    *from_policy = policy.folder_unusable || policy.records_folder[0] != L'\0';
+bool records_folder(const RecordsPolicy& policy, wchar_t* dest, int capacity) {
     if (policy.folder_unusable) {
         text_copy(dest, capacity, POLICY_VALUE_NAMES[POLICY_RECORDS_FOLDER]);
         return false;
     }
-    if (*from_policy) return text_format_whole(dest, capacity, L"%ls", policy.records_folder);
+    if (policy_names_folder(policy))
+        return text_format_whole(dest, capacity, L"%ls", policy.records_folder);
     return record_folder_of_user(dest, capacity);
 }
 
-bool record_file_of_tool(int tool_id, wchar_t* folder, wchar_t* path, bool* from_policy) {
-    return records_folder(folder, RECORD_FOLDER_CAPACITY, from_policy) &&
+bool record_file_of_tool(const RecordsPolicy& policy, int tool_id, wchar_t* folder, wchar_t* path) {
+    return records_folder(policy, folder, RECORD_FOLDER_CAPACITY) &&
            build_record_path(folder, tool_id, path, RECORD_PATH_CAPACITY);
 }

@@ -14,6 +14,7 @@
 #include "window_kit/colours.h"
 #include "window_kit/controls.h"
 #include "window_kit/drawing.h"
+#include "window_kit/system_text.h"
 #include "window_kit/window_fonts.h"
 
 const wchar_t* const TOOLBOX_TITLE = L"HalviMed 护理工具箱";
@@ -133,12 +134,9 @@ void open_selected() {
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(path, command_line, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
                         &process)) {
-        // The system's words keep their inserts ("%1") for the file name, filled here.
-        wchar_t words[MESSAGE_CAPACITY / 2] = L"";
-        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       GetLastError(), 0, words, MESSAGE_CAPACITY / 2, nullptr);
+        // The system's words, their inserts ("%1") filled with the file name.
         wchar_t reason[MESSAGE_CAPACITY / 2];
-        text_fill_message_inserts(reason, MESSAGE_CAPACITY / 2, words, path);
+        system_error_text(GetLastError(), path, reason, MESSAGE_CAPACITY / 2);
         text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：%ls", tool.title, reason);
         warn(message);
         return;
@@ -173,10 +171,7 @@ void rescale(int dpi, const RECT& suggested) {
     move_child_control(state.open, scaled_rect(tl::OPEN_BUTTON, fit.scale), nullptr);
     move_child_control(state.overview, scaled_rect(tl::OVERVIEW_BUTTON, fit.scale), nullptr);
     window_fonts_free(&old_fonts);
-    const RECT& r = fit.outer;
-    SetWindowPos(state.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(state.main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    move_to_fit(state.main, fit);
 }
 
 void build_controls(HWND window) {

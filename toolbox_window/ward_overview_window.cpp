@@ -11,6 +11,7 @@
 #include "records/record_lines.h"
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
+#include "records_win32/records_policy_read.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
@@ -20,6 +21,7 @@
 #include "window_kit/controls.h"
 #include "window_kit/drawing.h"
 #include "window_kit/modal_window.h"
+#include "window_kit/system_text.h"
 
 const wchar_t* const OVERVIEW_CAPTION = L"病区一览";
 
@@ -54,8 +56,9 @@ void read_overview() {
     wchar_t since[DATE_TEXT_CAPACITY];
     overview_since(today.wYear, today.wMonth, today.wDay, since, DATE_TEXT_CAPACITY);
     wchar_t folder[RECORD_FOLDER_CAPACITY];
-    bool from_policy = false;
-    if (!records_folder(folder, RECORD_FOLDER_CAPACITY, &from_policy)) {
+    RecordsPolicy policy;
+    records_policy_read(&policy);
+    if (!records_folder(policy, folder, RECORD_FOLDER_CAPACITY)) {
         text_format(view.last_line, LAST_LINE_CAPACITY, L"找不到记录文件夹，无法读取记录：%ls",
                     folder);
         return;
@@ -189,9 +192,8 @@ void export_overview(HWND window) {
         SetDlgItemTextW(window, ID_OVERVIEW_LAST_LINE, message);
         return;
     }
-    wchar_t reason[256] = L"";
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                   reason, 256, nullptr);
+    wchar_t reason[256];
+    system_error_text(error, path, reason, 256);
     text_format(message, MAX_PATH + 256, L"导出失败：%ls\r\n%ls", path, reason);
     MessageBoxW(window, message, L"导出失败", MB_OK | MB_ICONWARNING);
 }

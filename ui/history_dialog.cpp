@@ -9,6 +9,7 @@
 #include "records/record_lines.h"
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
+#include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "ui/commands.h"
@@ -51,8 +52,9 @@ void fill_history(const PatientFields& patient) {
     wchar_t path[RECORD_PATH_CAPACITY];
     wchar_t reason[RECORD_PATH_CAPACITY + 64];
     const wchar_t* why = nullptr;
-    bool from_policy = false;
-    if (!record_file_of_tool(tool.id, folder, path, &from_policy)) {
+    RecordsPolicy policy;
+    records_policy_read(&policy);
+    if (!record_file_of_tool(policy, tool.id, folder, path)) {
         text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
         why = reason;
     } else {

@@ -65,8 +65,7 @@ bool lay_out_guide(HDC dc, const wchar_t* text, const GuideFrame& frame, bool dr
     bool heading = true;
     bool whole = true;
     while (*line != L'\0' && whole) {
-        int length = 0;
-        while (line[length] != L'\0' && line[length] != L'\r' && line[length] != L'\n') ++length;
+        const int length = text_line_length(line);
         if (heading) {
             RECT rect = {0, 0, frame.width, row_top(frame, 0)};
             SIZE size = {0, 0};
@@ -81,9 +80,7 @@ bool lay_out_guide(HDC dc, const wchar_t* text, const GuideFrame& frame, bool dr
         } else {
             whole = wrap_line(dc, line, length, frame, &row, draw);
         }
-        line += length;
-        if (*line == L'\r') ++line;
-        if (*line == L'\n') ++line;
+        line = text_skip_line_break(line + length);
     }
     return whole;
 }

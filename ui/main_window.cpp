@@ -141,11 +141,7 @@ void rescale(int dpi, const RECT& suggested) {
                            font ? window_state.fonts[planned.font] : nullptr);
     }
     window_fonts_free(&old_fonts);
-    const RECT& r = fit.outer;
-    SetWindowPos(window_state.main_window, nullptr, r.left, r.top, r.right - r.left,
-                 r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(window_state.main_window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    move_to_fit(window_state.main_window, fit);
 }
 
 bool run_command(int id) {

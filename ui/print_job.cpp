@@ -12,24 +12,19 @@
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
 #include "window_kit/dll_search.h"
+#include "window_kit/system_text.h"
 
 namespace {
 
 constexpr int REASON_CAPACITY = 256;
 constexpr int PRINTER_NAME_CAPACITY = 256;
 
-// The system's words for an error, without their trailing line break.
-void system_reason(DWORD error, wchar_t* dest, int capacity) {
-    wchar_t words[REASON_CAPACITY] = L"";
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                   words, REASON_CAPACITY, nullptr);
-    if (text_fill_message_inserts(dest, capacity, words, nullptr) == 0)
-        text_format(dest, capacity, L"0x%08lX", static_cast<unsigned long>(error));
-}
-
+// The failure box with the system's words for the error, or its number where it has none (the
+// print dialog's own errors).
 void report_failure(DWORD error) {
     wchar_t reason[REASON_CAPACITY];
-    system_reason(error, reason, REASON_CAPACITY);
+    if (system_error_text(error, nullptr, reason, REASON_CAPACITY) == 0)
+        text_format(reason, REASON_CAPACITY, L"0x%08lX", static_cast<unsigned long>(error));
     wchar_t message[REASON_CAPACITY + 16];
     build_print_failure_text(reason, message, REASON_CAPACITY + 16);
     MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);

@@ -43,13 +43,12 @@ void record_save() {
     const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
-    bool from_policy = false;
-    if (!record_file_of_tool(tool.id, folder, path, &from_policy)) {
+    if (!record_file_of_tool(policy, tool.id, folder, path)) {
         report_failure(folder); // the path as far as it goes: nothing is written anywhere
         return;
     }
     // The ward's share is never made here: one that cannot be reached fails the Save.
-    if (!from_policy) record_folder_create(folder);
+    if (!policy_names_folder(policy)) record_folder_create(folder);
 
     static wchar_t line[RECORD_LINE_CAPACITY];
     static wchar_t header[RECORD_HEADER_CAPACITY];

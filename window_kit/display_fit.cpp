@@ -87,3 +87,10 @@ SIZE fitted_client_size(const AppWindowFit& fit, int base_client_width, int base
     return SIZE{scaled_length(base_client_width, fit.scale),
                 scaled_length(base_client_height, fit.scale)};
 }
+
+void move_to_fit(HWND window, const AppWindowFit& fit) {
+    const RECT& r = fit.outer;
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}

@@ -23,5 +23,9 @@ AppWindowFit fit_new_window(int base_client_width, int base_client_height);
 AppWindowFit fit_moved_window(int dpi, const RECT& suggested, int base_client_width,
                               int base_client_height);
 
+// Moves the window to the fit's outer rectangle and repaints it and its controls whole, once
+// they are laid out at the fit's scale.
+void move_to_fit(HWND window, const AppWindowFit& fit);
+
 // The scale of a fit, as the layout's client size at it.
 SIZE fitted_client_size(const AppWindowFit& fit, int base_client_width, int base_client_height);

@@ -14,18 +14,27 @@ void frame_rect_color(HDC dc, const RECT& rect, COLORREF colour) {
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
-                    UINT flags) {
+namespace {
+
+// Text in the font and colour, transparent, laid out by DrawText's flags.
+void draw_text_flags(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                     UINT flags) {
     const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    DrawTextW(dc, text, -1, &rect, flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawTextW(dc, text, -1, &rect, flags);
+}
+
+} // namespace
+
+void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
+                    UINT flags) {
+    draw_text_flags(dc, rect, text, colour, font,
+                    flags | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
                        UINT align) {
-    const SelectedObject selected(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    DrawTextW(dc, text, -1, &rect, align | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+    draw_text_flags(dc, rect, text, colour, font,
+                    align | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
 }

@@ -1,5 +1,7 @@
 #include "tests/e2e/window_driver.h"
 
+#include <cstdio>
+
 #include <shlobj.h>
 
 std::wstring program_path;
@@ -99,9 +101,17 @@ bool ProgramWindow::start(const std::wstring& program, const wchar_t* class_name
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + program + L"\"";
-    if (!CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_))
-        return false;
+    // Once more after a moment: a Wine just done with a large write has been seen to refuse one.
+    bool created = false;
+    for (int attempt = 0; attempt < 2 && !created; ++attempt) {
+        if (attempt > 0) Sleep(1000);
+        created = CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &process_) != 0;
+        if (!created)
+            std::fwprintf(stderr, L"cannot start %ls: error %lu\n", program.c_str(),
+                          GetLastError());
+    }
+    if (!created) return false;
     WaitForInputIdle(process_.hProcess, 10000);
     const bool found = wait_until([&] {
         const std::vector<HWND> windows =
