@@ -83,6 +83,10 @@ struct ToolDef {
     // nurse has not typed: an assessment scale must not open on a reassuring grade. The defaults
     // are still what the self-test computes.
     bool blank_at_start = false;
+    // The key of the output that stands for the whole assessment (a scale's total, a rate): the
+    // value a record carries as its headline and a chart plots. A tool of formulas names one; a
+    // tool with a report names none.
+    const char* headline = nullptr;
 };
 
 // The number of inputs and outputs that the frame works with: the descriptor's counts, never more
@@ -93,6 +97,10 @@ inline int tool_input_count(const ToolDef& tool) {
 inline int tool_output_count(const ToolDef& tool) {
     return tool.output_count < TOOL_MAX_OUTPUTS ? tool.output_count : TOOL_MAX_OUTPUTS;
 }
+
+// The index of the headline among the outputs, or -1 when the tool names none (or a key that is
+// not one of its outputs).
+int tool_headline_index(const ToolDef& tool);
 
 // The program's one tool. Defined by the program's one tool file in tools/, which each program
 // links: the frame itself holds no tool.

@@ -1,5 +1,7 @@
 #include "engine/engine.h"
 
+#include <limits>
+
 #include "core/format.h"
 #include "core/text.h"
 #include "expr/expr.h"
@@ -15,15 +17,16 @@ constexpr int LINE_CAPACITY = 256;
 
 // Evaluates the outputs in order into the table, so that a formula reads the outputs before it
 // as computed and the rest as 0, then writes one line per output. Returns true when every
-// output was computable.
+// output was computable. computable[i] tells it for output i.
 bool append_output_lines(const ToolDef& tool, const double* values, double* output_table,
-                         wchar_t* result, int result_capacity) {
+                         bool* computable, wchar_t* result, int result_capacity) {
     const int count = tool_output_count(tool);
     bool all_computable = true;
     for (int i = 0; i < count; ++i) {
         int error = 0;
         output_table[i] =
             expr_evaluate(tool, tool.outputs[i].formula, values, output_table, &error);
+        computable[i] = error == 0;
         if (error != 0) all_computable = false;
     }
     for (int i = 0; i < count; ++i) {
@@ -57,11 +60,14 @@ const RuleDef* first_matching_rule(const ToolDef& tool, const double* values,
 }
 
 // The one calculation behind tool_compute and tool_calculate: the texts into the caller's
-// buffers, the formulas' values into output_table. Returns the level.
+// buffers, the formulas' values into output_table and the headline's into headline (NaN when
+// there is none or it could not be computed). Returns the level.
 int calculate(const ToolDef& tool, const double* values, wchar_t* result, int result_capacity,
               wchar_t* verdict, int verdict_capacity, wchar_t* kept, int kept_capacity,
-              double* output_table) {
+              double* output_table, double* headline) {
     int level = 0;
+    bool computable[TOOL_MAX_OUTPUTS] = {};
+    *headline = std::numeric_limits<double>::quiet_NaN();
     text_copy(result, result_capacity, L"");
     text_copy(verdict, verdict_capacity, L"");
     text_copy(kept, kept_capacity, L"");
@@ -73,9 +79,11 @@ int calculate(const ToolDef& tool, const double* values, wchar_t* result, int re
                                 verdict_capacity);
     } else {
         if (tool.output_count > 0 &&
-            !append_output_lines(tool, values, output_table, result, result_capacity)) {
+            !append_output_lines(tool, values, output_table, computable, result, result_capacity)) {
             text_append(result, result_capacity, ENGINE_NOTE_LINE);
         }
+        const int h = tool_headline_index(tool);
+        if (h >= 0 && computable[h]) *headline = output_table[h];
         const RuleDef* rule = first_matching_rule(tool, values, output_table);
         if (rule != nullptr) {
             text_copy(verdict, verdict_capacity, rule->verdict);
@@ -93,8 +101,9 @@ int tool_compute(const ToolDef& tool, const double* values, wchar_t* result, int
                  wchar_t* verdict, int verdict_capacity, int* level_out, wchar_t* kept,
                  int kept_capacity) {
     double output_table[TOOL_MAX_OUTPUTS];
+    double headline = 0;
     const int level = calculate(tool, values, result, result_capacity, verdict, verdict_capacity,
-                                kept, kept_capacity, output_table);
+                                kept, kept_capacity, output_table, &headline);
     if (level_out != nullptr) *level_out = level;
     return level;
 }
@@ -102,7 +111,7 @@ int tool_compute(const ToolDef& tool, const double* values, wchar_t* result, int
 int tool_calculate(const ToolDef& tool, const double* values, CalcOutcome* outcome) {
     outcome->level = calculate(tool, values, outcome->result, OUTCOME_RESULT_CAPACITY,
                                outcome->verdict, OUTCOME_VERDICT_CAPACITY, outcome->kept,
-                               OUTCOME_RESULT_CAPACITY, outcome->output_values);
+                               OUTCOME_RESULT_CAPACITY, outcome->output_values, &outcome->headline);
     outcome->output_count = tool.report_kind != 0 ? 0 : tool_output_count(tool);
     return outcome->level;
 }

@@ -17,6 +17,9 @@ struct CalcOutcome {
     // tool with a report, whose outcome is its text.
     double output_values[TOOL_MAX_OUTPUTS];
     int output_count;
+    // The value of the tool's headline output: NaN for a tool with a report, and for a headline
+    // that could not be computed.
+    double headline;
 };
 
 // Calculates the tool on the input values (one per input, in order) into outcome, as

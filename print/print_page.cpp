@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "print/print_texts.h"
 #include "screen/guide_wrap.h"
+#include "screen/record_texts.h"
 #include "screen/window_texts.h"
 
 namespace {
@@ -162,9 +163,9 @@ void gap(Layout* layout) {
 void place_header(Layout* layout, const PrintSource& source) {
     place_text(layout, source.session->tool->title, PRINT_TITLE);
     wchar_t line[PRINT_LINE_CAPACITY];
-    build_print_patient_line(*source.patient, line, PRINT_LINE_CAPACITY);
+    build_patient_line(*source.patient, PRINT_BLANK, line, PRINT_LINE_CAPACITY);
     place_text(layout, line, PRINT_TEXT);
-    build_print_time_line(source.calculated, line, PRINT_LINE_CAPACITY);
+    build_print_time_line(source.session->calculated, line, PRINT_LINE_CAPACITY);
     place_text(layout, line, PRINT_TEXT);
     gap(layout);
 }
@@ -218,25 +219,43 @@ void place_inputs_table(Layout* layout, const ToolDef& tool, const double* value
     gap(layout);
 }
 
-// A report line in the fixed font, at the largest size from its own down to the smallest at
-// which it fits the width whole; wrapped at the smallest when none does. A line that ends in a
-// colon heads the next: it goes to a new page unless a row of the next fits below it.
-void place_report_line(Layout* layout, const wchar_t* line, int length, bool heads_next) {
-    Paragraph& paragraph = layout->first;
+// Keeps a report line and wraps it in the fixed font, at the largest size from its own down to
+// the smallest at which it fits the width whole; wrapped at the smallest when none does. False
+// when the text does not fit the document.
+bool wrap_report_line(Layout* layout, const wchar_t* line, int length, Paragraph* paragraph) {
     const int start = keep_text(layout, line, length);
-    if (start < 0) return;
+    if (start < 0) return false;
     int points = PRINT_POINTS[PRINT_FIXED];
     while (points > PRINT_FIXED_MIN_POINTS &&
            fit(*layout, PRINT_FIXED, points, start, length, content_width(*layout)) < length)
         --points;
-    paragraph.font = PRINT_FIXED;
-    paragraph.points = points;
-    paragraph.x = content_left(*layout);
-    wrap(layout, start, length, content_width(*layout), &paragraph);
-    if (heads_next) {
-        const int row = line_height(*layout, PRINT_FIXED, points);
-        make_room(layout, row * paragraph.row_count +
-                              line_height(*layout, PRINT_FIXED, PRINT_FIXED_MIN_POINTS));
+    paragraph->font = PRINT_FIXED;
+    paragraph->points = points;
+    paragraph->x = content_left(*layout);
+    wrap(layout, start, length, content_width(*layout), paragraph);
+    return true;
+}
+
+// The height of a report line placed as one block, measured and taken back out of the document.
+int report_line_height(Layout* layout, const wchar_t* line, int length) {
+    PrintDocument& document = *layout->document;
+    const int kept = document.text_length;
+    Paragraph& paragraph = layout->second;
+    if (!wrap_report_line(layout, line, length, &paragraph)) return 0;
+    document.text_length = kept;
+    document.text[kept] = L'\0';
+    return line_height(*layout, PRINT_FIXED, paragraph.points) * paragraph.row_count;
+}
+
+// A report line as one block. A line that heads the next (next not null) goes to a new page unless
+// the whole of the next, at its own size, fits below it.
+void place_report_line(Layout* layout, const wchar_t* line, int length, const wchar_t* next,
+                       int next_length) {
+    Paragraph& paragraph = layout->first;
+    if (!wrap_report_line(layout, line, length, &paragraph)) return;
+    if (next != nullptr) {
+        const int own = line_height(*layout, PRINT_FIXED, paragraph.points) * paragraph.row_count;
+        make_room(layout, own + report_line_height(layout, next, next_length));
     }
     const Paragraph* columns[] = {&paragraph};
     place(layout, columns, 1);
@@ -255,7 +274,8 @@ void place_report(Layout* layout, const wchar_t* report) {
         if (length == 0)
             layout->y += empty_line;
         else
-            place_report_line(layout, line, length, heads_next);
+            place_report_line(layout, line, length, heads_next ? next : nullptr,
+                              text_line_length(next));
         line = text_skip_line_break(line + length);
     }
     gap(layout);

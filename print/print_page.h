@@ -72,10 +72,10 @@ struct PrintDocument {
 
 // What is printed: the session's outcome, the patient and assessor, and the time of the
 // Calculate.
+// The session's outcome and the time of its Calculate, for the patient.
 struct PrintSource {
     const CalcSession* session;
     const PatientFields* patient;
-    LocalTime calculated;
 };
 
 // Lays out the source's pages into document; false when they do not fit its capacities (then

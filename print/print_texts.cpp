@@ -32,13 +32,6 @@ const wchar_t* guide_line_of(const wchar_t* guide, const wchar_t* value, int* le
 
 } // namespace
 
-void build_print_patient_line(const PatientFields& patient, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"%ls %ls  %ls %ls  %ls %ls", PATIENT_FIELDS[PATIENT_BED].label,
-                or_blank(patient.text[PATIENT_BED]), PATIENT_FIELDS[PATIENT_NUMBER].label,
-                or_blank(patient.text[PATIENT_NUMBER]), PATIENT_FIELDS[PATIENT_NAME].label,
-                or_blank(patient.text[PATIENT_NAME]));
-}
-
 void build_print_time_line(const LocalTime& time, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"评估时间：%04d-%02d-%02d %02d:%02d", time.year, time.month,
                 time.day, time.hour, time.minute);

@@ -12,9 +12,6 @@ constexpr int PRINT_LINE_CAPACITY = 512;
 // What a blank field shows on paper.
 extern const wchar_t* const PRINT_BLANK; // "______"
 
-// "床号 …  住院号 …  姓名 …" with every field, a blank one as PRINT_BLANK.
-void build_print_patient_line(const PatientFields& patient, wchar_t* dest, int capacity);
-
 // "评估时间：2026-12-09 08:30".
 void build_print_time_line(const LocalTime& time, wchar_t* dest, int capacity);
 

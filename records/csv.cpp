@@ -19,7 +19,9 @@ bool starts_like_formula(const wchar_t* text) {
     return text[0] != L'\0' && std::wcschr(L"=+-@\t'", text[0]) != nullptr;
 }
 
-// A decoded cell's bytes, and a typed text with its guard: both more than any cell read or typed.
+// A decoded cell's bytes: more than any cell a reader takes whole (a time, a patient text, a
+// verdict, a record id, a number) and than a result's first line; a longer cell, such as a whole
+// report, is cut there. A typed text with its guard: more than any typed field.
 constexpr std::size_t CELL_SCRATCH_BYTES = 2048;
 constexpr int TYPED_CELL_CAPACITY = 256;
 

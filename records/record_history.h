@@ -1,16 +1,18 @@
 // A patient's earlier records with one tool, read back from the tail of the tool's record file:
-// newest first, at most HISTORY_MAX_RECORDS. Only today's records, with grade and patient cells,
-// are read; an older record or a line that does not parse is skipped and counted.
+// newest first, at most HISTORY_MAX_RECORDS. Records that name a grade are read, by the file's
+// own header; a record of the first version or a line that does not parse is skipped and
+// counted.
 #pragma once
 
 #include <cstddef>
 
 #include "core/tool_def.h"
 #include "records/patient_fields.h"
+#include "records/record_tail.h"
 
 constexpr int HISTORY_MAX_RECORDS = 20;
 // At most this much of a file's end is read, so that a large file opens as fast as a small one.
-constexpr std::size_t HISTORY_TAIL_BYTES = std::size_t{8} << 20;
+constexpr std::size_t HISTORY_TAIL_BYTES = RECORD_TAIL_BYTES;
 constexpr int HISTORY_TIME_CAPACITY = 24;
 constexpr int HISTORY_TEXT_CAPACITY = 256;
 
@@ -20,7 +22,7 @@ struct HistoryRecord {
     wchar_t verdict[HISTORY_TEXT_CAPACITY];
     wchar_t first_line[HISTORY_TEXT_CAPACITY]; // of the result
     wchar_t assessor[PATIENT_FIELD_CAPACITY];
-    bool has_value; // the first line shows a number after its "："
+    bool has_value; // the record has a headline value (records/record_row.h)
     double value;
 };
 
@@ -37,6 +39,8 @@ bool history_has_key(const PatientFields& patient);
 
 // Reads the records of the bytes, the file's last length bytes: all of it when whole, otherwise
 // from the first record that starts after a line break. A UTF-8 byte-order mark and the header
-// are passed over.
+// are passed over. head is the file's first head_length bytes, which hold its header (null: the
+// bytes themselves when whole, otherwise today's header).
 void history_read(const ToolDef& tool, const PatientFields& patient, const char* bytes,
-                  std::size_t length, bool whole, History* history);
+                  std::size_t length, bool whole, History* history, const char* head = nullptr,
+                  std::size_t head_length = 0);

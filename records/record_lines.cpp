@@ -21,7 +21,7 @@ void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity) {
         text_sink_put(sink, L',');
         text_sink_append(sink, field.label);
     }
-    text_sink_append(sink, L"\r\n");
+    text_sink_append(sink, L",记录号,主要结果\r\n");
 }
 
 namespace {
@@ -31,6 +31,14 @@ void append_result_cell(TextSink& sink, const wchar_t* result) {
     int length = text_length(result);
     while (length > 0 && (result[length - 1] == L'\r' || result[length - 1] == L'\n')) --length;
     csv_append_cell(sink, result, length);
+}
+
+// A value as its shortest text that reads back to it, or nothing when it is not finite.
+void append_value_cell(TextSink& sink, double value) {
+    if (value != value || value - value != 0) return;
+    wchar_t text[RECORD_CELL_CAPACITY];
+    format_shortest(value, text, RECORD_CELL_CAPACITY);
+    text_sink_append(sink, text);
 }
 
 void append_cells_to_result(TextSink& sink, const ToolDef& tool, const LocalTime& time,
@@ -70,14 +78,10 @@ bool build_record(const ToolDef& tool, const RecordEntry& entry, wchar_t* dest, 
         text_sink_put(sink, L',');
         csv_append_typed_cell(sink, entry.patient != nullptr ? entry.patient->text[f] : L"");
     }
-    return finish(sink);
-}
-
-bool build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
-                       const wchar_t* kept_result, wchar_t* dest, int capacity) {
-    TextSink sink = {dest, capacity, 0};
-    dest[0] = L'\0';
-    append_cells_to_result(sink, tool, time, values, kept_result);
+    text_sink_put(sink, L',');
+    csv_append_cell(sink, entry.record_id != nullptr ? entry.record_id : L"");
+    text_sink_put(sink, L',');
+    append_value_cell(sink, entry.headline);
     return finish(sink);
 }
 

@@ -3,6 +3,8 @@
 // row whatever its result holds.
 #pragma once
 
+#include <limits>
+
 #include "core/tool_def.h"
 #include "core/utf8.h"
 #include "engine/engine.h"
@@ -33,8 +35,9 @@ struct LocalTime {
 };
 
 // The header of a new file: "时间,工具", a cell per input label, then
-// ",结果,等级,结论,床号,住院号,姓名,评估者" and CR LF. A file keeps the header it was created with:
-// a record of today carries its new cells after the last column of an older header.
+// ",结果,等级,结论,床号,住院号,姓名,评估者,记录号,主要结果" and CR LF. A file keeps the header it
+// was created with: a record of today carries its new cells after the last column of an older
+// header.
 void build_record_header(const ToolDef& tool, wchar_t* dest, int capacity);
 
 // What one record says.
@@ -44,24 +47,18 @@ struct RecordEntry {
     const wchar_t* result; // the whole result text
     int level;             // 0 to 3
     const wchar_t* verdict;
-    const PatientFields* patient; // null: every patient cell empty
+    const PatientFields* patient;                               // null: every patient cell empty
+    const wchar_t* record_id = nullptr;                         // null: the cell is empty
+    double headline = std::numeric_limits<double>::quiet_NaN(); // NaN: the cell is empty
 };
 
 // The record: the time stamp and title, a "label=value" cell per input (the value's shortest
 // text that reads back to it), the result without its trailing line breaks, the level, the
 // verdict, the bed, inpatient number, name and assessor (each guarded against being run as a
-// formula), and CR LF. False, with dest empty, when the record does not fit whole: a record is
+// formula), the record id, the headline value (its shortest text, empty when it is NaN or not
+// finite), and CR LF. False, with dest empty, when the record does not fit whole: a record is
 // never written cut.
 bool build_record(const ToolDef& tool, const RecordEntry& entry, wchar_t* dest, int capacity);
-
-// The cells up to the result, as build_record writes them, and CR LF: a record without a grade or
-// a patient. False, with dest empty, when it does not fit whole.
-bool build_record_line(const ToolDef& tool, const LocalTime& time, const double* values,
-                       const wchar_t* kept_result, wchar_t* dest, int capacity);
-
-// The cell index of each column of today's records, for a tool of n inputs.
-constexpr int record_result_cell(int inputs) { return 2 + inputs; }
-constexpr int record_cell_count(int inputs) { return 2 + inputs + 1 + 2 + PATIENT_FIELD_COUNT; }
 
 // The records folder under the user's local application-data folder, and the tool's file in it.
 // False when the path does not fit whole: a save never writes to a shortened path.

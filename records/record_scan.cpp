@@ -14,22 +14,6 @@ std::size_t next_record_start(const char* bytes, std::size_t length, std::size_t
     return length;
 }
 
-// A record of today's form, with its level; false for any other.
-bool read_level(const char* bytes, const CsvRecord& record, int inputs, int* level) {
-    if (record.count != record_cell_count(inputs)) return false;
-    const CsvCellSpan& cell = record.cells[record_result_cell(inputs) + 1];
-    if (cell.length != 1 || bytes[cell.start] < '0' || bytes[cell.start] > '3') return false;
-    *level = bytes[cell.start] - '0';
-    return true;
-}
-
-// The header line that a file begins with: its first cell is "时间".
-bool is_header(const char* bytes, const CsvRecord& record) {
-    wchar_t first[8];
-    csv_cell_text(bytes, record.cells[0], false, first, 8);
-    return text_equal(first, L"时间");
-}
-
 } // namespace
 
 bool record_starts_with_time(const char* bytes, std::size_t length, std::size_t at) {
@@ -43,9 +27,17 @@ bool record_starts_with_time(const char* bytes, std::size_t length, std::size_t 
     return true;
 }
 
-void record_scan_start(RecordScan* scan, const char* bytes, std::size_t length, bool whole,
-                       int inputs) {
-    *scan = {bytes, length, 0, inputs, whole, true, false, 0};
+void record_scan_start(RecordScan* scan, const ToolDef& tool, const char* bytes, std::size_t length,
+                       bool whole, const char* head, std::size_t head_length) {
+    *scan = {bytes, length, 0, {}, whole, true, false, 0};
+    if (head == nullptr && whole) {
+        head = bytes;
+        head_length = length;
+    }
+    if (head != nullptr)
+        record_layout_from_head(tool, head, head_length, &scan->layout);
+    else
+        record_layout_today(tool, &scan->layout);
     if (whole) {
         if (length >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF')
             scan->at = 3;
@@ -54,21 +46,22 @@ void record_scan_start(RecordScan* scan, const char* bytes, std::size_t length, 
     }
 }
 
-bool record_scan_next(RecordScan* scan, CsvRecord* record, int* level) {
+bool record_scan_next(RecordScan* scan, RecordRow* row) {
+    CsvRecord record;
     while (scan->at < scan->length) {
         const std::size_t start = scan->at;
         const bool first = scan->first;
         scan->first = false;
         const CsvRead read =
-            csv_read_record(scan->bytes, scan->length, &scan->at, RECORD_UTF8_CAPACITY, record);
+            csv_read_record(scan->bytes, scan->length, &scan->at, RECORD_UTF8_CAPACITY, &record);
         const bool timed = record_starts_with_time(scan->bytes, scan->length, start);
         const bool empty =
-            read == CsvRead::record && record->count == 1 && record->cells[0].length == 0;
+            read == CsvRead::record && record.count == 1 && record.cells[0].length == 0;
         const bool header = first && scan->whole && !timed && read == CsvRead::record &&
-                            is_header(scan->bytes, *record);
+                            record_is_header(scan->bytes, record);
         if (empty || header) continue;
         if (read != CsvRead::record || !timed ||
-            !read_level(scan->bytes, *record, scan->inputs, level)) {
+            !record_row_read(scan->bytes, record, scan->layout, row)) {
             if (timed || read != CsvRead::record || !scan->in_older) ++scan->skipped;
             if (timed) scan->in_older = true;
             continue;
@@ -77,12 +70,6 @@ bool record_scan_next(RecordScan* scan, CsvRecord* record, int* level) {
         return true;
     }
     return false;
-}
-
-void record_typed_cell(const char* bytes, const CsvRecord& record, int index, wchar_t* dest,
-                       int capacity) {
-    csv_cell_text(bytes, record.cells[index], false, dest, capacity);
-    csv_typed_text(dest);
 }
 
 bool record_tail_reaches(const char* bytes, std::size_t length, bool whole, const wchar_t* since) {

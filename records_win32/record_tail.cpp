@@ -2,20 +2,31 @@
 
 #include <windows.h>
 
-#include "records/record_history.h"
-#include "records/record_scan.h"
-
 namespace {
 
-// One byte more than the tail, so that a record that starts right at the tail's edge is seen to
-// follow a line break.
-char tail_buffer[HISTORY_TAIL_BYTES + 1];
+bool file_size(void* file, std::int64_t* size) {
+    LARGE_INTEGER value = {};
+    if (GetFileSizeEx(static_cast<HANDLE>(file), &value) == 0) return false;
+    *size = value.QuadPart;
+    return true;
+}
 
-// The file's last `limit` bytes at most, and the byte before them.
-RecordTailRead read_last(const wchar_t* path, unsigned long long limit, RecordTail* tail) {
-    tail->bytes = tail_buffer;
-    tail->length = 0;
-    tail->whole = true;
+bool file_read(void* file, std::int64_t offset, char* dest, int count, int* got) {
+    *got = 0;
+    LARGE_INTEGER start = {};
+    start.QuadPart = offset;
+    DWORD read = 0;
+    if (SetFilePointerEx(static_cast<HANDLE>(file), start, nullptr, FILE_BEGIN) == 0 ||
+        ReadFile(static_cast<HANDLE>(file), dest, static_cast<DWORD>(count), &read, nullptr) == 0)
+        return false;
+    *got = static_cast<int>(read);
+    return true;
+}
+
+// Opens the file for shared reading and runs load on it.
+template <typename Load>
+RecordTailRead read_file(const wchar_t* path, RecordTail* tail, Load load) {
+    *tail = {};
     const HANDLE file =
         CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -25,40 +36,22 @@ RecordTailRead read_last(const wchar_t* path, unsigned long long limit, RecordTa
                    ? RecordTailRead::missing
                    : RecordTailRead::unreadable;
     }
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != 0;
-    const auto file_size = static_cast<unsigned long long>(size.QuadPart);
-    const unsigned long long wanted = file_size > limit ? limit + 1 : file_size;
-    LARGE_INTEGER start = {};
-    start.QuadPart = static_cast<LONGLONG>(file_size - wanted);
-    ok = ok && SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != 0;
-    std::size_t got = 0;
-    while (ok && got < wanted) {
-        DWORD read = 0;
-        ok = ReadFile(file, tail_buffer + got, static_cast<DWORD>(wanted - got), &read, nullptr) !=
-             0;
-        if (ok && read == 0) break; // the file shrank meanwhile: what was read is what there is
-        got += read;
-    }
+    const RecordReadOps ops = {file, file_size, file_read};
+    const bool ok = load(ops);
     CloseHandle(file);
-    if (!ok) return RecordTailRead::unreadable;
-    tail->length = got;
-    tail->whole = file_size <= limit;
-    return RecordTailRead::read;
+    return ok ? RecordTailRead::read : RecordTailRead::unreadable;
 }
 
 } // namespace
 
 RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
-    return read_last(path, HISTORY_TAIL_BYTES, tail);
+    return read_file(path, tail, [tail](const RecordReadOps& ops) {
+        return record_tail_load(ops, RECORD_TAIL_BYTES, tail);
+    });
 }
 
 RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail) {
-    for (unsigned long long limit = std::size_t{256} << 10;; limit *= 4) {
-        if (limit > HISTORY_TAIL_BYTES) limit = HISTORY_TAIL_BYTES;
-        const RecordTailRead read = read_last(path, limit, tail);
-        if (read != RecordTailRead::read || limit == HISTORY_TAIL_BYTES ||
-            record_tail_reaches(tail->bytes, tail->length, tail->whole, since))
-            return read;
-    }
+    return read_file(path, tail, [tail, since](const RecordReadOps& ops) {
+        return record_tail_load_since(ops, since, tail);
+    });
 }

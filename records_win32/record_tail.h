@@ -1,20 +1,12 @@
-// Reading the end of a record file for the history: opened for shared reading only, never
-// created, never changed, and at most its last HISTORY_TAIL_BYTES read.
+// Reading the end of a record file on Windows: opened for shared reading only, never created,
+// never changed; the reading itself is records/record_tail.h's.
 #pragma once
 
-#include <cstddef>
+#include "records/record_tail.h"
 
-enum class RecordTailRead { read, missing, unreadable };
-
-struct RecordTail {
-    const char* bytes; // valid until the next read
-    std::size_t length;
-    bool whole; // the bytes are the whole file
-};
-
+// The file's last RECORD_TAIL_BYTES at most, and its head.
 RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail);
 
-// The tail that holds every record from the date since ("YYYY-MM-DD") on: read from the end in
-// growing steps until it reaches back before since, or up to HISTORY_TAIL_BYTES (whole is false
-// then, and older records of those days may lie beyond it).
+// The tail that holds every record from the date since ("YYYY-MM-DD") on
+// (record_tail_load_since).
 RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 #include "core/input_text.h"
 #include "core/text.h"
@@ -31,6 +32,7 @@ void session_reset(CalcSession* session) {
     session->outcome.kept[0] = L'\0';
     session->outcome.level = 0;
     session->outcome.output_count = 0;
+    session->outcome.headline = std::numeric_limits<double>::quiet_NaN();
     std::fill(std::begin(session->outcome.output_values), std::end(session->outcome.output_values),
               0.0);
     session->inputs_edited = false;
@@ -52,7 +54,7 @@ void session_copy_text(const CalcSession& session, const PatientFields& patient,
                        int capacity) {
     dest[0] = L'\0';
     wchar_t line[PATIENT_LINE_CAPACITY];
-    build_patient_line(patient, line, PATIENT_LINE_CAPACITY);
+    build_patient_line(patient, nullptr, line, PATIENT_LINE_CAPACITY);
     if (!text_is_empty(line)) text_append_format(dest, capacity, L"%ls\r\n", line);
     static wchar_t inputs[COPY_TEXT_CAPACITY];
     build_inputs_line(*session.tool, session.input_values, inputs, COPY_TEXT_CAPACITY);
@@ -64,12 +66,15 @@ void session_copy_text(const CalcSession& session, const PatientFields& patient,
 }
 
 bool session_record_line(const CalcSession& session, const LocalTime& time,
-                         const PatientFields& patient, wchar_t* dest, int capacity) {
+                         const PatientFields& patient, const wchar_t* record_id, wchar_t* dest,
+                         int capacity) {
     const RecordEntry entry = {time,
                                session.input_values,
                                session.outcome.kept,
                                session.outcome.level,
                                session.outcome.verdict,
-                               &patient};
+                               &patient,
+                               record_id,
+                               session.outcome.headline};
     return build_record(*session.tool, entry, dest, capacity);
 }

@@ -49,6 +49,8 @@ const wchar_t* session_refusal(const CalcSession& session, const wchar_t* needs_
 void session_copy_text(const CalcSession& session, const PatientFields& patient, wchar_t* dest,
                        int capacity);
 
-// The record of the outcome at that time, for the patient; false when it does not fit whole.
+// The record of the outcome at that time, for the patient, with its record id and the outcome's
+// headline value; false when it does not fit whole.
 bool session_record_line(const CalcSession& session, const LocalTime& time,
-                         const PatientFields& patient, wchar_t* dest, int capacity);
+                         const PatientFields& patient, const wchar_t* record_id, wchar_t* dest,
+                         int capacity);

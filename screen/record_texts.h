@@ -10,14 +10,16 @@
 constexpr int PATIENT_LINE_CAPACITY = 128;
 constexpr int HISTORY_ROW_CAPACITY = 768;
 constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
-constexpr int BAND_EDGES_MAX = 8;
 
 extern const wchar_t* const TEXT_HISTORY_NEEDS_KEY; // "请先填写住院号或床号。"
 extern const wchar_t* const CAPTION_HISTORY;        // the dialog's title
 extern const wchar_t* const TEXT_HISTORY_BUTTON;    // "历史记录"
 
-// "床号 %ls  住院号 %ls  姓名 %ls", leaving out the empty parts; empty when all three are.
-void build_patient_line(const PatientFields& patient, wchar_t* dest, int capacity);
+// "床号 %ls  住院号 %ls  姓名 %ls". Without blank (null), the empty parts are left out, and the
+// line is empty when all three are, as the screen and Copy show it; with blank, an empty field
+// shows as blank, as a printed form keeps its place to be written in.
+void build_patient_line(const PatientFields& patient, const wchar_t* blank, wchar_t* dest,
+                        int capacity);
 
 // For a tool of formulas, "label=value" for every input joined by "，" (each value's shortest
 // text); empty for a tool with a report.
@@ -34,8 +36,3 @@ void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity)
 // a file larger than what was read, or the reason the file could not be read).
 void build_history_last_line(const History& history, const wchar_t* reason, wchar_t* dest,
                              int capacity);
-
-// The values at which the rules' grades change, where a rule compares the first output (its key,
-// or its formula as written) with a number: "total<=12" gives 12. Ascending, each once; returns
-// how many. None for a tool with a report, or whose rules compare anything else.
-int rule_band_edges(const ToolDef& tool, double* edges, int capacity);

@@ -1,5 +1,7 @@
 #include "screen/window_texts.h"
 
+#include "suite_version.h" // generated: SUITE_VERSION
+
 #include "core/accepted_values.h"
 #include "core/text.h"
 
@@ -94,8 +96,8 @@ void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity) {
                 L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                 L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
                 L"\r\n"
-                L"版本 V1.0    官网：%ls",
-                tool.title, tool.category, tool.reference, MAKER_WEB_ADDRESS);
+                L"版本 %ls    官网：%ls",
+                tool.title, tool.category, tool.reference, SUITE_VERSION, MAKER_WEB_ADDRESS);
 }
 
 void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {

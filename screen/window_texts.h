@@ -3,16 +3,13 @@
 #pragma once
 
 #include "core/tool_def.h"
+#include "engine/engine.h"
 
 // Capacities of the window's own texts, in wide characters with the terminator.
-constexpr int KEPT_RESULT_CAPACITY = 8192;
-// The result of a Calculate as the window shows it: room for the largest report of any tool (the
-// roster of 40 nurses over 31 days, 6390 characters).
-constexpr int CALC_RESULT_CAPACITY = 8192;
-constexpr int CALC_VERDICT_CAPACITY = 512;
-// What Copy puts under the title: the whole result, "—— " and the verdict.
-// The result and verdict, and room for the patient line and the line of inputs above them.
-constexpr int COPY_TEXT_CAPACITY = CALC_RESULT_CAPACITY + CALC_VERDICT_CAPACITY + 2048;
+// What Copy puts under the title: the whole result (OUTCOME_RESULT_CAPACITY, room for the largest
+// report of any tool), "—— " and the verdict, and room for the patient line and the line of inputs
+// above them.
+constexpr int COPY_TEXT_CAPACITY = OUTCOME_RESULT_CAPACITY + OUTCOME_VERDICT_CAPACITY + 2048;
 constexpr int STATUS_TEXT_CAPACITY = 256;
 constexpr int DEFAULT_TEXT_CAPACITY = 64;
 constexpr int REFERENCE_TEXT_CAPACITY = 512;

@@ -113,10 +113,12 @@ TEST(CalcSession, RecordLineOfTheLastAcceptedCalculate) {
     static wchar_t line[RECORD_LINE_CAPACITY];
     PatientFields patient = no_patient();
     text_copy(patient.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, L"Z0012");
-    ASSERT_TRUE(session_record_line(session, time, patient, line, RECORD_LINE_CAPACITY));
+    const wchar_t* id = L"0f1e2d3c-4b5a-4968-8776-655443322110";
+    ASSERT_TRUE(session_record_line(session, time, patient, id, line, RECORD_LINE_CAPACITY));
     const double ones[] = {1, 1, 1, 1, 1, 1};
     const RecordEntry entry = {
-        time, ones, L"Braden 总分：6 分\r\n", 3, L"极高危，使用减压床垫并每 2 小时翻身", &patient};
+        time, ones, L"Braden 总分：6 分\r\n", 3, L"极高危，使用减压床垫并每 2 小时翻身", &patient,
+        id,   6};
     static wchar_t expected[RECORD_LINE_CAPACITY];
     ASSERT_TRUE(build_record(braden, entry, expected, RECORD_LINE_CAPACITY));
     EXPECT_STREQ(line, expected);

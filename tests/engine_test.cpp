@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -161,6 +162,36 @@ TEST(Engine, OutputsThatCannotBeComputed) {
         const Outcome outcome = compute(c.tool, ab_values);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.level, c.level);
+    }
+}
+
+// The headline is the named output's value, and NaN wherever there is no number to stand for the
+// assessment.
+TEST(Engine, HeadlineValue) {
+    const OutputDef outputs[] = {{"first", L"一", nullptr, "a", "f0"},
+                                 {"sum", L"和", nullptr, "a+b+first", "f1"},
+                                 {"big", L"大", nullptr, "exp(1000)", "f1"},
+                                 {"bad", L"坏", nullptr, "nokey", "f1"}};
+    struct Case {
+        const char* headline;
+        int report_kind;
+        double expected; // NaN: none
+    };
+    const double none = std::nan("");
+    const Case cases[] = {
+        {"sum", 0, 4},      {"first", 0, 1},    {"big", 0, none},  {"bad", 0, none},
+        {"other", 0, none}, {nullptr, 0, none}, {"sum", 99, none},
+    };
+    for (const Case& c : cases) {
+        ToolDef tool = make_tool(4, outputs, 0, nullptr, c.report_kind);
+        tool.headline = c.headline;
+        static CalcOutcome outcome;
+        tool_calculate(tool, ab_values, &outcome);
+        const std::string name = c.headline != nullptr ? c.headline : "(none)";
+        if (std::isnan(c.expected))
+            EXPECT_TRUE(std::isnan(outcome.headline)) << name << " " << outcome.headline;
+        else
+            EXPECT_EQ(outcome.headline, c.expected) << name;
     }
 }
 

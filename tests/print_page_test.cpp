@@ -89,7 +89,8 @@ Printed& print(const ToolDef& tool, const std::vector<double>& values, int dpi,
     std::wcscpy(printed.patient.text[PATIENT_BED], L"12");
     std::wcscpy(printed.patient.text[PATIENT_ASSESSOR], L"李护士");
     const PrintMeasure measure = {fit, line_height, &printed.metrics};
-    const PrintSource source = {&printed.session, &printed.patient, {2026, 12, 9, 8, 5, 0}};
+    printed.session.calculated = {2026, 12, 9, 8, 5, 0};
+    const PrintSource source = {&printed.session, &printed.patient};
     printed.built = build_print_document(source, printed.geometry, measure, &printed.document);
     return printed;
 }
@@ -188,41 +189,102 @@ TEST(PrintPage, TheLargestReportsBreakIntoWholePagesAtEveryResolution) {
 
 bool ascii_word(wchar_t c) { return c > L' ' && c < 0x7F; }
 
-TEST(PrintPage, AReportLineShrinksBeforeItWraps) {
-    const Printed& p = print(program("shift-rotation"), {40, 31}, 300);
-    ASSERT_TRUE(p.built);
+// One line of the report with the rows it was printed in.
+struct ReportLine {
+    std::wstring text;
+    std::vector<const PrintLine*> rows;
+    bool heads_next; // ends in a colon, and a line follows straight away
+};
+
+// The report's non-empty lines, each with the rows of the fixed font that hold it, in order.
+std::vector<ReportLine> report_lines(const Printed& p) {
     const std::vector<const PrintLine*> rows = p.body();
     std::size_t next = 0;
     while (next < rows.size() && rows[next]->font != PRINT_FIXED) ++next;
-    bool shrunk = false;
-    // Each report line's rows, taken in order: one size for all, more than one row only at the
-    // smallest size, and no word split between two rows.
+    std::vector<ReportLine> lines;
     for (const wchar_t* line = p.session.outcome.result; *line != L'\0';) {
         std::size_t length = 0;
         while (line[length] != L'\0' && line[length] != L'\r') ++length;
-        const std::wstring expected(line, length);
+        ReportLine entry = {std::wstring(line, length), {}, false};
         line += length;
+        if (*line == L'\r') ++line;
+        if (*line == L'\n') ++line;
+        entry.heads_next =
+            length > 0 && entry.text.back() == L'：' && *line != L'\0' && *line != L'\r';
         while (*line == L'\r' || *line == L'\n') ++line;
-        if (expected.empty()) continue;
+        if (entry.text.empty()) continue;
         std::wstring taken;
-        const std::size_t first = next;
-        while (taken.size() < expected.size() && next < rows.size()) {
+        while (taken.size() < entry.text.size() && next < rows.size()) {
             if (!taken.empty()) {
                 EXPECT_FALSE(ascii_word(taken.back()) && ascii_word(p.row(*rows[next])[0]))
                     << "a word split after " << taken;
             }
+            entry.rows.push_back(rows[next]);
             taken += p.row(*rows[next++]);
         }
-        ASSERT_EQ(taken, expected);
-        const int points = rows[first]->points;
-        for (std::size_t r = first; r < next; ++r) EXPECT_EQ(rows[r]->points, points) << taken;
-        if (next - first > 1) {
-            EXPECT_EQ(points, PRINT_FIXED_MIN_POINTS) << taken;
+        EXPECT_EQ(taken, entry.text);
+        lines.push_back(entry);
+    }
+    return lines;
+}
+
+TEST(PrintPage, AReportLineShrinksBeforeItWraps) {
+    const Printed& p = print(program("shift-rotation"), {40, 31}, 300);
+    ASSERT_TRUE(p.built);
+    bool shrunk = false;
+    // Each report line's rows: one size for all, more than one row only at the smallest size.
+    for (const ReportLine& line : report_lines(p)) {
+        ASSERT_FALSE(line.rows.empty()) << line.text;
+        const int points = line.rows[0]->points;
+        for (const PrintLine* row : line.rows) EXPECT_EQ(row->points, points) << line.text;
+        if (line.rows.size() > 1) {
+            EXPECT_EQ(points, PRINT_FIXED_MIN_POINTS) << line.text;
         }
         EXPECT_GE(points, PRINT_FIXED_MIN_POINTS);
         if (points < PRINT_POINTS[PRINT_FIXED]) shrunk = true;
     }
     EXPECT_TRUE(shrunk) << "the 31 days of a nurse fit no row at 10 points";
+}
+
+// Over a sweep of page heights, so that every line meets a page's end somewhere: a wrapped line
+// is kept whole on one page, and a heading never ends a page away from the line it heads, whose
+// first row it makes room for at that row's own size.
+TEST(PrintPage, NoLineCutAndNoHeadingAloneAtAnyPageHeight) {
+    struct Case {
+        const char* program;
+        std::vector<double> values;
+    };
+    const Case cases[] = {
+        {"shift-rotation", {40, 31}},
+        {"critical-values", {}},
+        {"follow-up-plan", {}},
+    };
+    for (const Case& c : cases) {
+        const ToolDef& tool = program(c.program);
+        std::vector<double> values = c.values;
+        for (int i = static_cast<int>(values.size()); i < tool.input_count; ++i)
+            values.push_back(tool.inputs[i].default_value);
+        int headings = 0;
+        for (int height = 880; height <= 1000; ++height) {
+            PrintGeometry geometry = a4_geometry(300, 300);
+            geometry.page_height = height;
+            geometry.margin_y = 40;
+            const Printed& p = print(tool, values, 300, &geometry);
+            ASSERT_TRUE(p.built) << c.program << " " << height;
+            const std::vector<ReportLine> lines = report_lines(p);
+            for (std::size_t l = 0; l < lines.size(); ++l) {
+                const ReportLine& line = lines[l];
+                for (const PrintLine* row : line.rows)
+                    EXPECT_EQ(row->page, line.rows[0]->page)
+                        << c.program << " " << height << ": cut " << line.text;
+                if (!line.heads_next || l + 1 == lines.size()) continue;
+                ++headings;
+                EXPECT_EQ(lines[l + 1].rows[0]->page, line.rows.back()->page)
+                    << c.program << " " << height << ": alone at a page's end: " << line.text;
+            }
+        }
+        EXPECT_GT(headings, 0) << c.program << " has no heading to keep";
+    }
 }
 
 TEST(PrintPage, AFormulaToolsRecordWithTheGuideLineOfEachValue) {
@@ -263,6 +325,37 @@ TEST(PrintPage, AFormulaToolsRecordWithTheGuideLineOfEachValue) {
     EXPECT_GT(row_count, 1) << "the guide line did not wrap";
     EXPECT_EQ(rows, cell);
     EXPECT_GT(column_x, p.geometry.margin_x);
+}
+
+// A table row whose value cell wraps is one block: over a sweep of page heights it is never cut
+// across a page's end.
+TEST(PrintPage, AWrappedTableRowStaysOnOnePage) {
+    const ToolDef& braden = program("braden");
+    wchar_t cell[PRINT_LINE_CAPACITY];
+    build_print_value_cell(braden.inputs[0], 2, cell, PRINT_LINE_CAPACITY);
+    const std::wstring whole = cell;
+    int moved = 0;
+    for (int height = 300; height <= 700; ++height) {
+        PrintGeometry geometry = a4_geometry(300, 300);
+        geometry.page_height = height;
+        geometry.margin_y = 20;
+        const Printed& p = print(braden, {2, 2, 2, 2, 2, 2}, 300, &geometry);
+        ASSERT_TRUE(p.built) << height;
+        std::wstring rows;
+        std::vector<int> pages;
+        for (const PrintLine* line : p.body()) {
+            const std::wstring row = p.row(*line);
+            if (rows.empty() && row.rfind(L"2  非常受限", 0) != 0) continue;
+            const std::wstring joined = rows + row;
+            if (whole.rfind(joined, 0) != 0) break;
+            rows = joined;
+            pages.push_back(line->page);
+        }
+        ASSERT_EQ(rows, whole) << height;
+        for (int page : pages) EXPECT_EQ(page, pages[0]) << "cut at page height " << height;
+        if (pages[0] > 0) ++moved;
+    }
+    EXPECT_GT(moved, 0) << "no height put the row on a later page";
 }
 
 TEST(PrintPage, TheValueCellTakesTheGuideLineThatStartsWithTheValue) {

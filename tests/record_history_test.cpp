@@ -7,6 +7,7 @@
 
 #include "core/text.h"
 #include "core/utf8.h"
+#include "engine/band_edges.h"
 #include "records/csv.h"
 #include "records/record_history.h"
 #include "records/record_lines.h"
@@ -80,10 +81,17 @@ class RecordFile {
         build_record_header(tool, header, RECORD_HEADER_CAPACITY);
         bytes_ = "\xEF\xBB\xBF" + utf8(header);
     }
+    // The headline that the record carries is the number its result shows after "：".
     void add(const PatientFields& who, int level, const wchar_t* result, int second = 0) {
         const double values[TOOL_MAX_INPUTS] = {3, 2, 2, 2, 2, 2};
-        const RecordEntry entry = {
-            {2026, 12, 9, 8, 0, second}, values, result, level, L"中危，观察", &who};
+        const RecordEntry entry = {{2026, 12, 9, 8, 0, second},
+                                   values,
+                                   result,
+                                   level,
+                                   L"中危，观察",
+                                   &who,
+                                   L"00000000-0000-4000-8000-000000000000",
+                                   result_number(result)};
         static wchar_t line[RECORD_LINE_CAPACITY];
         ASSERT_TRUE(build_record(tool_, entry, line, RECORD_LINE_CAPACITY));
         bytes_ += utf8(line);
@@ -221,11 +229,12 @@ TEST(RecordHistory, BandEdgesOfTheRules) {
         std::vector<double> edges;
     };
     const Case cases[] = {
-        {"braden", {9, 12, 14}}, // the rules compare the first output's formula
-        {"gcs", {8, 12, 14}},    // its key
-        {"bmi", {18.45, 23.95, 27.95}},
-        {"news2", {}},          // the rules compare the total, not the first output
-        {"shift-rotation", {}}, // a report
+        {"braden", {9.5, 12.5, 14.5}},  // the rules sum the inputs themselves
+        {"gcs", {8.5, 12.5, 14.5}},     // they compare the headline
+        {"bmi", {18.45, 23.95, 27.95}}, // at the 0.1 its format shows
+        {"pain-nrs", {0.5, 3.5, 6.5}},  // the headline is an input's copy
+        {"news2", {4.5, 6.5}},          // a single parameter's 3 is no band of the total
+        {"shift-rotation", {}},         // a report
     };
     for (const Case& c : cases) {
         for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p) {

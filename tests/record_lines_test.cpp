@@ -14,10 +14,12 @@ namespace {
 const LocalTime save_time = {2026, 12, 7, 9, 30, 5};
 const wchar_t* const braden_result = L"Braden 总分：13 分\r\n";
 
+// A record without a grade, a patient, an id or a headline.
 std::wstring record(const double* values, const wchar_t* result,
                     const LocalTime& time = save_time) {
-    wchar_t line[RECORD_LINE_CAPACITY];
-    build_record_line(braden_tool, time, values, result, line, RECORD_LINE_CAPACITY);
+    static wchar_t line[RECORD_LINE_CAPACITY];
+    const RecordEntry entry = {time, values, result, 0, L"v", nullptr};
+    EXPECT_TRUE(build_record(braden_tool, entry, line, RECORD_LINE_CAPACITY));
     return line;
 }
 
@@ -31,28 +33,35 @@ TEST(RecordLines, BradenHeader) {
     wchar_t header[RECORD_HEADER_CAPACITY];
     build_record_header(braden_tool, header, RECORD_HEADER_CAPACITY);
     EXPECT_STREQ(header, L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,结果,"
-                         L"等级,结论,床号,住院号,姓名,评估者\r\n");
+                         L"等级,结论,床号,住院号,姓名,评估者,记录号,主要结果\r\n");
     EXPECT_EQ(utf8(header).substr(0, 14), "\xE6\x97\xB6\xE9\x97\xB4,\xE5\xB7\xA5\xE5\x85\xB7,");
 }
 
 TEST(RecordLines, RecordWithTheDefaultInputs) {
     const double values[] = {3, 2, 2, 2, 2, 2};
-    // Without a grade: the cells up to the result, its line break dropped, one line.
+    // Nothing but the calculation: the result's line break dropped, every later cell empty.
     EXPECT_EQ(record(values, braden_result),
               L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
-              L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分\r\n");
+              L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分,0,v,,,,,,\r\n");
     PatientFields patient;
     patient_fields_clear(&patient);
     text_copy(patient.text[PATIENT_BED], PATIENT_FIELD_CAPACITY, L"12");
     text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, L"张三");
     text_copy(patient.text[PATIENT_ASSESSOR], PATIENT_FIELD_CAPACITY, L"李护士");
-    const RecordEntry entry = {save_time, values, braden_result, 1, L"中危，加强观察与营养",
-                               &patient};
+    const RecordEntry entry = {save_time,
+                               values,
+                               braden_result,
+                               1,
+                               L"中危，加强观察与营养",
+                               &patient,
+                               L"7c9e6679-7425-40de-944b-e07fc1f90ae7",
+                               13};
     wchar_t line[RECORD_LINE_CAPACITY];
     ASSERT_TRUE(build_record(braden_tool, entry, line, RECORD_LINE_CAPACITY));
     EXPECT_STREQ(line, L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
                        L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分,1,"
-                       L"中危，加强观察与营养,12,,张三,李护士\r\n");
+                       L"中危，加强观察与营养,12,,张三,李护士,"
+                       L"7c9e6679-7425-40de-944b-e07fc1f90ae7,13\r\n");
 }
 
 // Each value in the shortest text that reads back to it: what %g wrote whole stays, nothing is
@@ -91,7 +100,7 @@ TEST(RecordLines, TheWholeResultOrNothing) {
     EXPECT_EQ(record(values, long_result.c_str()),
               L"2026-12-07 09:30:05,Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,"
               L"移动 1-4=2,营养 1-4=2,摩擦力 1-3=2," +
-                  long_result + L"\r\n");
+                  long_result + L",0,v,,,,,,\r\n");
     const std::wstring quotes(OUTCOME_RESULT_CAPACITY - 1, L'"'); // each doubled, and two more
     const RecordEntry entry = {save_time, values, quotes.c_str(), 0, L"v", nullptr};
     static wchar_t line[RECORD_LINE_CAPACITY];

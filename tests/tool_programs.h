@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "toolbox/toolbox_list.h"
 #include "tools/catalog.h"
 
@@ -12,4 +14,11 @@ inline const ToolDef& program(const char* name) {
     const ToolDef* tool = toolbox_tool_named(name);
     if (tool == nullptr) ADD_FAILURE() << "no program " << name;
     return tool != nullptr ? *tool : *TOOL_PROGRAMS[0].tool;
+}
+
+// The headline a test's record carries: the number its made-up result shows after "：" (0 when
+// it shows none), as the engine would have computed it.
+inline double result_number(const wchar_t* result) {
+    const wchar_t* colon = std::wcschr(result, L'：');
+    return colon != nullptr ? std::wcstod(colon + 1, nullptr) : 0;
 }

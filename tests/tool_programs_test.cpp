@@ -54,7 +54,13 @@ TEST(ToolPrograms, EveryReportKindOnOneProgramWithTheKeysItReads) {
         const ToolDef& tool = *TOOL_PROGRAMS[p].tool;
         const char* name = TOOL_PROGRAMS[p].name;
         const ReportKindDef* report = report_kind_def(tool.report_kind);
-        if (tool.report_kind == 0) continue;
+        if (tool.report_kind == 0) {
+            // A tool of formulas names the output that stands for it, one of its own.
+            ASSERT_NE(tool.headline, nullptr) << name << " names no headline";
+            EXPECT_GE(tool_headline_index(tool), 0) << name << ": " << tool.headline;
+            continue;
+        }
+        EXPECT_EQ(tool.headline, nullptr) << name << ": a report has no headline";
         ASSERT_NE(report, nullptr) << name << " has kind " << tool.report_kind;
         ++programs_of_kind[tool.report_kind];
         EXPECT_EQ(tool.output_count, 0) << name;

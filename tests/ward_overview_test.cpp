@@ -36,7 +36,8 @@ std::string record_file(const ToolDef& tool, const std::vector<Saved>& saves) {
         std::wcscpy(patient.text[PATIENT_NUMBER], s.number);
         std::wcscpy(patient.text[PATIENT_NAME], s.name);
         std::wcscpy(patient.text[PATIENT_ASSESSOR], L"李护士");
-        const RecordEntry entry = {s.time, values, s.result, s.level, L"结论", &patient};
+        const RecordEntry entry = {s.time,  values,   s.result, s.level,
+                                   L"结论", &patient, L"",      result_number(s.result)};
         EXPECT_TRUE(build_record(tool, entry, line, 4096));
         text += line;
     }

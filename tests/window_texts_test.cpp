@@ -5,6 +5,7 @@
 
 #include "core/input_text.h"
 #include "screen/window_texts.h"
+#include "suite_version.h" // generated
 #include "tools/catalog.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST(WindowTexts, BradenTexts) {
                        L"低危\r\n\r\n"
                        L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                        L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-                       L"版本 V1.0    官网：www.halvimed.example");
+                       L"版本 " SUITE_VERSION L"    官网：www.halvimed.example");
 }
 
 TEST(WindowTexts, CopyAndClipboardTexts) {
@@ -66,7 +67,7 @@ TEST(WindowTexts, CopyAndClipboardTexts) {
                  L"Braden 压疮风险评估\r\nBraden 总分：13 分\r\n—— 中危，加强观察与营养");
 
     // A report's copy text is the report alone, whole up to the largest result the window holds.
-    const std::wstring long_report(CALC_RESULT_CAPACITY - 1, L'班');
+    const std::wstring long_report(OUTCOME_RESULT_CAPACITY - 1, L'班');
     build_copy_text(report_tool, long_report.c_str(), L"判定", copy, COPY_TEXT_CAPACITY);
     EXPECT_TRUE(std::wstring(copy) == long_report) << "the report was cut";
     // A formula tool's largest result keeps its verdict line too.

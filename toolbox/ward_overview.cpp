@@ -7,7 +7,7 @@
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "records/csv.h"
-#include "records/record_lines.h"
+#include "records/record_row.h"
 #include "records/record_scan.h"
 
 const char* const OVERVIEW_PROGRAMS[OVERVIEW_TOOL_COUNT] = {
@@ -40,10 +40,14 @@ OverviewPatient* row_of(WardOverview* overview, const RecordPatient& patient) {
     return &row;
 }
 
-// The first output as the result's first line shows it: what follows its first "：".
-void first_output(const wchar_t* first_line, wchar_t* dest, int capacity) {
-    const wchar_t* colon = std::wcschr(first_line, L'：');
-    text_copy(dest, capacity, colon != nullptr ? colon + 1 : first_line);
+// The record's headline value as the result shows it, or, for a record without one, its
+// result's first line.
+void entry_value(const ToolDef& tool, const RecordRow& row, wchar_t* dest, int capacity) {
+    double value = 0;
+    if (record_row_headline(tool, row, &value))
+        headline_value_text(tool, value, dest, capacity);
+    else
+        record_row_text(row, COLUMN_RESULT, true, dest, capacity);
 }
 
 // The number a bed starts with, and where its digits end; -1 when it starts with none.
@@ -87,50 +91,43 @@ void overview_since(int year, int month, int day, wchar_t* dest, int capacity) {
 }
 
 void overview_add(WardOverview* overview, int column, const ToolDef& tool, const char* bytes,
-                  std::size_t length, bool whole, const wchar_t* since) {
-    const int inputs = tool_input_count(tool);
-    const int patient_cell = record_result_cell(inputs) + 3;
+                  std::size_t length, bool whole, const wchar_t* since, const char* head,
+                  std::size_t head_length) {
     RecordScan scan;
-    record_scan_start(&scan, bytes, length, whole, inputs);
-    CsvRecord record;
-    int level = 0;
-    while (record_scan_next(&scan, &record, &level)) {
+    record_scan_start(&scan, tool, bytes, length, whole, head, head_length);
+    RecordRow row;
+    while (record_scan_next(&scan, &row)) {
         wchar_t time[HISTORY_TIME_CAPACITY];
-        csv_cell_text(bytes, record.cells[0], false, time, HISTORY_TIME_CAPACITY);
+        record_row_text(row, COLUMN_TIME, false, time, HISTORY_TIME_CAPACITY);
         if (std::wcsncmp(time, since, OVERVIEW_DATE_CAPACITY - 1) < 0) continue;
         RecordPatient patient = {};
-        record_typed_cell(bytes, record, patient_cell + PATIENT_BED, patient.bed,
-                          PATIENT_FIELD_CAPACITY);
-        record_typed_cell(bytes, record, patient_cell + PATIENT_NUMBER, patient.number,
-                          PATIENT_FIELD_CAPACITY);
-        record_typed_cell(bytes, record, patient_cell + PATIENT_NAME, patient.name,
-                          PATIENT_FIELD_CAPACITY);
+        record_row_text(row, COLUMN_BED, false, patient.bed, PATIENT_FIELD_CAPACITY);
+        record_row_text(row, COLUMN_NUMBER, false, patient.number, PATIENT_FIELD_CAPACITY);
+        record_row_text(row, COLUMN_NAME, false, patient.name, PATIENT_FIELD_CAPACITY);
         if (text_is_empty(patient.number) &&
             (text_is_empty(patient.bed) || text_is_empty(patient.name))) {
             ++overview->unidentified;
             continue;
         }
-        OverviewPatient* row = row_of(overview, patient);
-        if (row == nullptr) {
+        OverviewPatient* row_of_patient = row_of(overview, patient);
+        if (row_of_patient == nullptr) {
             ++overview->not_shown;
             continue;
         }
+        OverviewPatient& patient_row = *row_of_patient;
         // The newest record of the patient names the bed and name; the newest of each tool is
         // its entry. Equal times: the later in the file.
-        if (std::wcscmp(time, row->latest) >= 0) {
-            text_copy(row->latest, HISTORY_TIME_CAPACITY, time);
-            text_copy(row->bed, PATIENT_FIELD_CAPACITY, patient.bed);
-            text_copy(row->name, PATIENT_FIELD_CAPACITY, patient.name);
+        if (std::wcscmp(time, patient_row.latest) >= 0) {
+            text_copy(patient_row.latest, HISTORY_TIME_CAPACITY, time);
+            text_copy(patient_row.bed, PATIENT_FIELD_CAPACITY, patient.bed);
+            text_copy(patient_row.name, PATIENT_FIELD_CAPACITY, patient.name);
         }
-        OverviewEntry& entry = row->entries[column];
+        OverviewEntry& entry = patient_row.entries[column];
         if (entry.present && std::wcscmp(time, entry.time) < 0) continue;
         entry.present = true;
         text_copy(entry.time, HISTORY_TIME_CAPACITY, time);
-        wchar_t first_line[HISTORY_TEXT_CAPACITY];
-        csv_cell_text(bytes, record.cells[record_result_cell(inputs)], true, first_line,
-                      HISTORY_TEXT_CAPACITY);
-        first_output(first_line, entry.value, OVERVIEW_VALUE_CAPACITY);
-        entry.level = level;
+        entry_value(tool, row, entry.value, OVERVIEW_VALUE_CAPACITY);
+        entry.level = row.level;
     }
     overview->skipped += scan.skipped;
     for (int i = 0; i < overview->count; ++i) {

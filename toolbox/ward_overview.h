@@ -1,7 +1,7 @@
 // The ward overview: one row per patient over the records of every assessment tool, with each
-// tool's latest record of the last OVERVIEW_DAYS days (its first output, level and date). A
-// patient is the inpatient number, or the bed and the name when the record has no number; only
-// records of today's form, with patient cells, are read. Rows are sorted by bed, numbers in their
+// tool's latest record of the last OVERVIEW_DAYS days (its headline value, level and date). A
+// patient is the inpatient number, or the bed and the name when the record has no number; records
+// that name a grade are read, by the file's own header. Rows are sorted by bed, numbers in their
 // numeric order.
 #pragma once
 
@@ -22,8 +22,10 @@ constexpr int OVERVIEW_DATE_CAPACITY = 11; // "YYYY-MM-DD"
 
 struct OverviewEntry {
     bool present;
-    wchar_t time[HISTORY_TIME_CAPACITY];    // of the latest record
-    wchar_t value[OVERVIEW_VALUE_CAPACITY]; // its first output: "13 分"
+    wchar_t time[HISTORY_TIME_CAPACITY]; // of the latest record
+    // Its headline value as the result shows it ("13 分"); the result's first line when the
+    // record has none.
+    wchar_t value[OVERVIEW_VALUE_CAPACITY];
     int level;
 };
 
@@ -41,7 +43,7 @@ struct WardOverview {
     int count;
     int unidentified; // records with neither a number nor a bed and a name
     int not_shown;    // records of patients beyond OVERVIEW_MAX_PATIENTS
-    int skipped;      // lines that are no record of today's form
+    int skipped;      // lines that are no record that names a grade
 };
 
 void overview_clear(WardOverview* overview);
@@ -51,9 +53,12 @@ void overview_clear(WardOverview* overview);
 void overview_since(int year, int month, int day, wchar_t* dest, int capacity);
 
 // Adds the records of the tool (column `column` of OVERVIEW_PROGRAMS) from the bytes, the last
-// length bytes of its file (whole when they are all of it), from the date since on.
+// length bytes of its file (whole when they are all of it), from the date since on. head is the
+// file's first head_length bytes, which hold its header (null: the bytes themselves when whole,
+// otherwise today's header).
 void overview_add(WardOverview* overview, int column, const ToolDef& tool, const char* bytes,
-                  std::size_t length, bool whole, const wchar_t* since);
+                  std::size_t length, bool whole, const wchar_t* since, const char* head = nullptr,
+                  std::size_t head_length = 0);
 
 // Sorts the rows by bed: beds that start with a number by that number, then the others by their
 // text, an empty bed last.

@@ -47,13 +47,9 @@ struct ToolboxState {
 
 ToolboxState state;
 
-// A layout rectangle or length (96-DPI pixels) at the window's scale.
-RECT at_scale(const LayoutRect& rect) { return rect_of(scaled_rect(rect, state.scale)); }
-int at_scale(int length) { return scaled_length(length, state.scale); }
-
 void set_status(const wchar_t* text) {
     text_copy(state.status, STATUS_CAPACITY, text);
-    const RECT line = at_scale(tl::STATUS_LINE);
+    const RECT line = at_scale(tl::STATUS_LINE, state.scale);
     InvalidateRect(state.main, &line, FALSE);
 }
 
@@ -154,24 +150,23 @@ HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, con
                                 scaled_rect(rect, state.scale), id, font, text);
 }
 
-// The window moved to a monitor of another DPI: fonts, controls, rows and painting at the new
-// scale, and the window where Windows suggests, kept on the work area.
-void rescale(int dpi, const RECT& suggested) {
-    const AppWindowFit fit = fit_moved_window(dpi, suggested, tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT);
-    state.dpi = fit.dpi;
-    state.scale = fit.scale;
-    WindowFonts old_fonts = state.fonts;
-    window_fonts_create(&state.fonts, fit.scale);
-    move_child_control(state.filter_label, scaled_rect(tl::FILTER_LABEL, fit.scale),
+// Controls and rows at the window's new scale, with its new fonts.
+void relayout() {
+    move_child_control(state.filter_label, scaled_rect(tl::FILTER_LABEL, state.scale),
                        state.fonts[FONT_LABEL]);
-    move_child_control(state.filter, scaled_rect(tl::FILTER_EDIT, fit.scale),
+    move_child_control(state.filter, scaled_rect(tl::FILTER_EDIT, state.scale),
                        state.fonts[FONT_INPUT]);
-    move_child_control(state.list, scaled_rect(tl::LIST, fit.scale), nullptr);
-    SendMessageW(state.list, LB_SETITEMHEIGHT, 0, at_scale(tl::ROW_HEIGHT));
-    move_child_control(state.open, scaled_rect(tl::OPEN_BUTTON, fit.scale), nullptr);
-    move_child_control(state.overview, scaled_rect(tl::OVERVIEW_BUTTON, fit.scale), nullptr);
-    window_fonts_free(&old_fonts);
-    move_to_fit(state.main, fit);
+    move_child_control(state.list, scaled_rect(tl::LIST, state.scale), nullptr);
+    SendMessageW(state.list, LB_SETITEMHEIGHT, 0, at_scale(tl::ROW_HEIGHT, state.scale));
+    move_child_control(state.open, scaled_rect(tl::OPEN_BUTTON, state.scale), nullptr);
+    move_child_control(state.overview, scaled_rect(tl::OVERVIEW_BUTTON, state.scale), nullptr);
+}
+
+// The window moved to a monitor of another DPI: fonts, controls, rows and painting at the new
+// scale.
+void rescale(int dpi, const RECT& suggested) {
+    rescale_app_window(state.main, dpi, suggested, tl::CLIENT_WIDTH, tl::CLIENT_HEIGHT,
+                       {&state.dpi, &state.scale, &state.fonts}, relayout);
 }
 
 void build_controls(HWND window) {
@@ -198,18 +193,16 @@ void paint(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     fill_rect_color(dc, client, colour_background);
-    const int header_height = at_scale(tl::HEADER_HEIGHT);
-    fill_rect_color(dc, RECT{0, 0, client.right, header_height}, colour_header);
-    fill_rect_color(dc, RECT{0, 0, at_scale(tl::ACCENT_WIDTH), header_height}, colour_accent);
-    draw_text_rect(dc, at_scale(tl::TITLE), TOOLBOX_TITLE, colour_title, state.fonts[FONT_TITLE],
-                   DT_LEFT);
-    draw_text_rect(dc, at_scale(tl::HINT_LINE), L"输入名称筛选，回车或双击打开", colour_header_line,
-                   state.fonts[FONT_CAPTION], DT_LEFT);
-    fill_rect_color(dc, at_scale(tl::PANEL), colour_panel);
-    frame_rect_color(dc, at_scale(tl::PANEL), colour_panel_outline);
-    fill_rect_color(dc, RECT{0, at_scale(tl::FOOTER_TOP), client.right, client.bottom},
+    draw_app_header(dc,
+                    {client.right, at_scale(tl::HEADER_HEIGHT, state.scale),
+                     at_scale(tl::ACCENT_WIDTH, state.scale), at_scale(tl::TITLE, state.scale),
+                     TOOLBOX_TITLE, state.fonts[FONT_TITLE], at_scale(tl::HINT_LINE, state.scale),
+                     L"输入名称筛选，回车或双击打开", state.fonts[FONT_CAPTION]});
+    fill_rect_color(dc, at_scale(tl::PANEL, state.scale), colour_panel);
+    frame_rect_color(dc, at_scale(tl::PANEL, state.scale), colour_panel_outline);
+    fill_rect_color(dc, RECT{0, at_scale(tl::FOOTER_TOP, state.scale), client.right, client.bottom},
                     colour_footer);
-    draw_text_rect(dc, at_scale(tl::STATUS_LINE), state.status, colour_muted_text,
+    draw_text_rect(dc, at_scale(tl::STATUS_LINE, state.scale), state.status, colour_muted_text,
                    state.fonts[FONT_SMALL], DT_RIGHT);
     EndPaint(window, &paint_info);
 }
@@ -221,24 +214,25 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0 && !row.heading;
     fill_rect_color(item.hDC, item.rcItem, selected ? colour_selected : colour_panel);
     RECT text = item.rcItem;
-    text.left += at_scale(tl::ROW_INSET);
-    text.right -= at_scale(tl::ROW_INSET);
+    text.left += at_scale(tl::ROW_INSET, state.scale);
+    text.right -= at_scale(tl::ROW_INSET, state.scale);
     if (row.heading) {
         draw_text_rect(item.hDC, text, row.category, colour_header, state.fonts[FONT_CAPTION],
                        DT_LEFT);
-        const int rule = item.rcItem.bottom - at_scale(tl::HEADING_RULE_FROM_BOTTOM);
+        const int rule = item.rcItem.bottom - at_scale(tl::HEADING_RULE_FROM_BOTTOM, state.scale);
         fill_rect_color(item.hDC, RECT{text.left, rule, text.right, rule + 1}, colour_caption_rule);
         return;
     }
     const ToolDef& tool = *TOOL_PROGRAMS[row.program].tool;
-    text.left += at_scale(tl::PROGRAM_INDENT);
-    const int title_bottom = text.top + at_scale(tl::TITLE_BOTTOM);
-    draw_text_rect(item.hDC,
-                   RECT{text.left, text.top + at_scale(tl::TITLE_TOP), text.right, title_bottom},
-                   tool.title, colour_body_text, state.fonts[FONT_LABEL], DT_LEFT);
+    text.left += at_scale(tl::PROGRAM_INDENT, state.scale);
+    const int title_bottom = text.top + at_scale(tl::TITLE_BOTTOM, state.scale);
+    draw_text_rect(
+        item.hDC,
+        RECT{text.left, text.top + at_scale(tl::TITLE_TOP, state.scale), text.right, title_bottom},
+        tool.title, colour_body_text, state.fonts[FONT_LABEL], DT_LEFT);
     draw_text_rect(item.hDC,
                    RECT{text.left, title_bottom, text.right,
-                        text.bottom - at_scale(tl::SUBTITLE_BOTTOM_INSET)},
+                        text.bottom - at_scale(tl::SUBTITLE_BOTTOM_INSET, state.scale)},
                    tool.subtitle != nullptr ? tool.subtitle : L"", colour_muted_text,
                    state.fonts[FONT_SMALL], DT_LEFT);
 }
@@ -246,7 +240,8 @@ void draw_row(const DRAWITEMSTRUCT& item) {
 void draw_footer_button(const DRAWITEMSTRUCT& item) {
     const bool open = item.CtlID == ID_TOOLBOX_OPEN;
     draw_owner_button(item, open ? primary_button : secondary_button, state.fonts[FONT_BUTTON],
-                      open ? L"打开" : OVERVIEW_CAPTION, true, at_scale(tl::FOCUS_MARK_INSET));
+                      open ? L"打开" : OVERVIEW_CAPTION, true,
+                      at_scale(tl::FOCUS_MARK_INSET, state.scale));
 }
 
 void on_command(int id, int code) {
@@ -266,7 +261,7 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_ERASEBKGND: return 1; // the paint covers the whole client area
     case WM_MEASUREITEM:
         reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
-            static_cast<UINT>(at_scale(tl::ROW_HEIGHT));
+            static_cast<UINT>(at_scale(tl::ROW_HEIGHT, state.scale));
         return TRUE;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);

@@ -161,4 +161,5 @@ const ToolDef barthel_adl_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

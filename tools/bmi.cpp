@@ -65,4 +65,5 @@ const ToolDef bmi_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .headline = "bmi",
 };

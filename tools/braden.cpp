@@ -118,4 +118,6 @@ const ToolDef braden_tool = {
     .outputs = braden_outputs,
     .rule_count = static_cast<int>(std::size(braden_rules)),
     .rules = braden_rules,
+    .blank_at_start = true,
+    .headline = "total",
 };

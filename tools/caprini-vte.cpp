@@ -123,7 +123,8 @@ const ToolDef caprini_vte_tool = {
     .subtitle = L"外科住院患者 VTE 风险评分",
     .category = L"护理",
     .reference =
-        L"Caprini 评分（2005 版）；0 极低危，1-2 低危，3-4 中危，≥5 高危（用于外科住院患者）",
+        L"Caprini 评分（2005 版条目）；分级按《中国普通外科围手术期血栓预防与管理指南》（2016）：0 "
+        L"极低危，1-2 低危，3-4 中危，≥5 高危（用于外科住院患者）",
     .note = L"术前、术后及病情变化时评估；按各分值的危险因素逐项核对后计数。",
     .input_count = static_cast<int>(std::size(inputs)),
     .inputs = inputs,
@@ -132,4 +133,5 @@ const ToolDef caprini_vte_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

@@ -56,7 +56,7 @@ const OutputDef outputs[] = {
 };
 
 const RuleDef rules[] = {
-    {"rate>60.5", 1, L"滴速超过 60 滴/分，请核对医嘱及患者心肺功能"},
+    {"flow>180.5", 1, L"流速超过 180 mL/h，请核对医嘱及患者心肺功能"},
     {"", 0, L"按计算滴速调节，数 15 秒滴数复核"},
 };
 
@@ -76,4 +76,5 @@ const ToolDef drip_rate_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .headline = "rate",
 };

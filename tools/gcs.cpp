@@ -83,4 +83,5 @@ const ToolDef gcs_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

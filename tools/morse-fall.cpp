@@ -109,4 +109,5 @@ const ToolDef morse_fall_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

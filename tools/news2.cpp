@@ -190,4 +190,5 @@ const ToolDef news2_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

@@ -78,4 +78,5 @@ const ToolDef nrs2002_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

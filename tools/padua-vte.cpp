@@ -162,4 +162,5 @@ const ToolDef padua_vte_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

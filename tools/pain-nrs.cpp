@@ -50,4 +50,5 @@ const ToolDef pain_nrs_tool = {
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
     .blank_at_start = true,
+    .headline = "total",
 };

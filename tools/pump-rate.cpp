@@ -58,7 +58,7 @@ const OutputDef outputs[] = {
      .label = L"泵速",
      .unit = L"mL/h",
      .formula = "dose*weight*60*volume/(drug*1000)",
-     .format = "f1"},
+     .format = "f2"},
     {.key = "hourly",
      .label = L"每小时药量",
      .unit = L"mg/h",
@@ -88,4 +88,5 @@ const ToolDef pump_rate_tool = {
     .outputs = outputs,
     .rule_count = static_cast<int>(std::size(rules)),
     .rules = rules,
+    .headline = "rate",
 };

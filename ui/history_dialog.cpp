@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "engine/band_edges.h"
 #include "records/record_history.h"
 #include "records/record_lines.h"
 #include "records_win32/record_folder.h"
@@ -15,12 +16,10 @@
 #include "ui/commands.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
-#include "window_kit/app_window.h"
 #include "window_kit/colours.h"
-#include "window_kit/controls.h"
 #include "window_kit/drawing.h"
 #include "window_kit/gdi_scope.h"
-#include "window_kit/modal_window.h"
+#include "window_kit/list_window.h"
 
 namespace hl = history_layout;
 
@@ -61,7 +60,8 @@ void fill_history(const PatientFields& patient) {
         RecordTail tail;
         const RecordTailRead read = record_tail_read(path, &tail);
         if (read == RecordTailRead::read) {
-            history_read(tool, patient, tail.bytes, tail.length, tail.whole, &view.history);
+            history_read(tool, patient, tail.bytes, tail.length, tail.whole, &view.history,
+                         tail.head, tail.head_length);
         } else {
             text_format(reason, RECORD_PATH_CAPACITY + 64,
                         read == RecordTailRead::missing ? L"尚无记录文件：%ls"
@@ -71,7 +71,7 @@ void fill_history(const PatientFields& patient) {
         }
     }
     build_history_last_line(view.history, why, view.last_line, HISTORY_LAST_LINE_CAPACITY);
-    view.chart = tool.report_kind == 0 && tool_output_count(tool) > 0;
+    view.chart = tool_headline_index(tool) >= 0;
     view.edge_count = rule_band_edges(tool, view.edges, BAND_EDGES_MAX);
 }
 
@@ -87,9 +87,10 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     const COLORREF plain = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     for (int c = 0; c < 5; ++c) {
         RECT cell = item.rcItem;
-        cell.left = item.rcItem.left + at_scale(hl::LIST_COLUMNS[c]);
+        cell.left = item.rcItem.left + at_scale(hl::LIST_COLUMNS[c], window_state.scale);
         cell.right =
-            c < 4 ? item.rcItem.left + at_scale(hl::LIST_COLUMNS[c + 1] - 8) : item.rcItem.right;
+            c < 4 ? item.rcItem.left + at_scale(hl::LIST_COLUMNS[c + 1] - 8, window_state.scale)
+                  : item.rcItem.right;
         const bool graded = c == 1 || c == 2;
         draw_text_rect(item.hDC, cell, cells[c],
                        graded && !selected ? level_colour(record.level) : plain,
@@ -97,17 +98,19 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     }
 }
 
-// The first output's values, oldest left, with the rules' band edges as faint lines.
+// The headline's values, oldest left, with the rules' band edges as faint lines.
 void paint_chart(HDC dc) {
-    const RECT frame = at_scale(hl::CHART);
+    const RECT frame = at_scale(hl::CHART, window_state.scale);
     frame_rect_color(dc, frame, colour_chart_frame);
     const ToolDef& tool = *window_state.session.tool;
     if (!view.chart) return;
     wchar_t caption[128];
-    text_format(caption, 128, L"趋势：%ls", tool.outputs[0].label);
+    text_format(caption, 128, L"趋势：%ls", tool.outputs[tool_headline_index(tool)].label);
     draw_text_rect(dc,
-                   {frame.left + at_scale(8), frame.top + at_scale(2), frame.right - at_scale(8),
-                    frame.top + at_scale(20)},
+                   {frame.left + at_scale(8, window_state.scale),
+                    frame.top + at_scale(2, window_state.scale),
+                    frame.right - at_scale(8, window_state.scale),
+                    frame.top + at_scale(20, window_state.scale)},
                    caption, colour_muted_text, window_state.fonts[FONT_SMALL], DT_LEFT);
     double values[HISTORY_MAX_RECORDS];
     int count = 0;
@@ -124,7 +127,7 @@ void paint_chart(HDC dc) {
         low -= 1;
         high += 1;
     }
-    const int margin = at_scale(hl::CHART_MARGIN);
+    const int margin = at_scale(hl::CHART_MARGIN, window_state.scale);
     const int left = frame.left + margin;
     const int right = frame.right - margin;
     const int top = frame.top + margin;
@@ -135,72 +138,22 @@ void paint_chart(HDC dc) {
     for (int e = 0; e < view.edge_count; ++e)
         fill_rect_color(dc, {left, y_of(view.edges[e]), right, y_of(view.edges[e]) + 1},
                         colour_band_edge);
-    const HPEN pen = CreatePen(PS_SOLID, at_scale(2), colour_chart_line);
+    // Owned before it is selected, so that it is selected out before it is deleted.
+    const GdiObject<HPEN> pen(
+        CreatePen(PS_SOLID, at_scale(2, window_state.scale), colour_chart_line));
     const SelectedObject selected(dc, pen);
     POINT points[HISTORY_MAX_RECORDS];
     for (int i = 0; i < count; ++i) {
         const int x = count == 1 ? (left + right) / 2 : left + (right - left) * i / (count - 1);
         points[i] = {x, y_of(values[i])};
-        const int dot = at_scale(3);
+        const int dot = at_scale(3, window_state.scale);
         Ellipse(dc, x - dot, points[i].y - dot, x + dot + 1, points[i].y + dot + 1);
     }
     if (count > 1) Polyline(dc, points, count);
-    DeleteObject(pen);
 }
 
-LRESULT CALLBACK history_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-    case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
-            static_cast<UINT>(at_scale(hl::LIST_ROW_HEIGHT));
-        return TRUE;
-    case WM_DRAWITEM: draw_row(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window, &paint);
-        paint_chart(dc);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wparam) == IDCANCEL) DestroyWindow(window);
-        return 0;
-    case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-        SetTextColor(reinterpret_cast<HDC>(wparam), colour_body_text);
-        return reinterpret_cast<LRESULT>(window_state.white_brush);
-    default: break;
-    }
-    return DefWindowProcW(window, message, wparam, lparam);
-}
-
-HWND create_history_window() {
-    static bool registered = false;
-    if (!registered)
-        registered = register_app_class(window_state.instance, history_proc,
-                                        window_state.white_brush, HISTORY_CLASS_NAME);
-    // At the main window's scale, centred on it.
-    const HWND window = create_owned_popup(window_state.instance, HISTORY_CLASS_NAME,
-                                           CAPTION_HISTORY, window_state.main_window,
-                                           at_scale(hl::CLIENT_WIDTH), at_scale(hl::CLIENT_HEIGHT));
-    if (window == nullptr) return nullptr;
-    const HWND list = create_child_control(
-        window, window_state.instance, L"LISTBOX", WS_EX_CLIENTEDGE,
-        WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-        scaled_rect(hl::LIST, window_state.scale), ID_HISTORY_LIST, window_state.fonts[FONT_SMALL],
-        L"");
-    for (int i = 0; i < view.history.count; ++i) {
-        wchar_t row[HISTORY_ROW_CAPACITY];
-        build_history_row(view.history.records[i], row, HISTORY_ROW_CAPACITY);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
-    }
-    create_child_control(window, window_state.instance, L"STATIC", 0, 0,
-                         scaled_rect(hl::LAST_LINE, window_state.scale), ID_HISTORY_LAST_LINE,
-                         window_state.fonts[FONT_SMALL], view.last_line);
-    create_child_control(window, window_state.instance, L"BUTTON", 0, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                         scaled_rect(hl::CLOSE_BUTTON, window_state.scale), IDCANCEL,
-                         window_state.fonts[FONT_BUTTON], L"关闭");
-    return window;
+void history_row_text(int row, wchar_t* dest, int capacity) {
+    build_history_row(view.history.records[row], dest, capacity);
 }
 
 } // namespace
@@ -214,7 +167,27 @@ void show_history() {
         return;
     }
     fill_history(patient);
-    const HWND dialog = create_history_window();
-    if (dialog != nullptr)
-        run_modal_window(window_state.main_window, dialog, GetDlgItem(dialog, ID_HISTORY_LIST));
+    // At the main window's scale, centred on it.
+    static ListWindow window;
+    window = {HISTORY_CLASS_NAME,
+              CAPTION_HISTORY,
+              window_state.instance,
+              window_state.main_window,
+              &window_state.fonts,
+              window_state.scale,
+              window_state.white_brush,
+              hl::CLIENT_WIDTH,
+              hl::CLIENT_HEIGHT,
+              hl::LIST,
+              hl::LIST_ROW_HEIGHT,
+              ID_HISTORY_LIST,
+              hl::LAST_LINE,
+              ID_HISTORY_LAST_LINE,
+              {{hl::CLOSE_BUTTON, IDCANCEL, L"关闭", true}},
+              1,
+              history_row_text,
+              draw_row,
+              paint_chart,
+              nullptr};
+    run_list_window(window, view.history.count, view.last_line);
 }

@@ -4,6 +4,7 @@
 #include "screen/guide_wrap.h"
 #include "ui/window_state.h"
 #include "window_kit/colours.h"
+#include "window_kit/drawing.h"
 #include "window_kit/gdi_scope.h"
 
 const wchar_t* const GUIDE_CLASS_NAME = L"HalviMedInputGuide";
@@ -26,7 +27,7 @@ struct GuideFrame {
 };
 
 GuideFrame guide_frame(const LayoutRect& base) {
-    const RECT area = at_scale(base);
+    const RECT area = at_scale(base, window_state.scale);
     return {base, area.right - area.left, area.bottom - area.top};
 }
 
@@ -35,8 +36,9 @@ GuideFrame guide_frame(const LayoutRect& base) {
 // that what fits at 96 DPI fits at every scale.
 int row_top(const GuideFrame& frame, int row) {
     const int base_y = frame.base.y;
-    return at_scale(base_y + layout::GUIDE_HEADING_HEIGHT + row * layout::GUIDE_LINE_HEIGHT) -
-           at_scale(base_y);
+    return at_scale(base_y + layout::GUIDE_HEADING_HEIGHT + row * layout::GUIDE_LINE_HEIGHT,
+                    window_state.scale) -
+           at_scale(base_y, window_state.scale);
 }
 
 // One line of the guide, wrapped into rows from *row on, drawn when draw is set; false when rows

@@ -9,6 +9,7 @@
 #include "ui/input_guide.h"
 #include "ui/painting.h"
 #include "ui/window_state.h"
+#include "window_kit/app_window.h"
 #include "window_kit/controls.h"
 #include "window_kit/display_fit.h"
 
@@ -124,24 +125,23 @@ void build_controls(HWND window) {
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_READY);
 }
 
-// The window moved to a monitor of another DPI: fonts, controls and painting at the new scale,
-// and the window where Windows suggests, kept on the work area.
-void rescale(int dpi, const RECT& suggested) {
-    const AppWindowFit fit =
-        fit_moved_window(dpi, suggested, layout::CLIENT_WIDTH, layout::CLIENT_HEIGHT);
-    window_state.dpi = fit.dpi;
-    window_state.scale = fit.scale;
-    WindowFonts old_fonts = window_state.fonts;
-    window_fonts_create(&window_state.fonts, fit.scale);
-    plan_main_window(*window_state.session.tool, fit.scale, window_state.plan, MAIN_PLAN_CAPACITY);
+// Every control of the plan at the window's new scale, with its new fonts.
+void relayout() {
+    plan_main_window(*window_state.session.tool, window_state.scale, window_state.plan,
+                     MAIN_PLAN_CAPACITY);
     for (int i = 0; i < window_state.control_count; ++i) {
         const PlannedControl& planned = window_state.plan[i];
         const bool font = planned.kind != PLAN_BUTTON && planned.kind != PLAN_GUIDE;
         move_child_control(window_state.controls[i], planned.rect,
                            font ? window_state.fonts[planned.font] : nullptr);
     }
-    window_fonts_free(&old_fonts);
-    move_to_fit(window_state.main_window, fit);
+}
+
+// The window moved to a monitor of another DPI: fonts, controls and painting at the new scale.
+void rescale(int dpi, const RECT& suggested) {
+    rescale_app_window(window_state.main_window, dpi, suggested, layout::CLIENT_WIDTH,
+                       layout::CLIENT_HEIGHT,
+                       {&window_state.dpi, &window_state.scale, &window_state.fonts}, relayout);
 }
 
 bool run_command(int id) {

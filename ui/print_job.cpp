@@ -30,10 +30,12 @@ void report_failure(DWORD error) {
     MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
 }
 
-// The printer's fonts, made as the layout asks for them, by font and size.
+// The printer's fonts, made as the layout asks for them, by font and size, and the font the
+// printer's context had before the first of them, selected back before any is deleted.
 struct PrinterFonts {
     HDC dc;
     HFONT fonts[PRINT_FONT_COUNT][PRINT_POINTS[PRINT_TITLE] + 1];
+    HGDIOBJ original;
 };
 
 HFONT printer_font(PrinterFonts* printer, PrintFont font, int points) {
@@ -43,11 +45,15 @@ HFONT printer_font(PrinterFonts* printer, PrintFont font, int points) {
         made = make_ui_font(font == PRINT_FIXED ? FIXED_FONT_FACE : UI_FONT_FACE, height,
                             PRINT_BOLD[font] ? FW_BOLD : FW_NORMAL);
     }
-    SelectObject(printer->dc, made);
+    const HGDIOBJ previous = SelectObject(printer->dc, made);
+    if (printer->original == nullptr) printer->original = previous;
     return made;
 }
 
+// Selects the printer's own font back, so that none of ours is selected, then deletes them.
 void free_printer_fonts(PrinterFonts* printer) {
+    if (printer->original != nullptr) SelectObject(printer->dc, printer->original);
+    printer->original = nullptr;
     for (auto& sizes : printer->fonts)
         for (HFONT& font : sizes) {
             if (font != nullptr) DeleteObject(font);
@@ -167,7 +173,7 @@ DWORD print_on(HDC dc, const PatientFields& patient) {
     const PrintMeasure measure = {measure_fit, measure_line_height, &printer};
     const PrintGeometry geometry =
         a4_geometry(GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY));
-    const PrintSource source = {&window_state.session, &patient, window_state.session.calculated};
+    const PrintSource source = {&window_state.session, &patient};
     static PrintDocument document;
     DWORD error = ERROR_NOT_ENOUGH_MEMORY;
     if (build_print_document(source, geometry, measure, &document))

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/text.h"
+#include "records/record_id.h"
 #include "records/record_lines.h"
 #include "records_win32/assessor_setting.h"
 #include "records_win32/record_file.h"
@@ -53,7 +54,10 @@ void record_save() {
     static wchar_t line[RECORD_LINE_CAPACITY];
     static wchar_t header[RECORD_HEADER_CAPACITY];
     build_record_header(tool, header, RECORD_HEADER_CAPACITY);
-    if (!session_record_line(window_state.session, local_time_now(), patient, line,
+    // One id per Save, made before the record is written: a record is never saved without one.
+    wchar_t record_id[RECORD_ID_CAPACITY];
+    if (!record_id_make(system_random_fill, record_id, RECORD_ID_CAPACITY) ||
+        !session_record_line(window_state.session, local_time_now(), patient, record_id, line,
                              RECORD_LINE_CAPACITY) ||
         !record_file_append(path, header, line)) {
         report_failure(path);

@@ -48,9 +48,5 @@ extern WindowState window_state;
 // The outer size of the window with the layout's client area at its scale.
 SIZE main_window_outer_size();
 
-// A layout rectangle or length (96-DPI pixels) at the window's scale.
-RECT at_scale(const LayoutRect& rect);
-int at_scale(int length);
-
 // Repaints the main window (and so the status line) without erasing.
 void invalidate_main_window();

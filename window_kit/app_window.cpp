@@ -25,3 +25,16 @@ HWND create_app_window(HINSTANCE instance, const wchar_t* class_name, const wcha
     return CreateWindowExW(0, class_name, title, APP_WINDOW_STYLE, r.left, r.top, r.right - r.left,
                            r.bottom - r.top, nullptr, nullptr, instance, nullptr);
 }
+
+void rescale_app_window(HWND window, int dpi, const RECT& suggested, int base_client_width,
+                        int base_client_height, const WindowDisplay& display, void (*relayout)()) {
+    const AppWindowFit fit =
+        fit_moved_window(dpi, suggested, base_client_width, base_client_height);
+    *display.dpi = fit.dpi;
+    *display.scale = fit.scale;
+    WindowFonts old_fonts = *display.fonts;
+    window_fonts_create(display.fonts, fit.scale);
+    relayout();
+    window_fonts_free(&old_fonts);
+    move_to_fit(window, fit);
+}

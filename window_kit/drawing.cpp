@@ -1,5 +1,7 @@
 #include "window_kit/drawing.h"
 
+#include "screen/scale.h"
+#include "window_kit/colours.h"
 #include "window_kit/gdi_scope.h"
 
 void fill_rect_color(HDC dc, const RECT& rect, COLORREF colour) {
@@ -37,4 +39,16 @@ void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, 
                        UINT align) {
     draw_text_flags(dc, rect, text, colour, font,
                     align | DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+}
+
+RECT at_scale(const LayoutRect& rect, double scale) { return rect_of(scaled_rect(rect, scale)); }
+
+int at_scale(int length, double scale) { return scaled_length(length, scale); }
+
+void draw_app_header(HDC dc, const AppHeader& header) {
+    fill_rect_color(dc, RECT{0, 0, header.width, header.height}, colour_header);
+    fill_rect_color(dc, RECT{0, 0, header.accent_width, header.height}, colour_accent);
+    draw_text_rect(dc, header.title, header.title_text, colour_title, header.title_font, DT_LEFT);
+    draw_text_rect(dc, header.line, header.line_text, colour_header_line, header.line_font,
+                   DT_LEFT);
 }

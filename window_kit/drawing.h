@@ -22,4 +22,23 @@ void draw_text_rect(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFO
 void draw_wrapped_text(HDC dc, RECT rect, const wchar_t* text, COLORREF colour, HFONT font,
                        UINT align);
 
+// A window's header: the band of its height across the width in the header colour, the accent
+// bar at its left, the title and the line under it in the header's text colours.
+struct AppHeader {
+    int width;
+    int height;
+    int accent_width;
+    RECT title;
+    const wchar_t* title_text;
+    HFONT title_font;
+    RECT line;
+    const wchar_t* line_text;
+    HFONT line_font;
+};
+void draw_app_header(HDC dc, const AppHeader& header);
+
 inline RECT rect_of(const LayoutRect& box) { return {box.x, box.y, box.right(), box.bottom()}; }
+
+// A layout rectangle or length (96-DPI pixels) at a window's scale (screen/scale.h).
+RECT at_scale(const LayoutRect& rect, double scale);
+int at_scale(int length, double scale);

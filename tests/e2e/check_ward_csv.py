@@ -21,16 +21,21 @@ def main():
     if header[0] != "时间" or sum(1 for row in rows if row and row[0] == "时间") != 1:
         failures.append("not exactly one header")
     beds = {pc: [] for pc in pcs}
+    ids = set()
     for number, row in enumerate(records, 2):
         if len(row) != len(header):
             failures.append(f"line {number} has {len(row)} cells, the header {len(header)}")
             continue
-        assessor, bed, inpatient = row[-1], row[-4], row[-3]
+        cells = dict(zip(header, row))
+        assessor, bed, inpatient = cells["评估者"], cells["床号"], cells["住院号"]
+        ids.add(cells["记录号"])
         pc = assessor.replace("护士", "")
         if pc not in beds or not inpatient.startswith(pc + "-"):
             failures.append(f"line {number} is of no PC: {row[-4:]}")
             continue
         beds[pc].append(int(bed))
+    if len(ids) != len(records):
+        failures.append(f"{len(records)} records, {len(ids)} record ids")
     for pc in pcs:
         if sorted(beds[pc]) != list(range(1, saves + 1)):
             missing = sorted(set(range(1, saves + 1)) - set(beds[pc]))

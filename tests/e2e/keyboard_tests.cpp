@@ -18,6 +18,7 @@ class Keyboard : public ::testing::Test {
         set_remembered_assessor(nullptr);
         DeleteFileW((records_folder() + L"\\T138.csv").c_str());
         ASSERT_TRUE(window.start());
+        window.type_inputs(braden_scores);
         // Key strokes through the system's input go to the foreground window.
         ASSERT_TRUE(window.to_foreground());
     }

@@ -21,6 +21,8 @@ class NursingRecord : public ::testing::Test {
         set_remembered_assessor(nullptr);
         DeleteFileW(record_path().c_str());
         ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
+        window.type_inputs(braden_scores);
     }
     void TearDown() override {
         window.stop();
@@ -59,12 +61,12 @@ TEST_F(NursingRecord, APatientSavedTwiceIsTwoRows) {
     EXPECT_EQ(answer(ID_SAVE, L"已保存"),
               L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。");
     const std::wstring text = file_text();
-    const std::wstring tail = L",12,\"Z001,\"\"A\"\"\",张三,'=HYPERLINK(1)\r\n";
+    const std::wstring tail = L",12,\"Z001,\"\"A\"\"\",张三,'=HYPERLINK(1),<id>,";
     std::vector<std::wstring> lines;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = text.find(L"\r\n", at);
         ASSERT_NE(end, std::wstring::npos);
-        lines.push_back(text.substr(at, end + 2 - at));
+        lines.push_back(masked_record_ids(text.substr(at, end + 2 - at)));
         at = end + 2;
     }
     ASSERT_EQ(lines.size(), 3u);
@@ -72,14 +74,15 @@ TEST_F(NursingRecord, APatientSavedTwiceIsTwoRows) {
               L",Braden 压疮风险评估,感觉 1-4=3,潮湿 1-4=2,活动 1-4=2,移动 1-4=2,"
               L"营养 1-4=2,摩擦力 1-3=2,Braden 总分：13 分,1,"
               L"中危，加强观察与营养" +
-                  tail);
-    EXPECT_EQ(lines[2].substr(lines[2].size() - tail.size()), tail);
+                  tail + L"13\r\n");
+    EXPECT_EQ(lines[2].substr(lines[2].size() - tail.size() - 4), tail + L"12\r\n");
     EXPECT_NE(lines[2].find(L"Braden 总分：12 分,2,高危，落实翻身与皮肤保护,"), std::wstring::npos);
     CopyFileW(record_path().c_str(), (program_folder() + L"\\patient_records.csv").c_str(), FALSE);
 
     // The assessor is remembered for the next start; the patient is not.
     window.stop();
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     for (int f = 0; f < 3; ++f) EXPECT_EQ(window_text(patient(f)), L"") << f;
     EXPECT_EQ(window_text(patient(3)), L"=HYPERLINK(1)");
 }

@@ -86,8 +86,11 @@ class Print : public ::testing::Test {
     ProgramWindow window;
     void TearDown() override { window.stop(); }
 
+    // Starts the program; Braden, which opens blank, with the scores typed.
     bool start(const wchar_t* program) {
-        return window.start(program_folder() + L"\\" + program + L".exe");
+        if (!window.start(program_folder() + L"\\" + program + L".exe")) return false;
+        if (std::wstring(program) == L"braden") window.type_inputs(braden_scores);
+        return true;
     }
     // Ctrl+P, then OK on the print dialog: the new PDF, renamed print_NAME.pdf, or empty.
     std::wstring print_by_keyboard(const std::wstring& name) {
@@ -190,7 +193,7 @@ TEST_F(Print, TheInfusionCardAndTheRosterOnPaper) {
         std::vector<std::wstring> values;
     };
     const Case cases[] = {
-        {L"infusion-card", L"infusion", {}},
+        {L"infusion-card", L"infusion", {L"1", L"1", L"1", L"20", L"250", L"40"}},
         {L"shift-rotation", L"roster", {L"40", L"31"}},
     };
     for (const Case& c : cases) {

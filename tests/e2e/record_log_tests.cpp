@@ -14,11 +14,12 @@ namespace {
 std::wstring record_path() { return records_folder() + L"\\T138.csv"; }
 
 const wchar_t* const header = L"时间,工具,感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3,"
-                              L"结果,等级,结论,床号,住院号,姓名,评估者\r\n";
+                              L"结果,等级,结论,床号,住院号,姓名,评估者,记录号,主要结果\r\n";
 const wchar_t* const saved_text = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 
 // A record's tail after its time stamp, without a patient: the result's line break dropped, then
-// the level and verdict of the result and four empty patient cells.
+// the level and verdict of the result, four empty patient cells, the record id (masked) and the
+// total.
 std::wstring record_tail(const std::vector<std::wstring>& values, const std::wstring& result) {
     const wchar_t* labels[] = {L"感觉 1-4", L"潮湿 1-4", L"活动 1-4",
                                L"移动 1-4", L"营养 1-4", L"摩擦力 1-3"};
@@ -26,8 +27,10 @@ std::wstring record_tail(const std::vector<std::wstring>& values, const std::wst
     for (int j = 0; j < 6; ++j) tail += std::wstring(L",") + labels[j] + L"=" + values[j];
     const std::wstring shown = result.substr(0, result.find(L"\r\n"));
     const bool twelve = shown == L"Braden 总分：12 分";
+    const std::wstring total = shown.substr(shown.find(L'：') + 1, 2);
     return tail + L"," + shown +
-           (twelve ? L",2,高危，落实翻身与皮肤保护" : L",1,中危，加强观察与营养") + L",,,,\r\n";
+           (twelve ? L",2,高危，落实翻身与皮肤保护" : L",1,中危，加强观察与营养") + L",,,,,<id>," +
+           total + L"\r\n";
 }
 
 const std::vector<std::wstring> defaults = {L"3", L"2", L"2", L"2", L"2", L"2"};
@@ -59,7 +62,7 @@ std::vector<std::wstring> records_of(const std::wstring& body) {
             records.push_back(L"<unterminated>" + body.substr(at));
             break;
         }
-        records.push_back(body.substr(at + 19, end + 2 - at - 19));
+        records.push_back(masked_record_ids(body.substr(at + 19, end + 2 - at - 19)));
         at = end + 2;
     }
     return records;
@@ -74,6 +77,7 @@ class RecordLog : public ::testing::Test {
         RemoveDirectoryW(records_folder().c_str());
         RemoveDirectoryW((records_folder() + L"\\..").c_str());
         ASSERT_TRUE(window.start());
+        window.type_inputs(braden_scores);
     }
     void TearDown() override { window.stop(); }
 
@@ -193,7 +197,10 @@ TEST_F(RecordLog, FourCopiesSavingAtOnceLoseNothing) {
     constexpr int rounds = 250;
     ProgramWindow others[copies - 1];
     ProgramWindow* windows[copies] = {&window, &others[0], &others[1], &others[2]};
-    for (ProgramWindow& copy : others) ASSERT_TRUE(copy.start());
+    for (ProgramWindow& copy : others) {
+        ASSERT_TRUE(copy.start());
+        copy.type_inputs(braden_scores);
+    }
     for (ProgramWindow* copy : windows) copy->click(ID_CALC);
     for (int round = 0; round < rounds; ++round) {
         for (ProgramWindow* copy : windows) copy->post_click(ID_SAVE);

@@ -104,6 +104,7 @@ TEST(DllSearch, APlantedSystemDllBesideTheProgramsDoesNotRun) {
 
     ProgramWindow braden;
     ASSERT_TRUE(braden.start(folder + L"\\braden.exe"));
+    braden.type_inputs(braden_scores);
     braden.click(ID_CALC);
     braden.stop();
     EXPECT_TRUE(planted_that_ran(folder).empty()) << "braden.exe ran a DLL planted beside it";

@@ -43,7 +43,8 @@ const SuiteProgram programs[] = {
      L"浓度：4000.0 μg/mL"},
     {L"bmi", L"体重指数与体表面积", 2, L"体重正常", L"体重指数：22.0 kg/m²"},
     {L"shift-rotation", L"三班轮转排班表", 2, L"已生成轮转排班表，可复制到排班本或表格",
-     L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。"},
+     L"排班规则：三班轮转（白班 D / 夜班 N / 休息 "
+     L"R），按人员顺序滚动，每日白班、夜班、休息各约三分之一人员。"},
     {L"dosing-timetable", L"给药时间表", 3, L"给药时间表已生成，注意首剂与夜间给药时间",
      L"首剂时间 8:00，间隔 8 小时，共 3 次："},
     {L"blood-draw-order", L"采血顺序提示", 1, L"按标准顺序采血可减少溶血与交叉污染",
@@ -60,7 +61,7 @@ const SuiteProgram programs[] = {
      L"手术安全核查表（三步核查）："},
     {L"handover-template", L"交班报告模板", 1, L"模板已生成，床旁交接并双方签名",
      L"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）："},
-    {L"infusion-card", L"静脉输液卡", 4, L"输液卡已生成，双人核对后执行", L"静脉输液卡"},
+    {L"infusion-card", L"静脉输液卡", 6, L"输液卡已生成，双人核对后执行", L"静脉输液卡"},
     {L"lab-panels", L"检验套餐速查", 1, L"套餐与采血管已列出，按顺序采血",
      L"血常规（紫管 EDTA）：WBC、RBC、Hb、Hct、PLT、MCV/MCH/MCHC、中性/淋巴/单核/嗜酸/嗜碱比例。"},
 };
@@ -256,14 +257,15 @@ TEST_F(Suite, DrugCompatibilityCopyAndSaveAndTheLevelThreeColour) {
     EXPECT_EQ(clipboard_text(), std::wstring(L"药物配伍速查\r\n") + report);
     const std::wstring file = save_and_read(206);
     const std::wstring header =
-        L"时间,工具,药物 A 编号 1-10,药物 B 编号 1-10,结果,等级,结论,床号,住院号,姓名,评估者\r\n";
+        L"时间,工具,药物 A 编号 1-10,药物 B 编号 1-10,结果,等级,结论,床号,住院号,姓名,评估者,"
+        L"记录号,主要结果\r\n";
     ASSERT_EQ(file.substr(0, header.size()), header);
     const std::wstring record = file.substr(header.size());
     ASSERT_GT(record.size(), 19u);
-    EXPECT_EQ(record.substr(19),
+    EXPECT_EQ(masked_record_ids(record.substr(19)),
               std::wstring(L",药物配伍速查,药物 A 编号 1-10=1,药物 B 编号 1-10=2,\"") +
                   std::wstring(report).substr(0, text_size(report) - 2) +
-                  L"\",3,禁忌：不可同瓶输注，需间隔冲管,,,,\r\n");
+                  L"\",3,禁忌：不可同瓶输注，需间隔冲管,,,,,<id>,\r\n");
     EXPECT_TRUE(window.save_screenshot(L"drug_compatibility_window.bmp"));
     delete_records(206);
 }
@@ -282,18 +284,20 @@ TEST_F(Suite, ShiftRotationCopyAndSaveKeepTheWholeReport) {
     EXPECT_EQ(clipboard_text(), L"三班轮转排班表\r\n" + report);
     const std::wstring file = save_and_read(201);
     const std::wstring header =
-        L"时间,工具,护士人数 1-40,排班天数 1-31,结果,等级,结论,床号,住院号,姓名,评估者\r\n";
+        L"时间,工具,护士人数 1-40,排班天数 1-31,结果,等级,结论,床号,住院号,姓名,评估者,"
+        L"记录号,主要结果\r\n";
     ASSERT_EQ(file.substr(0, header.size()), header);
     const std::wstring record = file.substr(header.size());
     ASSERT_GT(record.size(), 19u);
-    EXPECT_EQ(record.substr(19), L",三班轮转排班表,护士人数 1-40=4,排班天数 1-31=7,\"" +
-                                     report.substr(0, report.size() - 2) +
-                                     L"\",0,已生成轮转排班表，可复制到排班本或表格,,,,\r\n");
+    EXPECT_EQ(masked_record_ids(record.substr(19)),
+              L",三班轮转排班表,护士人数 1-40=4,排班天数 1-31=7,\"" +
+                  report.substr(0, report.size() - 2) +
+                  L"\",0,已生成轮转排班表，可复制到排班本或表格,,,,,<id>,\r\n");
     delete_records(201);
 }
 
 // The largest results reach the screen and the clipboard whole: the roster of 40 nurses over 31
-// days (6390 characters) with its closing line, and the handover template of 30 beds.
+// days (6400 characters) with its closing line, and the handover template of 30 beds.
 TEST_F(Suite, LongestReportsAreShownAndCopiedWhole) {
     struct Case {
         const wchar_t* program;
@@ -306,7 +310,7 @@ TEST_F(Suite, LongestReportsAreShownAndCopiedWhole) {
         {L"shift-rotation",
          L"三班轮转排班表",
          {L"40", L"31"},
-         6390,
+         6400,
          L"提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。"},
         {L"handover-template", L"交班报告模板", {L"30"}, 0, nullptr},
     };

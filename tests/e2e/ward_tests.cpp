@@ -44,6 +44,7 @@ TEST(Ward, TwoHundredSavesFromOnePcIntoTheSharedFolder) {
     if (ward_pc.empty()) GTEST_SKIP() << "runs in the two-PC pass";
     ProgramWindow window;
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     // Every record is told apart by its bed, 1 to 200; twenty patients of this PC take turns.
     for (int i = 1; i <= SAVES_PER_PC; ++i) {
         const int patient = i % PATIENTS_PER_PC;
@@ -60,6 +61,7 @@ TEST(Ward, TheSavePoliciesRefuseWhatTheyRequire) {
     if (!ward_checks) GTEST_SKIP() << "runs on PC A with RequirePatient and RequireAssessor set";
     ProgramWindow window;
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     const struct {
         const wchar_t* bed;
         const wchar_t* number;
@@ -91,11 +93,13 @@ TEST(Ward, RememberAssessorOffStartsEmptyAndRemembersNothing) {
     set_remembered_assessor(L"前一位护士");
     ProgramWindow window;
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     EXPECT_EQ(window_text(window.control(ID_ASSESSOR)), L"") << "the previous nurse's name shows";
     set_patient(window, L"9", L"ZY9", L"孙八", L"护士D");
     EXPECT_EQ(save(window), L"已保存");
     window.stop();
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     EXPECT_EQ(window_text(window.control(ID_ASSESSOR)), L"");
     window.stop();
     // The name the Windows user had remembered stays as it was: nothing new is remembered.
@@ -208,6 +212,7 @@ TEST(Ward, AFolderThatCannotBeReachedFailsTheSaveAndNothingIsWrittenLocally) {
     DeleteFileW(local.c_str());
     ProgramWindow window;
     ASSERT_TRUE(window.start());
+    window.type_inputs(braden_scores);
     set_patient(window, L"5", L"ZY5", L"周九", L"护士E");
     window.press(window.edit(0), VK_F5);
     window.post_click(ID_SAVE);

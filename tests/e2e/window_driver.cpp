@@ -73,6 +73,18 @@ std::wstring window_text(HWND window) {
 
 bool ProgramWindow::start() { return start(program_path); }
 
+const std::vector<std::wstring> braden_scores = {L"3", L"2", L"2", L"2", L"2", L"2"};
+
+void ProgramWindow::type_inputs(const std::vector<std::wstring>& texts) {
+    for (std::size_t j = 0; j < texts.size(); ++j) set_text(edit(static_cast<int>(j)), texts[j]);
+}
+
+bool ProgramWindow::inputs_blank() const {
+    for (int j = 0; edit(j) != nullptr; ++j)
+        if (!window_text(edit(j)).empty()) return false;
+    return true;
+}
+
 std::vector<std::wstring> list_box_texts(HWND list) {
     std::vector<std::wstring> texts;
     DWORD_PTR count = 0;
@@ -404,6 +416,34 @@ std::wstring from_utf8(const std::string& bytes) {
     std::wstring text(length, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
     return text;
+}
+
+namespace {
+
+bool is_record_id(const std::wstring& text, std::size_t at) {
+    if (text.size() - at < 36) return false;
+    for (std::size_t i = 0; i < 36; ++i) {
+        const wchar_t c = text[at + i];
+        const bool hex = (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f');
+        if (i == 8 || i == 13 || i == 18 || i == 23 ? c != L'-' : !hex) return false;
+    }
+    return text[at + 14] == L'4' && std::wstring(L"89ab").find(text[at + 19]) != std::wstring::npos;
+}
+
+} // namespace
+
+std::wstring masked_record_ids(const std::wstring& text) {
+    std::wstring masked;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (is_record_id(text, at)) {
+            masked += L"<id>";
+            at += 36;
+        } else {
+            masked += text[at++];
+        }
+    }
+    return masked;
 }
 
 std::wstring program_folder() {

@@ -31,6 +31,9 @@ extern int display_dpi;
 // Set when the runner has made the screen 1366 x 768 with a 40-pixel taskbar (--small-screen).
 extern bool small_screen;
 
+// The scores the tests type into Braden, which opens blank: the ones its self-test computes.
+extern const std::vector<std::wstring> braden_scores;
+
 class ProgramWindow {
   public:
     // Starts the program (program_path, or the one given) and waits for its main window, a
@@ -50,6 +53,10 @@ class ProgramWindow {
     // Waits until the program has handled every message posted to it so far.
     bool sync();
     void set_text(HWND window, const std::wstring& text);
+    // Types the texts into the inputs, in order, as a nurse types the scores.
+    void type_inputs(const std::vector<std::wstring>& texts);
+    // True when every input edit of the window is empty, as a scale opens.
+    bool inputs_blank() const;
     void click(int button_id);
     // Clicks without waiting for the program to handle it.
     void post_click(int button_id);
@@ -98,6 +105,9 @@ std::wstring records_folder();
 // The assessor the programs remember for this user; null forgets it.
 void set_remembered_assessor(const wchar_t* name);
 std::wstring from_utf8(const std::string& bytes);
+// The text with every record id (a lower-case version-4 UUID) as "<id>", so that records saved
+// with random ids compare with the expected text; a malformed id stays as it is and fails.
+std::wstring masked_record_ids(const std::wstring& text);
 // The folder of the program under test, where every program of the suite lies.
 std::wstring program_folder();
 // A version-resource string of a program file, such as L"FileDescription".

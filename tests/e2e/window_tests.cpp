@@ -21,9 +21,12 @@ const wchar_t* const level_verdicts[] = {L"低危，常规护理", L"中危，�
 class Window : public ::testing::Test {
   protected:
     ProgramWindow window;
+    bool started_blank = false;
     void SetUp() override {
         empty_clipboard();
         ASSERT_TRUE(window.start()) << "braden.exe did not show its window";
+        started_blank = window.inputs_blank();
+        window.type_inputs(braden_scores);
     }
     void TearDown() override { window.stop(); }
 
@@ -31,10 +34,7 @@ class Window : public ::testing::Test {
     std::wstring result() { return window_text(window.control(ID_RESULT)); }
     std::wstring verdict() { return window_text(verdict_label()); }
 
-    void type_inputs(const std::vector<std::wstring>& texts) {
-        for (std::size_t j = 0; j < texts.size(); ++j)
-            window.set_text(window.edit(static_cast<int>(j)), texts[j]);
-    }
+    void type_inputs(const std::vector<std::wstring>& texts) { window.type_inputs(texts); }
 
     // Expects a message box with that caption and text, and closes it.
     void expect_message_box(const std::wstring& caption, const std::wstring& text) {
@@ -67,6 +67,8 @@ TEST_F(Window, StartState) {
 
     const wchar_t* labels[] = {L"感觉 1-4", L"潮湿 1-4", L"活动 1-4",
                                L"移动 1-4", L"营养 1-4", L"摩擦力 1-3"};
+    // Braden opens blank, so that nothing is recorded that the nurse has not typed.
+    EXPECT_TRUE(started_blank);
     const wchar_t* values[] = {L"3", L"2", L"2", L"2", L"2", L"2"};
     std::vector<std::wstring> static_texts;
     for (HWND label : window.statics()) static_texts.push_back(window_text(label));
@@ -359,8 +361,7 @@ TEST_F(Window, ResetRestoresTheStart) {
     window.click(ID_CALC);
     ASSERT_NE(result(), L"");
     window.click(ID_RESET);
-    const wchar_t* values[] = {L"3", L"2", L"2", L"2", L"2", L"2"};
-    for (int j = 0; j < 6; ++j) EXPECT_EQ(window_text(window.edit(j)), values[j]);
+    EXPECT_TRUE(window.inputs_blank()) << "Reset empties a scale's inputs";
     EXPECT_EQ(result(), L"");
     EXPECT_EQ(verdict(), verdict_start);
     EXPECT_TRUE(verdict_drawn_in(0x008060)); // level 0 colour again
@@ -378,7 +379,9 @@ TEST_F(Window, AboutShowsNineLines) {
                        L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                        L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
                        L"\r\n"
-                       L"版本 V1.0    官网：www.halvimed.example");
+                       L"版本 " +
+                           version_string(program_path, L"ProductVersion") +
+                           L"    官网：www.halvimed.example");
 }
 
 TEST_F(Window, ColoursOnTheScreen) {

@@ -1,5 +1,6 @@
 // The CSV header and records with any labels, times, values, result and patient texts, at any
 // capacity: terminated, never past the buffer, whole or empty, and convertible to UTF-8 whole.
+#include "records/record_id.h"
 #include "records/record_lines.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -36,10 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PatientFields patient;
     for (auto& text : patient.text)
         input.wide_text(text, PATIENT_FIELD_CAPACITY, PATIENT_FIELD_CAPACITY);
-    const RecordEntry entry = {time, values, result, input.byte() % 4, title, &patient};
-    const bool built = input.byte() & 1
-                           ? build_record(tool, entry, line, capacity)
-                           : build_record_line(tool, time, values, result, line, capacity);
+    wchar_t id[RECORD_ID_CAPACITY];
+    input.wide_text(id, RECORD_ID_CAPACITY, RECORD_ID_CAPACITY);
+    const double headline = input.interesting_number();
+    const RecordEntry entry = {time,  values,   result, input.byte() % 4,
+                               title, &patient, id,     headline};
+    const bool built = build_record(tool, entry, line, capacity);
     FUZZ_CHECK(terminated_within(line, capacity));
     FUZZ_CHECK(built || line[0] == L'\0');
     for (int i = capacity; i < RECORD_LINE_CAPACITY + GUARD; ++i) FUZZ_CHECK(line[i] == CANARY);

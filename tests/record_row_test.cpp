@@ -1,0 +1,366 @@
+// The record as data: a record saved through the real writer is read back by every reader with its
+// headline value, whatever header the file began with; the record id; and the tail reader with a
+// fault at every step.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "records/record_append.h"
+#include "records/record_history.h"
+#include "records/record_id.h"
+#include "records/record_lines.h"
+#include "records/record_scan.h"
+#include "records/record_tail.h"
+#include "screen/calc_session.h"
+#include "tests/tool_programs.h"
+#include "toolbox/ward_overview.h"
+
+namespace {
+
+// A record file in memory, appended to by the real record writer.
+struct MemoryFile {
+    std::string bytes;
+    static MemoryFile& of(void* file) { return *static_cast<MemoryFile*>(file); }
+    static bool size(void* file, std::int64_t* size) {
+        *size = static_cast<std::int64_t>(of(file).bytes.size());
+        return true;
+    }
+    static bool read_byte(void* file, std::int64_t offset, char* byte) {
+        *byte = of(file).bytes.at(static_cast<std::size_t>(offset));
+        return true;
+    }
+    static bool write(void* file, std::int64_t offset, const char* data, int count, int* written) {
+        of(file).bytes.resize(static_cast<std::size_t>(offset));
+        of(file).bytes.append(data, static_cast<std::size_t>(count));
+        *written = count;
+        return true;
+    }
+    static bool truncate(void* file, std::int64_t size) {
+        of(file).bytes.resize(static_cast<std::size_t>(size));
+        return true;
+    }
+    static bool flush(void*) { return true; }
+    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate, flush}; }
+};
+
+PatientFields who(const wchar_t* bed, const wchar_t* number, const wchar_t* name) {
+    PatientFields fields;
+    patient_fields_clear(&fields);
+    text_copy(fields.text[PATIENT_BED], PATIENT_FIELD_CAPACITY, bed);
+    text_copy(fields.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, number);
+    text_copy(fields.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, name);
+    text_copy(fields.text[PATIENT_ASSESSOR], PATIENT_FIELD_CAPACITY, L"李护士");
+    return fields;
+}
+
+// Calculates the tool on the typed texts and saves the record as the window does. The outcome is
+// the session's.
+const CalcOutcome& save(MemoryFile* file, const ToolDef& tool,
+                        const std::vector<const wchar_t*>& texts, const PatientFields& patient,
+                        const wchar_t* id, int minute = 0) {
+    static CalcSession session;
+    session_start(&session, &tool);
+    EXPECT_EQ(session_calculate(&session, texts.data()), -1);
+    static wchar_t header[RECORD_HEADER_CAPACITY];
+    static wchar_t line[RECORD_LINE_CAPACITY];
+    build_record_header(tool, header, RECORD_HEADER_CAPACITY);
+    EXPECT_TRUE(session_record_line(session, {2026, 12, 9, 8, minute, 0}, patient, id, line,
+                                    RECORD_LINE_CAPACITY));
+    EXPECT_TRUE(record_append(file->ops(), header, line));
+    return session.outcome;
+}
+
+const History& history_of(const ToolDef& tool, const std::string& bytes,
+                          const PatientFields& patient) {
+    static History history;
+    history_read(tool, patient, bytes.data(), bytes.size(), true, &history);
+    return history;
+}
+
+const OverviewEntry& overview_entry(const ToolDef& tool, const std::string& bytes) {
+    static WardOverview overview;
+    overview_clear(&overview);
+    overview_add(&overview, 0, tool, bytes.data(), bytes.size(), true, L"2026-11-09");
+    EXPECT_EQ(overview.count, 1);
+    return overview.patients[0].entries[0];
+}
+
+// The number a record stands for is its headline, never the result's first line: NEWS2's first
+// line is its breathing sub-score.
+TEST(RecordRow, EveryReaderShowsTheHeadline) {
+    struct Case {
+        const char* program;
+        std::vector<const wchar_t*> texts;
+        const wchar_t* shown;
+        int level;
+    };
+    const Case cases[] = {
+        {"news2", {L"25", L"95", L"0", L"1", L"105", L"115", L"0", L"39.5"}, L"9 分", 3},
+        {"braden", {L"2", L"2", L"2", L"2", L"2", L"2"}, L"12 分", 2},
+        {"gcs", {L"2", L"2", L"4"}, L"8 分", 3},
+        {"bmi", {L"170", L"53.3"}, L"18.4 kg/m²", 1},
+    };
+    for (const Case& c : cases) {
+        const ToolDef& tool = program(c.program);
+        MemoryFile file;
+        const PatientFields patient = who(L"12", L"Z0012", L"张三");
+        const CalcOutcome& outcome =
+            save(&file, tool, c.texts, patient, L"11111111-2222-4333-8444-555555555555");
+        const double headline = outcome.headline;
+        EXPECT_EQ(outcome.level, c.level) << c.program;
+        const History& history = history_of(tool, file.bytes, patient);
+        ASSERT_EQ(history.count, 1) << c.program;
+        EXPECT_TRUE(history.records[0].has_value) << c.program;
+        EXPECT_EQ(history.records[0].value, headline) << c.program;
+        const OverviewEntry& entry = overview_entry(tool, file.bytes);
+        EXPECT_STREQ(entry.value, c.shown) << c.program;
+        EXPECT_EQ(entry.level, c.level) << c.program;
+    }
+}
+
+// Headers of every earlier version, with today's records appended by the writer (which never
+// rewrites a header): each cell is found by its name, those past the header's end in today's
+// order. A record of the version before carries no headline: it is calculated again from its
+// inputs, and one whose inputs cannot be read shows its result's first line and no number.
+TEST(RecordRow, FilesOfEarlierVersionsAreReadByTheirHeader) {
+    const ToolDef& braden = program("braden");
+    const std::string labels = "感觉 1-4,潮湿 1-4,活动 1-4,移动 1-4,营养 1-4,摩擦力 1-3";
+    const std::string old_record =
+        "2026-12-01 08:00:00,Braden 压疮风险评估,感觉 1-4=1,潮湿 1-4=2,活动 1-4=2,移动 1-4=2,"
+        "营养 1-4=2,摩擦力 1-3=1,Braden 总分：10 分,2,高危,12,Z0012,张三,王护士\r\n";
+    const std::string unreadable =
+        "2026-12-02 08:00:00,Braden 压疮风险评估,感觉 1-4=--,潮湿 1-4=2,活动 1-4=2,移动 1-4=2,"
+        "营养 1-4=2,摩擦力 1-3=1,Braden 总分：-- 分,2,高危,12,Z0012,张三,王护士\r\n";
+    const struct {
+        std::string header;
+        std::string before; // records of the version the header belongs to
+        int older_count;
+    } files[] = {
+        {"时间,工具," + labels + ",结果\r\n", "", 0},
+        {"时间,工具," + labels + ",结果,等级,结论,床号,住院号,姓名,评估者\r\n",
+         old_record + unreadable, 2},
+        {"时间,工具," + labels + ",结果,等级,结论,床号,住院号,姓名,评估者,记录号,主要结果\r\n", "",
+         0},
+    };
+    for (const auto& f : files) {
+        MemoryFile file;
+        file.bytes = "\xEF\xBB\xBF" + f.header + f.before;
+        const PatientFields patient = who(L"12", L"Z0012", L"张三");
+        const wchar_t* id = L"aaaaaaaa-bbbb-4ccc-9ddd-eeeeeeeeeeee";
+        save(&file, braden, {L"1", L"1", L"2", L"2", L"2", L"1"}, patient, id, 30);
+        EXPECT_EQ(file.bytes.rfind("\xEF\xBB\xBF" + f.header, 0), 0u) << "the header stays";
+
+        const History& history = history_of(braden, file.bytes, patient);
+        ASSERT_EQ(history.count, 1 + f.older_count) << f.header;
+        EXPECT_EQ(history.skipped, 0);
+        const HistoryRecord& today = history.records[0];
+        EXPECT_STREQ(today.time, L"2026-12-09 08:30:00");
+        EXPECT_EQ(today.level, 3);
+        EXPECT_STREQ(today.verdict, L"极高危，使用减压床垫并每 2 小时翻身");
+        EXPECT_STREQ(today.assessor, L"李护士");
+        EXPECT_EQ(today.value, 9);
+        if (f.older_count > 0) {
+            EXPECT_TRUE(history.records[2].has_value) << "calculated again from its inputs";
+            EXPECT_EQ(history.records[2].value, 10);
+            EXPECT_STREQ(history.records[2].assessor, L"王护士");
+            EXPECT_FALSE(history.records[1].has_value) << "a -- input is no number";
+            EXPECT_STREQ(history.records[1].first_line, L"Braden 总分：-- 分");
+        }
+
+        // Every named cell of today's record, read through a tail that does not start at the
+        // header: the header comes from the file's head.
+        RecordScan scan;
+        const std::size_t from = file.bytes.rfind("\n2026-12-09") - 3;
+        record_scan_start(&scan, braden, file.bytes.data() + from, file.bytes.size() - from, false,
+                          file.bytes.data(), f.header.size() + 3);
+        RecordRow row;
+        ASSERT_TRUE(record_scan_next(&scan, &row));
+        const struct {
+            RecordColumn column;
+            const wchar_t* text;
+        } cells[] = {
+            {COLUMN_TOOL, L"Braden 压疮风险评估"},
+            {COLUMN_BED, L"12"},
+            {COLUMN_NUMBER, L"Z0012"},
+            {COLUMN_NAME, L"张三"},
+            {COLUMN_RECORD_ID, id},
+            {COLUMN_HEADLINE, L"9"},
+        };
+        for (const auto& c : cells) {
+            wchar_t text[64];
+            record_row_text(row, c.column, false, text, 64);
+            EXPECT_STREQ(text, c.text) << f.header << " column " << c.column;
+        }
+        EXPECT_EQ(row.input_count, 6);
+        EXPECT_FALSE(record_scan_next(&scan, &row));
+    }
+}
+
+// What is no record is skipped and counted: more cells than the file's records have, a headline
+// that is no number, a grade out of range. A "--" is never plotted as 0.
+TEST(RecordRow, WhatIsNoRecordOrNoNumber) {
+    const ToolDef& braden = program("braden");
+    MemoryFile file;
+    const PatientFields patient = who(L"12", L"Z0012", L"张三");
+    save(&file, braden, {L"2", L"2", L"2", L"2", L"2", L"2"}, patient, L"id-1");
+    const std::string good = file.bytes.substr(file.bytes.find("2026-12-09"));
+    const std::string body = good.substr(0, good.size() - 2); // without CR LF
+    const std::string no_number = body.substr(0, body.rfind(',') + 1);
+    file.bytes += body + ",extra\r\n";  // one cell more than a record has
+    file.bytes += no_number + "--\r\n"; // a headline that is no number
+    file.bytes += no_number + "\r\n";   // none at all
+    const History& history = history_of(braden, file.bytes, patient);
+    EXPECT_EQ(history.skipped, 1);
+    ASSERT_EQ(history.count, 3);
+    EXPECT_FALSE(history.records[0].has_value);
+    EXPECT_FALSE(history.records[1].has_value);
+    EXPECT_TRUE(history.records[2].has_value);
+    EXPECT_EQ(history.records[2].value, 12);
+    EXPECT_STREQ(overview_entry(braden, file.bytes).value, L"Braden 总分：12 分")
+        << "the latest has no number: its result's first line";
+}
+
+// A patient without an inpatient number is the bed and the name together, never merged into the
+// row of a numbered patient in the same bed with the same name.
+TEST(RecordRow, ABedAndANameAreNotANumberedPatient) {
+    const ToolDef& braden = program("braden");
+    MemoryFile file;
+    save(&file, braden, {L"2", L"2", L"2", L"2", L"2", L"2"}, who(L"12", L"Z0012", L"张三"), L"a");
+    save(&file, braden, {L"4", L"4", L"4", L"4", L"4", L"3"}, who(L"12", L"", L"张三"), L"b", 1);
+    static WardOverview overview;
+    overview_clear(&overview);
+    overview_add(&overview, 0, braden, file.bytes.data(), file.bytes.size(), true, L"2026-11-09");
+    ASSERT_EQ(overview.count, 2);
+    EXPECT_STREQ(overview.patients[0].number, L"Z0012");
+    EXPECT_STREQ(overview.patients[0].entries[0].value, L"12 分");
+    EXPECT_STREQ(overview.patients[1].number, L"");
+    EXPECT_STREQ(overview.patients[1].entries[0].value, L"23 分");
+}
+
+bool fixed_bytes(unsigned char* bytes, int count) {
+    for (int i = 0; i < count; ++i) bytes[i] = static_cast<unsigned char>(i * 17);
+    return true;
+}
+bool all_ones(unsigned char* bytes, int count) {
+    for (int i = 0; i < count; ++i) bytes[i] = 0xFF;
+    return true;
+}
+bool no_bytes(unsigned char*, int) { return false; }
+
+TEST(RecordId, VersionFourFromTheSource) {
+    const struct {
+        RandomFill fill;
+        int capacity;
+        const wchar_t* id; // empty: refused
+    } cases[] = {
+        {fixed_bytes, RECORD_ID_CAPACITY, L"00112233-4455-4677-8899-aabbccddeeff"},
+        {all_ones, RECORD_ID_CAPACITY, L"ffffffff-ffff-4fff-bfff-ffffffffffff"},
+        {no_bytes, RECORD_ID_CAPACITY, L""},
+        {fixed_bytes, RECORD_ID_CAPACITY - 1, L""},
+    };
+    for (const auto& c : cases) {
+        wchar_t id[RECORD_ID_CAPACITY + 8];
+        EXPECT_EQ(record_id_make(c.fill, id, c.capacity), c.id[0] != L'\0');
+        EXPECT_STREQ(id, c.id);
+    }
+}
+
+TEST(RecordId, TenThousandFromTheSystemAreAllDifferent) {
+    std::set<std::wstring> ids;
+    for (int i = 0; i < 10000; ++i) {
+        wchar_t id[RECORD_ID_CAPACITY];
+        ASSERT_TRUE(record_id_make(system_random_fill, id, RECORD_ID_CAPACITY));
+        const std::wstring text = id;
+        ASSERT_EQ(text.size(), 36u);
+        EXPECT_EQ(text[14], L'4');
+        EXPECT_NE(std::wstring(L"89ab").find(text[19]), std::wstring::npos) << text;
+        for (int dash : {8, 13, 18, 23}) EXPECT_EQ(text[static_cast<std::size_t>(dash)], L'-');
+        ids.insert(text);
+    }
+    EXPECT_EQ(ids.size(), 10000u);
+}
+
+// A file read through the port, with a read that fails at any step, or a file that shrinks while
+// it is read.
+struct ReadFile {
+    std::string bytes;
+    int fail_at = -1; // the call (size first, then each read) that fails; -1: none
+    std::size_t shrink_to = std::string::npos; // the size the file has after the size was taken
+    int calls = 0;
+
+    static ReadFile& of(void* file) { return *static_cast<ReadFile*>(file); }
+    static bool size(void* file, std::int64_t* size) {
+        ReadFile& f = of(file);
+        if (f.calls++ == f.fail_at) return false;
+        *size = static_cast<std::int64_t>(f.bytes.size());
+        if (f.shrink_to != std::string::npos) f.bytes.resize(f.shrink_to);
+        return true;
+    }
+    static bool read(void* file, std::int64_t offset, char* dest, int count, int* got) {
+        ReadFile& f = of(file);
+        *got = 0;
+        if (f.calls++ == f.fail_at) return false;
+        const auto at = static_cast<std::size_t>(offset);
+        if (at >= f.bytes.size()) return true;
+        const std::size_t n = std::min(static_cast<std::size_t>(count), f.bytes.size() - at);
+        f.bytes.copy(dest, n, at);
+        *got = static_cast<int>(n);
+        return true;
+    }
+    RecordReadOps ops() { return {this, size, read}; }
+};
+
+TEST(RecordTail, EveryFaultIsAFailureAndAShrunkFileGivesWhatThereWas) {
+    std::string big = "\xEF\xBB\xBF\xE6\x97\xB6\xE9\x97\xB4,header\r\n";
+    while (big.size() < RECORD_TAIL_BYTES + 5000) big += "2026-12-09 08:00:00,some record\r\n";
+    RecordTail tail;
+    int calls = 0;
+    {
+        ReadFile file{big};
+        ASSERT_TRUE(record_tail_load(file.ops(), RECORD_TAIL_BYTES, &tail));
+        EXPECT_FALSE(tail.whole);
+        EXPECT_EQ(tail.length, RECORD_TAIL_BYTES + 1);
+        EXPECT_EQ(std::string(tail.bytes, tail.length), big.substr(big.size() - tail.length));
+        EXPECT_EQ(std::string(tail.head, tail.head_length), big.substr(0, RECORD_HEAD_BYTES));
+        calls = file.calls;
+    }
+    for (int fail = 0; fail < calls; ++fail) {
+        ReadFile file{big, fail};
+        EXPECT_FALSE(record_tail_load(file.ops(), RECORD_TAIL_BYTES, &tail)) << fail;
+    }
+    ReadFile small{"\xEF\xBB\xBFhead\r\n2026"};
+    ASSERT_TRUE(record_tail_load(small.ops(), RECORD_TAIL_BYTES, &tail));
+    EXPECT_TRUE(tail.whole);
+    EXPECT_EQ(std::string(tail.bytes, tail.length), small.bytes);
+    EXPECT_EQ(tail.head_length, small.bytes.size());
+    ReadFile shrinking{big, -1, 100};
+    ASSERT_TRUE(record_tail_load(shrinking.ops(), RECORD_TAIL_BYTES, &tail));
+    EXPECT_EQ(tail.length, 0u) << "the end that was asked for is gone";
+    EXPECT_EQ(tail.head_length, 100u);
+}
+
+// Read back in growing steps until the tail reaches before the day asked for, through the port;
+// a fault on any step of any round fails the whole read.
+TEST(RecordTail, GrowsUntilItReachesTheDay) {
+    std::string file_bytes = "\xEF\xBB\xBF\xE6\x97\xB6\xE9\x97\xB4,h\r\n";
+    const std::string old_day = "2026-11-01 08:00:00,x\r\n";
+    const std::string new_day = "2026-12-09 08:00:00,y\r\n";
+    while (file_bytes.size() < (std::size_t{600} << 10)) file_bytes += old_day;
+    while (file_bytes.size() < (std::size_t{1100} << 10)) file_bytes += new_day;
+    RecordTail tail;
+    ReadFile file{file_bytes};
+    ASSERT_TRUE(record_tail_load_since(file.ops(), L"2026-12-01", &tail));
+    EXPECT_GE(tail.length, std::size_t{1} << 20) << "256 KB did not reach, 1 MB did";
+    EXPECT_TRUE(record_tail_reaches(tail.bytes, tail.length, tail.whole, L"2026-12-01"));
+    const int calls = file.calls;
+    for (int fail = 0; fail < calls; ++fail) {
+        ReadFile faulty{file_bytes, fail};
+        EXPECT_FALSE(record_tail_load_since(faulty.ops(), L"2026-12-01", &tail)) << fail;
+    }
+}
+
+} // namespace
