@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 
 #include "core/text.h"
 
@@ -78,4 +79,13 @@ void format_shortest(double value, wchar_t* dest, int capacity) {
     *written.ptr = '\0';
     text_copy(dest, capacity, L"");
     for (const char* p = digits; *p != '\0'; ++p) text_append_char(dest, capacity, *p);
+}
+
+void format_dose(double value, wchar_t* dest, int capacity) {
+    format_value("f2", value, dest, capacity);
+    if (capacity < 1 || std::wcschr(dest, L'.') == nullptr) return;
+    int length = text_length(dest);
+    while (dest[length - 1] == L'0') --length;
+    if (dest[length - 1] == L'.') --length;
+    dest[length] = L'\0';
 }

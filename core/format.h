@@ -10,6 +10,10 @@ void format_value(const char* format, double value, wchar_t* dest, int capacity)
 // renders as "f2" does; a descriptor names its format so that a misspelt one is caught.
 bool format_name_known(const char* format);
 
+// The value rounded to two decimals as "f2" shows it, less the zeros at its end and a point left
+// bare: "1", "0.5", "12.25", "10000", never "1.00" (read as 10) or ".5". A dose is written so.
+void format_dose(double value, wchar_t* dest, int capacity);
+
 // The shortest text that reads back to the same value ("3", "36.5", "1234.5678", "1e+20"), as
 // std::to_chars writes it ("inf", "-inf" and "nan" included); "--" when it would not fit whole.
 void format_shortest(double value, wchar_t* dest, int capacity);

@@ -28,12 +28,10 @@ const PairRule pair_rules[] = {
      L"结论：禁忌配伍。头孢曲松与含钙注射液可形成不溶性沉淀；钙剂与碳酸氢钠亦不宜同瓶。"
      L"新生儿（≤28 天）即使分开输注也禁止合用。",
      L"禁忌：不可同瓶输注，需间隔冲管", 3},
-    {3, 6, 3, 9, L"结论：不宜同瓶。万古霉素与碱性药物/奥美拉唑配伍稳定性差，应分开输注并冲管。",
+    {3, 6, 3, 9, L"结论：不宜同瓶。万古霉素与碱性药物配伍稳定性差，应分开输注并冲管。",
      L"不宜同瓶，分开输注并冲管", 2},
     {4, 10, 5, 9, L"结论：不宜同瓶。呋塞米与多巴胺、氨溴索与碱性液混合易发生理化变化。",
      L"不宜同瓶，建议分开输注", 2},
-    {6, 7, 6, 7, L"结论：奥美拉唑与维生素C 同瓶 pH 冲突，稳定性下降，建议分开。", L"建议分开输注",
-     1},
     {9, 10, 9, 10, L"结论：禁忌配伍。多巴胺在碳酸氢钠等碱性溶液中失活，不可同瓶或同管输注。",
      L"禁忌：不可同瓶输注，分开输注", 3},
     {7, 9, 7, 9, L"结论：不宜同瓶。维生素C 与碳酸氢钠等碱性药物混合易氧化失效。",
@@ -41,6 +39,19 @@ const PairRule pair_rules[] = {
     {1, 3, 1, 3, L"结论：不宜同瓶。头孢曲松与万古霉素混合可产生沉淀，应分开输注并冲管。",
      L"不宜同瓶，分开输注并冲管", 2},
 };
+
+// Omeprazole for injection is dissolved only in 0.9% sodium chloride or 5% glucose and given
+// alone: with any other drug of the table it matches before every pair rule.
+constexpr int OMEPRAZOLE = 6;
+const PairRule given_alone = {
+    OMEPRAZOLE,
+    0,
+    0,
+    0,
+    L"结论：禁忌同瓶。奥美拉唑注射液只能用 0.9% 氯化钠或 5% 葡萄糖溶解稀释后单独输注，"
+    L"不得与其他药物混合。",
+    L"禁忌：单独输注，前后冲管",
+    3};
 
 const PairRule no_known_rule = {
     0,
@@ -62,6 +73,9 @@ const wchar_t* drug_name(int number) {
 const PairRule& rule_for(int a, int b) {
     const int lo = a < b ? a : b;
     const int hi = a < b ? b : a;
+    if (lo != hi && (lo == OMEPRAZOLE || hi == OMEPRAZOLE) && lo >= 1 &&
+        hi <= COMPATIBILITY_DRUG_COUNT)
+        return given_alone;
     const PairRule* const end = std::end(pair_rules);
     const PairRule* const found =
         std::find_if(std::begin(pair_rules), end, [&](const PairRule& rule) {

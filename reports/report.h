@@ -13,7 +13,7 @@ using ReportGenerator = int (*)(const ToolDef& tool, const double* values, wchar
                                 int report_capacity, wchar_t* verdict, int verdict_capacity);
 
 constexpr int REPORT_KIND_COUNT = 11;
-constexpr int REPORT_MAX_KEYS = 4;
+constexpr int REPORT_MAX_KEYS = 6;
 
 // One report kind: its generator, and the input keys it reads, in the order it reads them. A tool
 // of this kind declares inputs with these keys; a key that it does not declare reads as 0.

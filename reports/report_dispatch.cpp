@@ -18,7 +18,7 @@ const ReportKindDef REPORT_KINDS[REPORT_KIND_COUNT] = {
     {3, false, report_follow_up_plan, {"start", "gap", "times"}, {0, 0, FOLLOW_UP_MAX_TIMES}},
     {0, false, report_surgical_checklist, {}, {}},
     {1, false, report_handover_template, {"beds"}, {HANDOVER_MAX_BEDS}},
-    {4, false, report_infusion_card, {"bed", "dose", "volume", "gtt"}, {}},
+    {6, false, report_infusion_card, {"bed", "dose", "unit", "factor", "volume", "gtt"}, {}},
     {1, true, report_laboratory_panels, {"panel"}, {LAB_PANEL_COUNT}},
 };
 static_assert(REPORT_KIND_COUNT == REPORT_LAB_PANELS, "a row for every named kind");

@@ -14,6 +14,8 @@ constexpr int HANDOVER_MAX_BEDS = 30;
 // the report's fallback.
 constexpr int BLOOD_DRAW_KIND_COUNT = 6;
 constexpr int CRITICAL_VALUE_GROUP_COUNT = 6;
-constexpr int HIGH_ALERT_KIND_COUNT = 4;
+constexpr int HIGH_ALERT_KIND_COUNT = 8;
 constexpr int COMPATIBILITY_DRUG_COUNT = 10;
 constexpr int LAB_PANEL_COUNT = 6;
+// The infusion card's dose units: 1 mg, 2 g, 3 μg, 4 单位, 5 万单位, 6 ml, 7 mmol.
+constexpr int INFUSION_UNIT_COUNT = 7;

@@ -34,9 +34,9 @@ int report_shift_rotation(const ToolDef& tool, const double* values, wchar_t* re
     const int nurses =
         report_clamp(report_input_int(tool, values, "nurses"), 1, ROTATION_MAX_NURSES);
     const int days = report_clamp(report_input_int(tool, values, "days"), 1, ROTATION_MAX_DAYS);
-    report_append_fixed_line(
-        report, report_capacity,
-        L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。");
+    report_append_fixed_line(report, report_capacity,
+                             L"排班规则：三班轮转（白班 D / 夜班 N / 休息 "
+                             L"R），按人员顺序滚动，每日白班、夜班、休息各约三分之一人员。");
     report_append_line(report, report_capacity, L"人员：%d 人；周期：%d 天", nurses, days);
     report_append_fixed_line(report, report_capacity, L"");
     // The roster is most of the report: it is written through one sink that keeps the length,

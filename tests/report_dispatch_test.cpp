@@ -119,6 +119,7 @@ TEST(FixedTextReports, HighAlertDrugs) {
         {0, anaesthesia[0], anaesthesia[1]},
         {4, anaesthesia[0], anaesthesia[1]},
         {-1, anaesthesia[0], anaesthesia[1]},
+        {9, anaesthesia[0], anaesthesia[1]},
         {1, L"高浓度电解质：10% 氯化钾、10% 氯化钠、25% 硫酸镁",
          L"要点：专用标识、专区存放、双人核对、禁止直接静脉推注（钾）。"},
         {2.5, L"胰岛素与口服降糖药：胰岛素、格列本脲",
@@ -134,20 +135,34 @@ TEST(FixedTextReports, HighAlertDrugs) {
     }
 }
 
+// The three stages in order, each one line, with the national form's and WHO's items that a
+// check must not miss; the closing requirement after an empty line.
 TEST(FixedTextReports, SurgicalChecklistIsSixLines) {
     const ReportRun run = ReportTool(8, {{"kind", 3}}).run();
-    EXPECT_EQ(run.report,
-              report_lines({
-                  L"手术安全核查表（三步核查）：",
-                  L"【麻醉实施前】身份/部位/术式/知情同意；过敏史；气道与插管风险；出血风险；"
-                  L"影像与植入物；皮肤准备。",
-                  L"【手术开始前】团队自我介绍；确认患者、部位、术式；预计手术时间与失血量；"
-                  L"抗菌药物已用；器械灭菌合格；影像资料到位。",
-                  L"【患者离室前】手术名称与记录一致；标本标识与送检；器械敷料清点；皮肤与管路；"
-                  L"恢复与转运方案。",
-                  L"",
-                  L"要求：三方（外科、麻醉、护理）共同口述确认并签字，任一环节缺失不得开台。",
-              }));
+    std::vector<std::wstring> lines;
+    for (std::size_t at = 0; at < run.report.size();) {
+        const std::size_t end = run.report.find(L"\r\n", at);
+        ASSERT_NE(end, std::wstring::npos) << "every line ends in CR LF";
+        lines.push_back(run.report.substr(at, end - at));
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 6u);
+    const struct {
+        std::size_t line;
+        const wchar_t* starts;
+        std::vector<const wchar_t*> items;
+    } stages[] = {
+        {1, L"【麻醉实施前】", {L"标识", L"脉搏血氧仪", L"静脉通道"}},
+        {2, L"【手术开始前】", {L"切皮前 60 分钟内预防性抗菌药物", L"仪器设备正常"}},
+        {3, L"【患者离室前】", {L"器械、敷料、缝针等清点", L"设备问题"}},
+    };
+    for (const auto& stage : stages) {
+        EXPECT_EQ(lines[stage.line].rfind(stage.starts, 0), 0u) << stage.line;
+        for (const wchar_t* item : stage.items)
+            EXPECT_NE(lines[stage.line].find(item), std::wstring::npos) << item;
+    }
+    EXPECT_EQ(lines[4], L"");
+    EXPECT_EQ(lines[5].rfind(L"要求：", 0), 0u);
     EXPECT_EQ(run.verdict, L"三方核查缺一不可，签字后归档");
     EXPECT_EQ(run.level, 0);
 }

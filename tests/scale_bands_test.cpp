@@ -207,9 +207,13 @@ TEST(ScaleBands, EachEdgeAndOneStepBeyond) {
         {"news2", {{"pulse", 10}}, 2, 1},
         {"news2", {{"temp", 25}}, 2, 1},
         // The calculations: the edges of their grades, the threshold literals themselves included.
-        {"drip-rate", {{"volume", 363}, {"factor", 10}, {"hours", 1}}, 1, 0}, // exactly 60.5
-        {"drip-rate", {{"volume", 364}, {"factor", 10}, {"hours", 1}}, 0, 1},
-        {"drip-rate", {{"volume", 180}, {"factor", 20}, {"hours", 1}}, 1, 0}, // exactly 60
+        // The drip rate warns by the volume per hour, whatever the set's drops: 60 drops a minute
+        // are 180 mL/h on a 20-drop set, 360 on a 10-drop set.
+        {"drip-rate", {{"volume", 180.5}, {"factor", 10}, {"hours", 1}}, 1, 0}, // exactly 180.5
+        {"drip-rate", {{"volume", 180.6}, {"factor", 60}, {"hours", 1}}, 0, 1},
+        {"drip-rate", {{"volume", 180}, {"factor", 20}, {"hours", 1}}, 1, 0},            // 60 drops
+        {"drip-rate", {{"volume", 360}, {"factor", 10}, {"hours", 1}}, 0, 1},            // 60 drops
+        {"drip-rate", {{"volume", 90}, {"factor", 60}, {"hours", 1}}, 1, 0},             // 90 drops
         {"pump-rate", {{"dose", 1}, {"weight", 1}, {"volume", 50}, {"drug", 60}}, 1, 0}, // 0.05
         {"pump-rate", {{"dose", 1}, {"weight", 1}, {"volume", 50}, {"drug", 61}}, 0, 1},
         {"bmi", {{"height", 100}, {"weight", 18.45}}, 0, 1},
@@ -238,7 +242,7 @@ TEST(ScaleBands, WorkedCalculations) {
     };
     const Worked worked[] = {
         {"drip-rate", L"滴速：42 滴/分\r\n15 秒滴数：10 滴\r\n流速：125.0 mL/h\r\n"},
-        {"pump-rate", L"浓度：4000.0 μg/mL\r\n泵速：4.5 mL/h\r\n每小时药量：18.00 mg/h\r\n"},
+        {"pump-rate", L"浓度：4000.0 μg/mL\r\n泵速：4.50 mL/h\r\n每小时药量：18.00 mg/h\r\n"},
         {"bmi", L"体重指数：22.0 kg/m²\r\n体表面积：1.66 m²\r\n"},
         {"news2", L"呼吸评分：0 分\r\n血氧评分：0 分\r\n吸氧评分：0 分\r\n收缩压评分：0 分\r\n"
                   L"心率评分：0 分\r\n意识评分：0 分\r\n体温评分：0 分\r\nNEWS2 总分：0 分\r\n"},
@@ -324,11 +328,20 @@ TEST(ScaleBands, TheGradeAgreesWithTheShownValue) {
         ASSERT_EQ(b.verdict, bmi.rules[band].verdict)
             << "height " << height << " weight " << weight << " shows " << value;
 
+        // The drip rate's warning is by the flow over 180.5 mL/h, which shows one decimal: a
+        // warning never stands beside a shown 180.0 or less, and a shown 180.6 always warns.
         const double hours = next(0.5, 8);
-        const double volume = next(60.4, 60.6) * hours * 60 / 20;
-        const Outcome d = run(drip, {{"volume", volume}, {"hours", hours}, {"factor", 20}});
-        const double rate = shown(d.result, L"滴速");
-        ASSERT_EQ(d.level, rate > 60 ? 1 : 0) << "volume " << volume << " hours " << hours;
+        const double volume = next(180.3, 180.7) * hours;
+        const double factors[] = {10, 15, 20, 60};
+        const Outcome d =
+            run(drip, {{"volume", volume}, {"hours", hours}, {"factor", factors[i % 4]}});
+        const double flow = shown(d.result, L"流速");
+        if (d.level == 1) {
+            ASSERT_GT(flow, 180.0) << "volume " << volume << " hours " << hours;
+        }
+        if (flow >= 180.6) {
+            ASSERT_EQ(d.level, 1) << "volume " << volume << " hours " << hours;
+        }
     }
 }
 

@@ -11,11 +11,15 @@ const wchar_t* const kind_guide = L"药品类别的编号：\r\n"
                                   L"1 高浓度电解质\r\n"
                                   L"2 胰岛素与口服降糖药\r\n"
                                   L"3 抗凝与化疗药\r\n"
-                                  L"4 麻醉与肌松药";
+                                  L"4 麻醉与肌松药\r\n"
+                                  L"5 血管活性药（静脉）\r\n"
+                                  L"6 抗心律失常药（静脉）\r\n"
+                                  L"7 中度镇静药（静脉）\r\n"
+                                  L"8 其他高警示注射液";
 
 const InputDef high_alert_drugs_inputs[] = {
     {.key = "kind",
-     .label = L"药品类别 1-4",
+     .label = L"药品类别 1-8",
      .unit = L"",
      .default_value = 1,
      .guide = kind_guide,

@@ -8,7 +8,7 @@ const ToolDef surgical_checklist_tool = {
     .title = L"手术安全核查表",
     .subtitle = L"麻醉前、手术开始前、离室前三步核查",
     .category = L"手术",
-    .reference = L"手术安全核查的常用三步流程；以本院手术安全核查制度为准",
+    .reference = L"《手术安全核查制度》（卫生部，2010）；WHO 手术安全核查表（2009）",
     .note = L"三方（外科、麻醉、护理）共同口述确认并签字后归档。",
     .report_kind = REPORT_SURGICAL_CHECKLIST,
 };
