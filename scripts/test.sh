@@ -3,47 +3,112 @@
 # formatting and static analysis, the native unit tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of every fuzz target, and the Windows unit tests, the
 # end-to-end window tests and the package tests under Wine.
+#
+# Each phase prints its wall time as it ends ("== phase: 3 min 12 s"), and a table of all phases
+# closes the run, also when a phase fails. The Wine passes run two at a time, each in a display,
+# a prefix and a records folder of its own; the second build of the reproducibility check runs
+# beside them, since they mostly wait on windows.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
+work=$(mktemp -d "${TMPDIR:-/tmp}/halvimed-test.XXXXXX")
 
-scripts/setup.sh
+phase_names=()
+phase_times=()
+phase_results=()
+run_start=$SECONDS
 
-echo "== clang-format"
-if git rev-parse --git-dir >/dev/null 2>&1; then
-    mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
-else
-    mapfile -t sources < <(find core expr reports engine records screen app tools toolbox \
-        records_win32 window_kit ui toolbox_window tests bench packaging -name '*.cpp' -o -name '*.h')
-fi
-clang-format --dry-run --Werror "${sources[@]}"
+minutes() { printf '%d min %d s' $(($1 / 60)) $(($1 % 60)); }
 
-echo "== native build"
-cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON \
-    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-cmake --build build/linux -j"$jobs"
+print_phase_table() {
+    local status=$?
+    echo
+    echo "== phases"
+    local i
+    for i in "${!phase_names[@]}"; do
+        printf '  %-34s %12s  %s\n' "${phase_names[$i]}" "$(minutes "${phase_times[$i]}")" \
+            "${phase_results[$i]}"
+    done
+    printf '  %-34s %12s\n' "total" "$(minutes $((SECONDS - run_start)))"
+    [ -n "${reproducible_pid:-}" ] && kill "$reproducible_pid" 2>/dev/null
+    rm -rf "$work"
+    return $status
+}
+trap print_phase_table EXIT
 
-scripts/static-analysis.sh
+# phase NAME COMMAND...: runs the command, says how long it took, and keeps it for the table.
+phase() {
+    local name="$1"
+    shift
+    local start=$SECONDS result=0
+    echo "== $name"
+    "$@" || result=$?
+    record_phase "$name" $((SECONDS - start)) "$result"
+    return "$result"
+}
+record_phase() { # NAME SECONDS RESULT
+    phase_names+=("$1")
+    phase_times+=("$2")
+    phase_results+=("$([ "$3" -eq 0 ] && echo passed || echo "FAILED ($3)")")
+    echo "== $1: $(minutes "$2")"
+}
 
-echo "== Windows build"
-scripts/configure-windows.sh
-cmake --build build/windows -j"$jobs"
-# The Wine prefix is made once before the tests, so that parallel tests do not race for it.
-scripts/wine-prefix.sh "$root/build/windows/wineprefix"
+check_format() {
+    local sources
+    if git rev-parse --git-dir >/dev/null 2>&1; then
+        mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
+    else
+        mapfile -t sources < <(find core expr reports engine records screen print app tools \
+            toolbox records_win32 window_kit ui toolbox_window tests bench packaging \
+            -name '*.cpp' -o -name '*.h')
+    fi
+    clang-format --dry-run --Werror "${sources[@]}"
+}
 
-echo "== packages"
-scripts/package.sh
-echo "== reproducible packages"
-scripts/package.sh --check-reproducible
+build_native() {
+    cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Debug -DTOOLFRAME_SANITIZE=ON \
+        -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+    cmake --build build/linux -j"$jobs"
+}
 
-echo "== fuzz smoke runs"
-scripts/fuzz.sh 15
+build_windows() {
+    scripts/configure-windows.sh
+    cmake --build build/windows -j"$jobs"
+    # The Wine prefixes are made once before the tests, so that parallel tests do not race for
+    # them: one for the unit tests, and the one every window pass copies its own from.
+    scripts/wine-prefix.sh "$root/build/windows/wineprefix"
+    scripts/wine-prefix.sh "$root/build/windows/wineprefix-e2e"
+}
+
+phase "installs" scripts/setup.sh
+phase "clang-format" check_format
+phase "native build" build_native
+phase "static analysis" scripts/static-analysis.sh
+phase "Windows build" build_windows
+phase "packages" scripts/package.sh
+
+# The second build of the reproducibility check, beside the Wine tests; its result is taken
+# after them.
+reproducible_start=$SECONDS
+scripts/package.sh --check-reproducible >"$work/reproducible.log" 2>&1 &
+reproducible_pid=$!
 
 status=0
-echo "== native tests"
-ctest --test-dir build/linux --output-on-failure -j"$jobs" || status=1
-echo "== Windows tests under Wine"
-ctest --test-dir build/windows --output-on-failure || status=1
-WINEPREFIX="$root/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+windows_tests() {
+    ctest --test-dir build/windows --output-on-failure -j"$jobs"
+    WINEPREFIX="$root/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+}
+phase "Windows tests under Wine" windows_tests || status=1
+
+reproducible=0
+wait "$reproducible_pid" || reproducible=$?
+reproducible_pid=""
+echo "== reproducible packages"
+cat "$work/reproducible.log"
+record_phase "reproducible packages (beside)" $((SECONDS - reproducible_start)) "$reproducible"
+[ "$reproducible" -eq 0 ] || status=1
+
+phase "fuzz smoke runs" scripts/fuzz.sh 15 || status=1
+phase "native tests" ctest --test-dir build/linux --output-on-failure -j"$jobs" || status=1
 exit $status

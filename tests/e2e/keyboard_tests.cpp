@@ -46,21 +46,21 @@ TEST_F(Keyboard, TabWalksEveryFieldAndButtonAndWraps) {
     for (std::size_t step = 1; step <= order.size(); ++step) {
         window.press(window.focus(), VK_TAB);
         const HWND expected = order[(first + step) % order.size()];
-        ASSERT_TRUE(wait_until([&] { return window.focus() == expected; }, 3000))
-            << "step " << step;
+        ASSERT_TRUE(wait_until([&] { return window.focus() == expected; })) << "step " << step;
         // An edit reached by Tab has its whole text selected.
         wchar_t name[16] = L"";
         GetClassNameW(expected, name, 16);
         if (std::wstring(name) == L"Edit") {
             const int length = static_cast<int>(window_text(expected).size());
-            EXPECT_TRUE(
-                wait_until([&] { return selection(expected) == std::make_pair(0, length); }, 3000))
-                << "step " << step;
+            EXPECT_TRUE(wait_until([&] {
+                return selection(expected) == std::make_pair(0, length);
+            })) << "step "
+                << step;
         }
     }
     // Shift+Tab goes back, from the first input to the assessor.
     chord({VK_SHIFT, VK_TAB});
-    EXPECT_TRUE(wait_until([&] { return window.focus() == order[3]; }, 3000))
+    EXPECT_TRUE(wait_until([&] { return window.focus() == order[3]; }))
         << "Shift+Tab did not go back";
 }
 

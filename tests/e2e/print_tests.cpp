@@ -37,13 +37,11 @@ long long file_size(const std::wstring& path) {
 // came.
 std::wstring wait_for_new_pdf(const std::set<std::wstring>& before) {
     std::wstring path;
-    wait_until(
-        [&] {
-            for (const std::wstring& name : pdfs_in(print_folder))
-                if (before.count(name) == 0) path = print_folder + L"\\" + name;
-            return !path.empty();
-        },
-        20000);
+    wait_until([&] {
+        for (const std::wstring& name : pdfs_in(print_folder))
+            if (before.count(name) == 0) path = print_folder + L"\\" + name;
+        return !path.empty();
+    });
     if (path.empty()) return path;
     long long size = -1;
     wait_until([&] {
@@ -149,7 +147,7 @@ TEST_F(Print, CancelPrintsNothingAndSaysNothing) {
     const HWND dialog = window.wait_for_message_box(L"Print");
     ASSERT_NE(dialog, nullptr) << "no print dialog";
     PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(wait_until([&] { return window.open_message_boxes().empty(); }, 5000));
+    ASSERT_TRUE(wait_until([&] { return window.open_message_boxes().empty(); }));
     Sleep(1500);
     EXPECT_TRUE(window.open_message_boxes().empty()) << "Cancel said something";
     EXPECT_EQ(pdfs_in(print_folder), before) << "Cancel printed";

@@ -197,7 +197,7 @@ void ProgramWindow::press(HWND window, WPARAM key) {
 
 bool ProgramWindow::to_foreground() {
     SetForegroundWindow(main_);
-    return wait_until([&] { return GetForegroundWindow() == main_; }, 5000);
+    return wait_until([&] { return GetForegroundWindow() == main_; });
 }
 
 void chord(const std::vector<WORD>& keys) {
@@ -283,8 +283,7 @@ int ProgramWindow::count_colour(DWORD colour, int left, int top, int right, int 
 bool ProgramWindow::verdict_drawn_in(DWORD colour) const {
     const LayoutRect& label = layout::VERDICT_LABEL;
     return wait_until(
-        [&] { return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20; },
-        5000);
+        [&] { return count_colour(colour, label.x, label.y, label.right(), label.bottom()) > 20; });
 }
 
 namespace {
@@ -384,7 +383,7 @@ bool save_screen_screenshot(const std::wstring& path) {
 
 std::wstring clipboard_text() {
     std::wstring text = L"<clipboard not open>";
-    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return text;
+    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; })) return text;
     const HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (data == nullptr) {
         text = L"<empty clipboard>";
@@ -398,7 +397,7 @@ std::wstring clipboard_text() {
 }
 
 void empty_clipboard() {
-    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return;
+    if (!wait_until([] { return OpenClipboard(nullptr) != FALSE; })) return;
     EmptyClipboard();
     CloseClipboard();
 }

@@ -121,8 +121,12 @@ bool save_screen_screenshot(const std::wstring& path);
 std::wstring clipboard_text();
 void empty_clipboard();
 
+// How long a test waits for what it needs (a window, a box, a file, a PDF): as long as a loaded
+// machine may need. The event ends the wait; a test never asserts how fast it came.
+constexpr DWORD EVENT_WAIT_MS = 120000;
+
 // Polls predicate every 20 ms until it holds or the limit passes.
-template <typename Predicate> bool wait_until(Predicate predicate, DWORD limit_ms = 10000) {
+template <typename Predicate> bool wait_until(Predicate predicate, DWORD limit_ms = EVENT_WAIT_MS) {
     const DWORD start = GetTickCount();
     while (!predicate()) {
         if (GetTickCount() - start > limit_ms) return false;

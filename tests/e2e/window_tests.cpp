@@ -341,7 +341,7 @@ TEST_F(Window, ACopyThatCannotOpenTheClipboardSaysSo) {
     const std::vector<DWORD> calculated = status_pixels(window);
     ASSERT_TRUE(OpenClipboard(nullptr));
     window.click(ID_COPY);
-    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != calculated; }, 3000))
+    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != calculated; }))
         << "the status line did not change";
     const std::vector<DWORD> failed = status_pixels(window);
     CloseClipboard();
@@ -352,7 +352,7 @@ TEST_F(Window, ACopyThatCannotOpenTheClipboardSaysSo) {
               L"Braden 压疮风险评估\r\n"
               L"感觉 1-4=3，潮湿 1-4=2，活动 1-4=2，移动 1-4=2，营养 1-4=2，摩擦力 1-3=2\r\n"
               L"Braden 总分：13 分\r\n—— 中危，加强观察与营养");
-    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != failed; }, 3000))
+    EXPECT_TRUE(wait_until([&] { return status_pixels(window) != failed; }))
         << "a copy that worked shows the same status as one that failed";
 }
 
@@ -385,7 +385,7 @@ TEST_F(Window, AboutShowsNineLines) {
 }
 
 TEST_F(Window, ColoursOnTheScreen) {
-    ASSERT_TRUE(wait_until([&] { return pixel(540, 82) == 0x006C96; }, 5000)) << "never painted";
+    ASSERT_TRUE(wait_until([&] { return pixel(540, 82) == 0x006C96; })) << "never painted";
     struct Spot {
         int x, y;
         DWORD colour;
