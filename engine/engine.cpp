@@ -66,7 +66,6 @@ int calculate(const ToolDef& tool, const double* values, wchar_t* result, int re
               wchar_t* verdict, int verdict_capacity, wchar_t* kept, int kept_capacity,
               double* output_table, double* headline) {
     int level = 0;
-    bool computable[TOOL_MAX_OUTPUTS] = {};
     *headline = std::numeric_limits<double>::quiet_NaN();
     text_copy(result, result_capacity, L"");
     text_copy(verdict, verdict_capacity, L"");
@@ -78,6 +77,7 @@ int calculate(const ToolDef& tool, const double* values, wchar_t* result, int re
         level = report_dispatch(tool.report_kind, tool, values, result, result_capacity, verdict,
                                 verdict_capacity);
     } else {
+        bool computable[TOOL_MAX_OUTPUTS] = {};
         if (tool.output_count > 0 &&
             !append_output_lines(tool, values, output_table, computable, result, result_capacity)) {
             text_append(result, result_capacity, ENGINE_NOTE_LINE);

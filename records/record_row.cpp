@@ -1,6 +1,8 @@
 #include "records/record_row.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 #include "core/format.h"
 #include "core/input_text.h"
@@ -69,7 +71,7 @@ bool record_layout_from_head(const ToolDef& tool, const char* head, std::size_t 
         !record_is_header(head, header))
         return false;
     RecordLayout read = {};
-    for (int& cell : read.cell) cell = -1;
+    std::fill(std::begin(read.cell), std::end(read.cell), -1);
     for (int i = 0; i < header.count; ++i) {
         wchar_t name[HEADER_CELL_CAPACITY];
         csv_cell_text(head, header.cells[i], false, name, HEADER_CELL_CAPACITY);

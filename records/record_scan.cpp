@@ -38,7 +38,9 @@ void record_scan_start(RecordScan* scan, const ToolDef& tool, const char* bytes,
         record_layout_from_head(tool, head, head_length, &scan->layout);
     else
         record_layout_today(tool, &scan->layout);
-    if (whole) {
+    if (bytes == nullptr) {
+        scan->length = 0;
+    } else if (whole) {
         if (length >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF')
             scan->at = 3;
     } else {

@@ -131,10 +131,11 @@ void overview_add(WardOverview* overview, int column, const ToolDef& tool, const
     }
     overview->skipped += scan.skipped;
     for (int i = 0; i < overview->count; ++i) {
-        OverviewPatient& row = overview->patients[i];
-        row.highest_level = 0;
-        for (const OverviewEntry& entry : row.entries)
-            if (entry.present && entry.level > row.highest_level) row.highest_level = entry.level;
+        OverviewPatient& patient = overview->patients[i];
+        patient.highest_level = 0;
+        for (const OverviewEntry& entry : patient.entries)
+            if (entry.present && entry.level > patient.highest_level)
+                patient.highest_level = entry.level;
     }
 }
 
