@@ -30,9 +30,14 @@ void patient_fields_clear(PatientFields* fields);
 
 enum class PatientText { taken, control_character, too_long };
 
+// The most characters an edit of the patient strip holds: far more than any field takes, so that a
+// pasted text is never cut by the edit but refused whole when it is too long.
+constexpr int PATIENT_TYPED_CAPACITY = 256;
+
 // Takes a typed text: leading and trailing blanks (spaces, the ideographic space) dropped, the
-// rest kept as typed. Refused, with dest empty, when it holds a control character or is longer
-// than the field takes.
+// rest kept as typed, then checked. Refused, with dest empty, when it holds a control or format
+// character (Unicode Cf, such as U+200B or U+FEFF) or half of a surrogate pair, or is longer than
+// the field takes.
 PatientText patient_field_take(PatientField field, const wchar_t* typed, wchar_t* dest,
                                int capacity);
 

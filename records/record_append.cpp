@@ -2,13 +2,15 @@
 
 #include "core/utf8.h"
 #include "records/record_lines.h"
+#include "records/record_scan.h"
 
 namespace {
 
 constexpr int HEADER_UTF8_CAPACITY = RECORD_HEADER_CAPACITY * UTF8_MAX_BYTES_PER_WIDE_UNIT;
 constexpr int LINE_BREAK_BYTES = 2;
+constexpr int SEAL_BYTES = 3; // a closing quote and CR LF
 constexpr int APPEND_CAPACITY = static_cast<int>(sizeof RECORD_BYTE_ORDER_MARK) +
-                                HEADER_UTF8_CAPACITY + LINE_BREAK_BYTES + RECORD_UTF8_CAPACITY;
+                                HEADER_UTF8_CAPACITY + SEAL_BYTES + RECORD_UTF8_CAPACITY;
 
 struct ByteBuffer {
     char bytes[APPEND_CAPACITY];
@@ -31,16 +33,54 @@ bool put_line(ByteBuffer& buffer, const wchar_t* line, int room) {
 bool holds_only_the_mark(const RecordFileOps& file, std::int64_t size) {
     constexpr int mark_size = static_cast<int>(sizeof RECORD_BYTE_ORDER_MARK);
     if (size != mark_size) return false;
-    for (int i = 0; i < mark_size; ++i) {
-        char byte = '\0';
-        if (!file.read_byte(file.file, i, &byte) || byte != RECORD_BYTE_ORDER_MARK[i]) return false;
+    char bytes[mark_size];
+    if (!file.read(file.file, 0, bytes, mark_size)) return false;
+    for (int i = 0; i < mark_size; ++i)
+        if (bytes[i] != RECORD_BYTE_ORDER_MARK[i]) return false;
+    return true;
+}
+
+// The file's end, as much of it as one record can take: a record that is still open began there.
+struct FileEnd {
+    char bytes[RECORD_UTF8_CAPACITY];
+    int count;
+    bool from_start; // the bytes begin the file
+};
+
+// Where the last record (or the header, at the file's start) begins in the end's bytes: a line
+// that starts with a time stamp after a line break; -1 when none does.
+int last_record_start(const FileEnd& end) {
+    for (int p = end.count - 1; p >= 0; --p) {
+        const bool line_start = p == 0 ? end.from_start : end.bytes[p - 1] == '\n';
+        if (line_start && (record_starts_with_time(end.bytes, static_cast<std::size_t>(end.count),
+                                                   static_cast<std::size_t>(p)) ||
+                           (p == 0 && end.from_start)))
+            return p;
     }
+    return -1;
+}
+
+// The seal that a fragment at the file's end needs before a record: a closing quote when the last
+// record left one open, then CR LF; nothing when the file ends on a record boundary (outside
+// quotes, after a line break).
+bool put_seal(const RecordFileOps& file, std::int64_t size, ByteBuffer& buffer) {
+    static FileEnd end;
+    const std::int64_t room = static_cast<std::int64_t>(sizeof end.bytes);
+    end.count = static_cast<int>(size < room ? size : room);
+    end.from_start = size <= room;
+    if (!file.read(file.file, size - end.count, end.bytes, end.count)) return false;
+    const int start = last_record_start(end);
+    bool open_quote = false;
+    for (int p = start < 0 ? 0 : start; p < end.count; ++p)
+        if (end.bytes[p] == '"') open_quote = !open_quote;
+    if (open_quote) put_bytes(buffer, "\"", 1);
+    if (open_quote || end.bytes[end.count - 1] != '\n') put_bytes(buffer, "\r\n", LINE_BREAK_BYTES);
     return true;
 }
 
 // What the file needs before a record: the byte-order mark and the header when it is empty, the
-// header alone when it holds only the mark, a line break when it ends in a fragment, nothing when
-// it ends a line.
+// header alone when it holds only the mark, the seal of a fragment it ends in, nothing when it
+// ends on a record boundary.
 bool put_lead(const RecordFileOps& file, std::int64_t size, const wchar_t* header,
               ByteBuffer& buffer) {
     if (size == 0) {
@@ -48,10 +88,7 @@ bool put_lead(const RecordFileOps& file, std::int64_t size, const wchar_t* heade
         return put_line(buffer, header, HEADER_UTF8_CAPACITY);
     }
     if (holds_only_the_mark(file, size)) return put_line(buffer, header, HEADER_UTF8_CAPACITY);
-    char last = '\0';
-    if (!file.read_byte(file.file, size - 1, &last)) return false;
-    if (last != '\n') put_bytes(buffer, "\r\n", LINE_BREAK_BYTES);
-    return true;
+    return put_seal(file, size, buffer);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-// Appending one record to the record file so that the file only ever holds whole lines: an empty
+// Appending one record to the record file so that the file only ever holds whole records: an empty
 // file gets the byte-order mark and the header before its first record, a record never continues
-// a fragment that an earlier failed write left behind, and the bytes of a write that failed are
-// taken back again. Portable: the file is reached through the operations below, which the
+// a fragment that a crash or an earlier failed write left behind (the fragment is first sealed as
+// a record of its own: its open quote closed, then CR LF), and the bytes of a write that failed
+// are taken back again. Portable: the file is reached through the operations below, which the
 // Windows program implements with the file API and the tests with files of their own.
 #pragma once
 
@@ -12,8 +13,8 @@ struct RecordFileOps {
     void* file;
     // The file's size in bytes.
     bool (*size)(void* file, std::int64_t* size);
-    // Reads the byte at offset.
-    bool (*read_byte)(void* file, std::int64_t offset, char* byte);
+    // Reads count bytes at offset, all of them or fails.
+    bool (*read)(void* file, std::int64_t offset, char* dest, int count);
     // Writes count bytes at offset; stores in written how many reached the file, also on failure.
     bool (*write)(void* file, std::int64_t offset, const char* bytes, int count, int* written);
     // Cuts the file to size bytes.
@@ -23,7 +24,8 @@ struct RecordFileOps {
 };
 
 // Appends the record line (and, to an empty file or one that holds only the byte-order mark, what
-// it lacks of the mark and the header first) in one write, then flushes the file. Returns true
+// it lacks of the mark and the header first, or to a file that does not end on a record boundary
+// the seal of its fragment) in one write, then flushes the file. Returns true
 // only when every byte reached the file and the flush succeeded. On failure the file is left as it
 // was, or, when the bytes that reached it cannot be taken back, the next append starts on a line
 // of its own.

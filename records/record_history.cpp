@@ -7,31 +7,42 @@
 #include "records/record_row.h"
 #include "records/record_scan.h"
 
-bool history_has_key(const PatientFields& patient) {
-    return !text_is_empty(patient.text[PATIENT_NUMBER]) ||
-           !text_is_empty(patient.text[PATIENT_BED]);
+bool history_has_key(const PatientFields& patient) { return patient_identified(patient); }
+
+namespace {
+
+// The record is the patient's: the same inpatient number; or, for a patient without one, no
+// number and the same bed and name, as the ward overview tells patients apart.
+bool is_patients(const RecordRow& row, const PatientFields& patient) {
+    wchar_t cell[PATIENT_FIELD_CAPACITY];
+    record_row_text(row, COLUMN_NUMBER, false, cell, PATIENT_FIELD_CAPACITY);
+    if (!text_is_empty(patient.text[PATIENT_NUMBER]))
+        return text_equal(cell, patient.text[PATIENT_NUMBER]);
+    if (!text_is_empty(cell)) return false;
+    for (const PatientField field : {PATIENT_BED, PATIENT_NAME}) {
+        record_row_text(row, record_patient_column(field), false, cell, PATIENT_FIELD_CAPACITY);
+        if (!text_equal(cell, patient.text[field])) return false;
+    }
+    return true;
 }
+
+} // namespace
 
 void history_read(const ToolDef& tool, const PatientFields& patient, const char* bytes,
                   std::size_t length, bool whole, History* history, const char* head,
-                  std::size_t head_length) {
+                  std::size_t head_length, const wchar_t* latest_valid) {
     history->count = 0;
     history->skipped = 0;
     history->older_not_read = !whole;
-    const bool by_number = !text_is_empty(patient.text[PATIENT_NUMBER]);
-    const PatientField key_field = by_number ? PATIENT_NUMBER : PATIENT_BED;
-    const wchar_t* key = patient.text[key_field];
-    if (text_is_empty(key)) return;
+    if (!history_has_key(patient)) return;
 
     RecordScan scan;
     record_scan_start(&scan, tool, bytes, length, whole, head, head_length);
+    if (latest_valid != nullptr) text_copy(scan.latest_valid, RECORD_TIME_CAPACITY, latest_valid);
     int seen = 0; // matching records, of which the last HISTORY_MAX_RECORDS are kept in a ring
     RecordRow row;
     while (record_scan_next(&scan, &row)) {
-        wchar_t cell_key[PATIENT_FIELD_CAPACITY];
-        record_row_text(row, record_patient_column(key_field), false, cell_key,
-                        PATIENT_FIELD_CAPACITY);
-        if (!text_equal(cell_key, key)) continue;
+        if (!is_patients(row, patient)) continue;
         HistoryRecord& kept = history->records[seen % HISTORY_MAX_RECORDS];
         ++seen;
         record_row_text(row, COLUMN_TIME, false, kept.time, HISTORY_TIME_CAPACITY);
@@ -40,6 +51,7 @@ void history_read(const ToolDef& tool, const PatientFields& patient, const char*
         record_row_text(row, COLUMN_RESULT, true, kept.first_line, HISTORY_TEXT_CAPACITY);
         record_row_text(row, COLUMN_ASSESSOR, false, kept.assessor, PATIENT_FIELD_CAPACITY);
         kept.has_value = record_row_headline(tool, row, &kept.value);
+        kept.time_anomalous = row.time_anomalous;
         if (!kept.has_value) kept.value = 0;
     }
     history->skipped = scan.skipped;

@@ -24,6 +24,7 @@ struct HistoryRecord {
     wchar_t assessor[PATIENT_FIELD_CAPACITY];
     bool has_value; // the record has a headline value (records/record_row.h)
     double value;
+    bool time_anomalous; // its time cannot be right (RecordRow)
 };
 
 struct History {
@@ -33,14 +34,18 @@ struct History {
     bool older_not_read; // the file holds more than its tail
 };
 
-// Which records are the patient's: by inpatient number when one is given, otherwise by bed. False
-// when neither is given.
+// Which records are the patient's: by inpatient number when one is given, otherwise by the bed and
+// the name together among the records without a number (the ward overview's rule). False when
+// neither a number nor a bed and a name are given: a bed alone names no patient, since its
+// previous occupant's records lie under it.
 bool history_has_key(const PatientFields& patient);
 
 // Reads the records of the bytes, the file's last length bytes: all of it when whole, otherwise
 // from the first record that starts after a line break. A UTF-8 byte-order mark and the header
 // are passed over. head is the file's first head_length bytes, which hold its header (null: the
-// bytes themselves when whole, otherwise today's header).
+// bytes themselves when whole, otherwise today's header). Newest first means last saved first:
+// the file's order. A record later than latest_valid (record_latest_valid_time; null: not
+// checked) or earlier than the one saved before it is flagged time_anomalous.
 void history_read(const ToolDef& tool, const PatientFields& patient, const char* bytes,
                   std::size_t length, bool whole, History* history, const char* head = nullptr,
-                  std::size_t head_length = 0);
+                  std::size_t head_length = 0, const wchar_t* latest_valid = nullptr);

@@ -59,7 +59,13 @@ struct RecordRow {
     CsvCellSpan inputs[TOOL_MAX_INPUTS];
     int input_count;
     int level; // 0 to 3
+    // Its time lies more than RECORD_CLOCK_SLACK_MINUTES after the reading PC's clock, or before
+    // the record appended above it: a PC with a wrong clock saved it. Shown with "时间异常".
+    bool time_anomalous;
 };
+
+constexpr int RECORD_CLOCK_SLACK_MINUTES = 10;
+constexpr int RECORD_TIME_CAPACITY = 20; // "YYYY-MM-DD hh:mm:ss"
 
 // Reads a record of the file's layout. False when it is no record that names a grade: fewer
 // cells than up to 评估者, more cells than a record has, no time, or a level that is not 0 to 3.

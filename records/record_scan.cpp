@@ -1,5 +1,10 @@
 #include "records/record_scan.h"
 
+#include <cstring>
+#include <cwchar>
+
+#include "core/civil_date.h"
+
 #include "core/text.h"
 #include "records/record_lines.h"
 
@@ -29,7 +34,7 @@ bool record_starts_with_time(const char* bytes, std::size_t length, std::size_t 
 
 void record_scan_start(RecordScan* scan, const ToolDef& tool, const char* bytes, std::size_t length,
                        bool whole, const char* head, std::size_t head_length) {
-    *scan = {bytes, length, 0, {}, whole, true, false, 0};
+    *scan = {bytes, length, 0, {}, whole, true, false, 0, L"", L""};
     if (head == nullptr && whole) {
         head = bytes;
         head_length = length;
@@ -62,13 +67,25 @@ bool record_scan_next(RecordScan* scan, RecordRow* row) {
         const bool header = first && scan->whole && !timed && read == CsvRead::record &&
                             record_is_header(scan->bytes, record);
         if (empty || header) continue;
-        if (read != CsvRead::record || !timed ||
+        // A record is whole only when its CR LF ends it (the last one of a file that is still
+        // being written is not yet), and a NUL is in no cell that anyone typed or Save wrote.
+        const bool ended = scan->at >= start + 2 && scan->bytes[scan->at - 1] == '\n' &&
+                           scan->bytes[scan->at - 2] == '\r';
+        const bool has_nul = std::memchr(scan->bytes + start, '\0', scan->at - start) != nullptr;
+        if (read != CsvRead::record || !timed || !ended || has_nul ||
             !record_row_read(scan->bytes, record, scan->layout, row)) {
             if (timed || read != CsvRead::record || !scan->in_older) ++scan->skipped;
             if (timed) scan->in_older = true;
             continue;
         }
         scan->in_older = false;
+        wchar_t time[RECORD_TIME_CAPACITY];
+        record_row_text(*row, COLUMN_TIME, false, time, RECORD_TIME_CAPACITY);
+        row->time_anomalous =
+            std::wcscmp(time, scan->previous_time) < 0 ||
+            (scan->latest_valid[0] != L'\0' && std::wcscmp(time, scan->latest_valid) > 0);
+        // A record whose time cannot be right is no measure for the ones after it.
+        if (!row->time_anomalous) text_copy(scan->previous_time, RECORD_TIME_CAPACITY, time);
         return true;
     }
     return false;
@@ -86,4 +103,15 @@ bool record_tail_reaches(const char* bytes, std::size_t length, bool whole, cons
         return false;
     }
     return false;
+}
+
+void record_latest_valid_time(int year, int month, int day, int hour, int minute, int second,
+                              wchar_t* dest, int capacity) {
+    // Minutes of the day past midnight roll into the next day, and the calendar's date with it.
+    long minutes = hour * 60L + minute + RECORD_CLOCK_SLACK_MINUTES;
+    const std::int64_t days = days_from_civil(year, month, day) + minutes / (24 * 60);
+    minutes %= 24 * 60;
+    wchar_t date[16];
+    civil_from_days(days, date, 16);
+    text_format(dest, capacity, L"%ls %02ld:%02ld:%02d", date, minutes / 60, minutes % 60, second);
 }

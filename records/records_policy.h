@@ -28,7 +28,37 @@ struct RecordsPolicy {
     bool require_patient;
     bool require_assessor;
     bool remember_assessor;
+    // The first value that is set but not as its policy defines it (a wrong registry type, an
+    // empty or relative folder, a number other than 0 or 1); -1 when none is. Policies fail
+    // closed: Save refuses and the overview says so, and the assessor is not remembered.
+    int invalid_value;
 };
+
+// Registry value types, as Windows numbers them.
+constexpr unsigned long POLICY_TYPE_SZ = 1;
+constexpr unsigned long POLICY_TYPE_EXPAND_SZ = 2;
+constexpr unsigned long POLICY_TYPE_DWORD = 4;
+
+// One policy value as one registry key holds it.
+struct PolicyReading {
+    bool present;
+    unsigned long type;
+    unsigned long number; // a REG_DWORD's value; size_ok tells it was four bytes
+    bool size_ok;
+    const wchar_t* text; // a string's text, REG_EXPAND_SZ already expanded; null: none
+    bool text_too_long;  // the string (or its expansion) does not fit RECORD_FOLDER_CAPACITY
+};
+
+// The policy from the machine's readings and the user's, each indexed by PolicyValue: a value
+// the machine sets decides, valid or not; the user's counts only where the machine sets none.
+void records_policy_from(const PolicyReading* machine, const PolicyReading* user,
+                         RecordsPolicy* policy);
+
+// True when the folder is absolute: a drive ("X:\...") or a share ("\\server\share\...").
+bool policy_folder_absolute(const wchar_t* folder);
+
+// "组策略“<name>”的设置无效，请联系信息科。" for the policy's invalid value.
+void build_policy_invalid_text(const RecordsPolicy& policy, wchar_t* dest, int capacity);
 
 // True when the policy names the records folder, usable or not: the user's own is not used then.
 bool policy_names_folder(const RecordsPolicy& policy);
@@ -37,5 +67,6 @@ bool policy_names_folder(const RecordsPolicy& policy);
 void records_policy_clear(RecordsPolicy* policy);
 
 // Why Save refuses the patient fields under the policy: "请填写住院号，或床号和姓名。" or
-// "请填写评估者。"; null when it does not.
+// "请填写评估者。"; null when it does not. (An invalid policy is refused before, with its own
+// text.)
 const wchar_t* policy_save_refusal(const RecordsPolicy& policy, const PatientFields& patient);

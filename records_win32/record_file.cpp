@@ -25,10 +25,11 @@ bool file_size(void* file, std::int64_t* size) {
     return true;
 }
 
-bool file_read_byte(void* file, std::int64_t offset, char* byte) {
+bool file_read(void* file, std::int64_t offset, char* dest, int count) {
     OVERLAPPED overlapped = at_offset(offset);
     DWORD read = 0;
-    return ReadFile(handle_of(file), byte, 1, &read, &overlapped) && read == 1;
+    return ReadFile(handle_of(file), dest, static_cast<DWORD>(count), &read, &overlapped) &&
+           read == static_cast<DWORD>(count);
 }
 
 bool file_write(void* file, std::int64_t offset, const char* bytes, int count, int* written) {
@@ -63,19 +64,21 @@ bool lock_within(HANDLE handle, DWORD wait_ms) {
 
 } // namespace
 
-bool record_file_open(const wchar_t* path, DWORD wait_ms, RecordFile* file) {
+bool record_file_open(const wchar_t* path, DWORD wait_ms, RecordFile* file, bool* busy) {
+    if (busy != nullptr) *busy = false;
     file->handle =
         CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file->handle == INVALID_HANDLE_VALUE) return false;
     if (lock_within(file->handle, wait_ms)) return true;
+    if (busy != nullptr) *busy = true;
     CloseHandle(file->handle);
     file->handle = INVALID_HANDLE_VALUE;
     return false;
 }
 
 RecordFileOps record_file_ops(RecordFile* file) {
-    return RecordFileOps{file, file_size, file_read_byte, file_write, file_truncate, file_flush};
+    return RecordFileOps{file, file_size, file_read, file_write, file_truncate, file_flush};
 }
 
 bool record_file_close(RecordFile* file) {
@@ -86,10 +89,13 @@ bool record_file_close(RecordFile* file) {
     return closed;
 }
 
-bool record_file_append(const wchar_t* path, const wchar_t* header, const wchar_t* line) {
+RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header,
+                                    const wchar_t* line) {
     RecordFile file;
-    if (!record_file_open(path, RECORD_LOCK_WAIT_MS, &file)) return false;
+    bool busy = false;
+    if (!record_file_open(path, RECORD_LOCK_WAIT_MS, &file, &busy))
+        return busy ? RecordFileAppend::busy : RecordFileAppend::failed;
     const bool appended = record_append(record_file_ops(&file), header, line);
     const bool closed = record_file_close(&file);
-    return appended && closed;
+    return appended && closed ? RecordFileAppend::appended : RecordFileAppend::failed;
 }

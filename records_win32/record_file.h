@@ -15,8 +15,9 @@ struct RecordFile {
 };
 
 // Opens (creating when missing) and locks the file, waiting at most wait_ms for the lock. False,
-// with nothing held, when the file cannot be opened or the lock not had in time.
-bool record_file_open(const wchar_t* path, DWORD wait_ms, RecordFile* file);
+// with nothing held, when the file cannot be opened or the lock not had in time (busy is then
+// set, when given).
+bool record_file_open(const wchar_t* path, DWORD wait_ms, RecordFile* file, bool* busy = nullptr);
 
 // The operations of record_append on the open file.
 RecordFileOps record_file_ops(RecordFile* file);
@@ -24,6 +25,12 @@ RecordFileOps record_file_ops(RecordFile* file);
 // Unlocks and closes; false when closing failed.
 bool record_file_close(RecordFile* file);
 
-// The whole save of one record: open and lock, append, unlock and close. True only when the
-// record reached the file whole.
-bool record_file_append(const wchar_t* path, const wchar_t* header, const wchar_t* line);
+enum class RecordFileAppend {
+    appended, // the record reached the file whole
+    busy,     // another PC or program held the file's lock longer than RECORD_LOCK_WAIT_MS
+    failed,   // the file could not be opened or written: it is as it was
+};
+
+// The whole save of one record: open and lock, append, unlock and close.
+RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header,
+                                    const wchar_t* line);

@@ -4,9 +4,10 @@
 #include "core/text.h"
 #include "core/text_sink.h"
 
-const wchar_t* const TEXT_HISTORY_NEEDS_KEY = L"请先填写住院号或床号。";
+const wchar_t* const TEXT_HISTORY_NEEDS_KEY = L"请填写住院号，或床号和姓名。";
 const wchar_t* const CAPTION_HISTORY = L"历史记录";
 const wchar_t* const TEXT_HISTORY_BUTTON = L"历史记录";
+const wchar_t* const TEXT_TIME_ANOMALOUS = L" 时间异常";
 
 void build_patient_line(const PatientFields& patient, const wchar_t* blank, wchar_t* dest,
                         int capacity) {
@@ -41,8 +42,9 @@ void build_patient_refusal(PatientField field, PatientText why, wchar_t* dest, i
 }
 
 void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"%ls\t等级 %d\t%ls\t%ls\t%ls", record.time, record.level,
-                record.verdict, record.first_line, record.assessor);
+    text_format(dest, capacity, L"%ls%ls\t等级 %d\t%ls\t%ls\t%ls", record.time,
+                record.time_anomalous ? TEXT_TIME_ANOMALOUS : L"", record.level, record.verdict,
+                record.first_line, record.assessor);
 }
 
 void build_history_last_line(const History& history, const wchar_t* reason, wchar_t* dest,

@@ -11,9 +11,11 @@ constexpr int PATIENT_LINE_CAPACITY = 128;
 constexpr int HISTORY_ROW_CAPACITY = 768;
 constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
 
-extern const wchar_t* const TEXT_HISTORY_NEEDS_KEY; // "请先填写住院号或床号。"
+extern const wchar_t* const TEXT_HISTORY_NEEDS_KEY; // "请填写住院号，或床号和姓名。"
 extern const wchar_t* const CAPTION_HISTORY;        // the dialog's title
 extern const wchar_t* const TEXT_HISTORY_BUTTON;    // "历史记录"
+// After the time of a record whose time cannot be right (a PC with a wrong clock).
+extern const wchar_t* const TEXT_TIME_ANOMALOUS; // " 时间异常"
 
 // "床号 %ls  住院号 %ls  姓名 %ls". Without blank (null), the empty parts are left out, and the
 // line is empty when all three are, as the screen and Copy show it; with blank, an empty field
@@ -28,8 +30,9 @@ void build_inputs_line(const ToolDef& tool, const double* values, wchar_t* dest,
 // The warning for a refused patient text: "“床号”不能包含控制字符。" or the field's length.
 void build_patient_refusal(PatientField field, PatientText why, wchar_t* dest, int capacity);
 
-// One row of the history list: time, "等级 n", verdict, the result's first line and the assessor,
-// separated by tabs (the list draws each in a column of its own).
+// One row of the history list: time (with " 时间异常" after a time that cannot be right), "等级 n",
+// verdict, the result's first line and the assessor, separated by tabs (the list draws each in a
+// column of its own).
 void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity);
 
 // The dialog's last line: how many records are shown, and why others are not (skipped records,

@@ -23,6 +23,7 @@ const wchar_t* const TEXT_SAVED = L"本次结果已追加保存到本地记录�
 const wchar_t* const CAPTION_SAVED = L"已保存";
 const wchar_t* const CAPTION_SAVE_FAILED = L"保存失败";
 const wchar_t* const STATUS_SAVE_FAILED = L"记录保存失败";
+const wchar_t* const TEXT_RECORD_FILE_BUSY = L"记录文件正被其他电脑或程序占用，请稍后重试。";
 const wchar_t* const STATUS_COPY_FAILED = L"复制失败：剪贴板被占用";
 
 void build_start_text(const ToolDef& tool, int index, wchar_t* dest, int capacity) {

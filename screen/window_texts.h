@@ -38,6 +38,8 @@ extern const wchar_t* const TEXT_SAVED;
 extern const wchar_t* const CAPTION_SAVED;
 extern const wchar_t* const CAPTION_SAVE_FAILED;
 extern const wchar_t* const STATUS_SAVE_FAILED;
+// A Save that gave up waiting for another PC's or program's lock on the record file.
+extern const wchar_t* const TEXT_RECORD_FILE_BUSY;
 extern const wchar_t* const STATUS_COPY_FAILED;
 extern const wchar_t* const CAPTION_RESULT_PANEL;
 

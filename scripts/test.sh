@@ -6,8 +6,8 @@
 #
 # Each phase prints its wall time as it ends ("== phase: 3 min 12 s"), and a table of all phases
 # closes the run, also when a phase fails. The Wine passes run two at a time, each in a display,
-# a prefix and a records folder of its own; the second build of the reproducibility check runs
-# beside them, since they mostly wait on windows.
+# a prefix and a records folder of its own; the second build of the reproducibility check and the
+# fuzz smoke runs go beside them, since the window tests mostly wait on windows.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
@@ -32,6 +32,7 @@ print_phase_table() {
     done
     printf '  %-34s %12s\n' "total" "$(minutes $((SECONDS - run_start)))"
     [ -n "${reproducible_pid:-}" ] && kill "$reproducible_pid" 2>/dev/null
+    [ -n "${fuzz_pid:-}" ] && kill "$fuzz_pid" 2>/dev/null
     rm -rf "$work"
     return $status
 }
@@ -88,11 +89,27 @@ phase "static analysis" scripts/static-analysis.sh
 phase "Windows build" build_windows
 phase "packages" scripts/package.sh
 
-# The second build of the reproducibility check, beside the Wine tests; its result is taken
-# after them.
-reproducible_start=$SECONDS
-scripts/package.sh --check-reproducible >"$work/reproducible.log" 2>&1 &
-reproducible_pid=$!
+# Beside the Wine tests: the second build of the reproducibility check, and the fuzz smoke runs
+# (each target still runs its 15 s). Their results are taken after the tests.
+beside() { # NAME LOG COMMAND...: started in the background; its pid in beside_pid
+    local log="$2"
+    shift 2
+    "$@" >"$log" 2>&1 &
+    beside_pid=$!
+}
+beside_result() { # NAME PID LOG START: waits, shows its output, and keeps it for the table
+    local result=0
+    wait "$2" || result=$?
+    echo "== $1"
+    cat "$3"
+    record_phase "$1 (beside)" $((SECONDS - $4)) "$result"
+    return "$result"
+}
+beside_start=$SECONDS
+beside "reproducible packages" "$work/reproducible.log" scripts/package.sh --check-reproducible
+reproducible_pid=$beside_pid
+beside "fuzz smoke runs" "$work/fuzz.log" scripts/fuzz.sh 15
+fuzz_pid=$beside_pid
 
 status=0
 windows_tests() {
@@ -100,15 +117,10 @@ windows_tests() {
     WINEPREFIX="$root/build/windows/wineprefix" wineserver -k 2>/dev/null || true
 }
 phase "Windows tests under Wine" windows_tests || status=1
-
-reproducible=0
-wait "$reproducible_pid" || reproducible=$?
-reproducible_pid=""
-echo "== reproducible packages"
-cat "$work/reproducible.log"
-record_phase "reproducible packages (beside)" $((SECONDS - reproducible_start)) "$reproducible"
-[ "$reproducible" -eq 0 ] || status=1
-
-phase "fuzz smoke runs" scripts/fuzz.sh 15 || status=1
 phase "native tests" ctest --test-dir build/linux --output-on-failure -j"$jobs" || status=1
+beside_result "fuzz smoke runs" "$fuzz_pid" "$work/fuzz.log" "$beside_start" || status=1
+fuzz_pid=""
+beside_result "reproducible packages" "$reproducible_pid" "$work/reproducible.log" \
+    "$beside_start" || status=1
+reproducible_pid=""
 exit $status

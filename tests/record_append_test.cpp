@@ -29,10 +29,11 @@ struct FakeFile {
         *size = static_cast<std::int64_t>(of(file).bytes.size());
         return true;
     }
-    static bool read_byte(void* file, std::int64_t offset, char* byte) {
+    static bool read(void* file, std::int64_t offset, char* dest, int count) {
         const std::string& bytes = of(file).bytes;
-        if (offset < 0 || offset >= static_cast<std::int64_t>(bytes.size())) return false;
-        *byte = bytes[static_cast<std::size_t>(offset)];
+        if (offset < 0 || count < 0 || offset + count > static_cast<std::int64_t>(bytes.size()))
+            return false;
+        bytes.copy(dest, static_cast<std::size_t>(count), static_cast<std::size_t>(offset));
         return true;
     }
     static bool write(void* file, std::int64_t offset, const char* data, int count, int* written) {
@@ -52,7 +53,7 @@ struct FakeFile {
         return true;
     }
     static bool flush(void* file) { return !of(file).flush_fails; }
-    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate, flush}; }
+    RecordFileOps ops() { return RecordFileOps{this, size, read, write, truncate, flush}; }
 };
 
 TEST(RecordAppend, EmptyFileGetsTheHeaderAndAFullOneKeepsWhatItHolds) {
@@ -155,6 +156,46 @@ TEST(RecordAppend, AFileThatCannotBeMeasuredIsNotWritten) {
     file.size_fails = true;
     EXPECT_FALSE(record_append(file.ops(), header, line));
     EXPECT_EQ(file.bytes, "abc");
+}
+
+// A file whose last record was cut (a crash, a full disk) is sealed before the next record: an
+// open quote closed, then CR LF, in the same write, so that no record lands inside the fragment.
+// The fragment's bytes stay as they were; a write that fails at any byte takes the seal back too.
+TEST(RecordAppend, ATornRecordIsSealedBeforeTheNext) {
+    const std::string whole = header_bytes + line_bytes;
+    struct Case {
+        std::string fragment;
+        std::string seal;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"2026-12-09 09:00:00,T,\"open", "\"\r\n"},
+        {"2026-12-09 09:00:00,T,\"a\"\"b", "\"\r\n"},        // a doubled quote inside: still open
+        {"2026-12-09 09:00:00,T,\"a\r\nb", "\"\r\n"},        // a line break inside the open cell
+        {"2026-12-09 09:00:00,T,\"a\r\n", "\"\r\n"},         // cut right after it
+        {"2026-12-09 09:00:00,T,x", "\r\n"},                 // outside quotes
+        {"2026-12-09 09:00:00,T,\"done\"", "\r\n"},          // a closed quote
+        {"2026-12-09 09:00:00,T,\"\"\"x\"\"\",y\r", "\r\n"}, // quotes closed, half a line end
+    };
+    for (const Case& c : cases) {
+        FakeFile file;
+        file.bytes = whole + c.fragment;
+        ASSERT_TRUE(record_append(file.ops(), header, line)) << c.fragment;
+        EXPECT_EQ(file.bytes, whole + c.fragment + c.seal + line_bytes) << c.fragment;
+        const int added = static_cast<int>(c.seal.size() + line_bytes.size());
+        for (int limit = 0; limit < added; ++limit) {
+            FakeFile failing;
+            failing.bytes = whole + c.fragment;
+            failing.write_limit = limit;
+            EXPECT_FALSE(record_append(failing.ops(), header, line));
+            EXPECT_EQ(failing.bytes, whole + c.fragment) << c.fragment << " at " << limit;
+        }
+    }
+    // A record larger than the end that is read: its quotes are counted from where it is seen.
+    FakeFile large;
+    large.bytes = whole + "2026-12-09 09:00:00,T,\"" + std::string(100000, 'x');
+    ASSERT_TRUE(record_append(large.ops(), header, line));
+    EXPECT_EQ(large.bytes.substr(large.bytes.size() - line_bytes.size() - 2), "\r\n" + line_bytes);
 }
 
 } // namespace

@@ -149,30 +149,36 @@ TEST(RecordHistory, ReadsBackWhatTheWriterWrote) {
     EXPECT_EQ(checked, 100);
 }
 
-// By inpatient number when one is given, whatever the bed; newest first, at most 20.
-TEST(RecordHistory, MatchesByNumberThenBedNewestFirst) {
+// By inpatient number when one is given, whatever the bed; without one, by the bed and the name
+// together among the records without a number, never by a bed alone, whose earlier occupant's
+// records lie under it. Newest first, at most 20.
+TEST(RecordHistory, MatchesByNumberElseBedAndName) {
     RecordFile file(braden_tool);
     for (int i = 0; i < 25; ++i) {
         const std::wstring result = L"Braden 总分：" + std::to_wstring(i) + L" 分\r\n";
-        file.add(patient(i % 2 == 0 ? L"12" : L"13", L"Z1", L"", L""), 0, result.c_str(), i);
+        file.add(patient(i % 2 == 0 ? L"12" : L"13", L"Z1", L"张三", L""), 0, result.c_str(), i);
     }
-    file.add(patient(L"12", L"Z2", L"", L""), 0, L"Braden 总分：99 分\r\n");
+    file.add(patient(L"12", L"Z2", L"张三", L""), 0, L"Braden 总分：99 分\r\n");
+    file.add(patient(L"12", L"", L"王五", L""), 3, L"Braden 总分：8 分\r\n");
+    file.add(patient(L"12", L"", L"张三", L""), 1, L"Braden 总分：14 分\r\n");
     const History by_number = file.read(patient(L"99", L"Z1", L"", L""));
     ASSERT_EQ(by_number.count, HISTORY_MAX_RECORDS);
     for (int k = 0; k < HISTORY_MAX_RECORDS; ++k) EXPECT_EQ(by_number.records[k].value, 24 - k);
-    const History by_bed = file.read(patient(L"12", L"", L"", L""));
-    ASSERT_EQ(by_bed.count, 14);
-    EXPECT_EQ(by_bed.records[0].value, 99);
-    EXPECT_EQ(by_bed.records[1].value, 24);
-    EXPECT_EQ(file.read(patient(L"", L"", L"张三", L"")).count, 0) << "a name is no key";
+    const History by_bed_and_name = file.read(patient(L"12", L"", L"张三", L""));
+    ASSERT_EQ(by_bed_and_name.count, 1) << "not the numbered patients, not 王五";
+    EXPECT_EQ(by_bed_and_name.records[0].value, 14);
+    EXPECT_EQ(file.read(patient(L"12", L"", L"", L"")).count, 0) << "a bed alone is no patient";
+    EXPECT_EQ(file.read(patient(L"", L"", L"张三", L"")).count, 0) << "a name alone is none";
     EXPECT_FALSE(history_has_key(patient(L"", L"", L"张三", L"我")));
+    EXPECT_FALSE(history_has_key(patient(L"12", L"", L"", L"我")));
+    EXPECT_TRUE(history_has_key(patient(L"12", L"", L"张三", L"")));
 }
 
 // Records of the old form (unquoted, their result over several lines), a line that does not
 // parse and a quoted cell that never closes are skipped and counted once each.
 TEST(RecordHistory, OldAndBrokenRecordsAreSkippedAndCounted) {
     RecordFile file(braden_tool);
-    const PatientFields who = patient(L"12", L"", L"", L"");
+    const PatientFields who = patient(L"12", L"", L"张三", L"");
     file.add_raw("2026-12-01 08:00:00,Braden,a=1,Braden 总分：13 分\r\n\r\n");
     file.add_raw(
         "2026-12-01 09:00:00,NEWS2,a=1,呼吸评分：0 分\r\n血氧评分：0 分\r\n总分：0 分\r\n");
@@ -193,7 +199,7 @@ TEST(RecordHistory, OldAndBrokenRecordsAreSkippedAndCounted) {
 
 // A file whose first line opens a quote that never closes: nothing to show, one line skipped.
 TEST(RecordHistory, AFileThatOpensAQuoteAtOnce) {
-    const PatientFields who = patient(L"12", L"", L"", L"");
+    const PatientFields who = patient(L"12", L"", L"张三", L"");
     for (const std::string bytes : {"\"open", "\xEF\xBB\xBF\"open\r\n12,", "a,\"b"}) {
         static History history;
         history_read(braden_tool, who, bytes.data(), bytes.size(), true, &history);
@@ -206,7 +212,7 @@ TEST(RecordHistory, AFileThatOpensAQuoteAtOnce) {
 // next record; the older part is said to be unread.
 TEST(RecordHistory, ATailStartsAtTheNextRecord) {
     RecordFile file(braden_tool);
-    const PatientFields who = patient(L"12", L"", L"", L"");
+    const PatientFields who = patient(L"12", L"", L"张三", L"");
     const std::size_t first = file.bytes().size();
     file.add(who, 1, L"Braden 总分：13 分\r\n\"quoted\", \"inner\"\r\nmore\r\n");
     const std::size_t second = file.bytes().size();

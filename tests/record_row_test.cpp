@@ -16,36 +16,11 @@
 #include "records/record_scan.h"
 #include "records/record_tail.h"
 #include "screen/calc_session.h"
+#include "tests/memory_record_file.h"
 #include "tests/tool_programs.h"
 #include "toolbox/ward_overview.h"
 
 namespace {
-
-// A record file in memory, appended to by the real record writer.
-struct MemoryFile {
-    std::string bytes;
-    static MemoryFile& of(void* file) { return *static_cast<MemoryFile*>(file); }
-    static bool size(void* file, std::int64_t* size) {
-        *size = static_cast<std::int64_t>(of(file).bytes.size());
-        return true;
-    }
-    static bool read_byte(void* file, std::int64_t offset, char* byte) {
-        *byte = of(file).bytes.at(static_cast<std::size_t>(offset));
-        return true;
-    }
-    static bool write(void* file, std::int64_t offset, const char* data, int count, int* written) {
-        of(file).bytes.resize(static_cast<std::size_t>(offset));
-        of(file).bytes.append(data, static_cast<std::size_t>(count));
-        *written = count;
-        return true;
-    }
-    static bool truncate(void* file, std::int64_t size) {
-        of(file).bytes.resize(static_cast<std::size_t>(size));
-        return true;
-    }
-    static bool flush(void*) { return true; }
-    RecordFileOps ops() { return RecordFileOps{this, size, read_byte, write, truncate, flush}; }
-};
 
 PatientFields who(const wchar_t* bed, const wchar_t* number, const wchar_t* name) {
     PatientFields fields;
@@ -59,7 +34,7 @@ PatientFields who(const wchar_t* bed, const wchar_t* number, const wchar_t* name
 
 // Calculates the tool on the typed texts and saves the record as the window does. The outcome is
 // the session's.
-const CalcOutcome& save(MemoryFile* file, const ToolDef& tool,
+const CalcOutcome& save(MemoryRecordFile* file, const ToolDef& tool,
                         const std::vector<const wchar_t*>& texts, const PatientFields& patient,
                         const wchar_t* id, int minute = 0) {
     static CalcSession session;
@@ -106,7 +81,7 @@ TEST(RecordRow, EveryReaderShowsTheHeadline) {
     };
     for (const Case& c : cases) {
         const ToolDef& tool = program(c.program);
-        MemoryFile file;
+        MemoryRecordFile file;
         const PatientFields patient = who(L"12", L"Z0012", L"张三");
         const CalcOutcome& outcome =
             save(&file, tool, c.texts, patient, L"11111111-2222-4333-8444-555555555555");
@@ -147,7 +122,7 @@ TEST(RecordRow, FilesOfEarlierVersionsAreReadByTheirHeader) {
          0},
     };
     for (const auto& f : files) {
-        MemoryFile file;
+        MemoryRecordFile file;
         file.bytes = "\xEF\xBB\xBF" + f.header + f.before;
         const PatientFields patient = who(L"12", L"Z0012", L"张三");
         const wchar_t* id = L"aaaaaaaa-bbbb-4ccc-9ddd-eeeeeeeeeeee";
@@ -204,7 +179,7 @@ TEST(RecordRow, FilesOfEarlierVersionsAreReadByTheirHeader) {
 // that is no number, a grade out of range. A "--" is never plotted as 0.
 TEST(RecordRow, WhatIsNoRecordOrNoNumber) {
     const ToolDef& braden = program("braden");
-    MemoryFile file;
+    MemoryRecordFile file;
     const PatientFields patient = who(L"12", L"Z0012", L"张三");
     save(&file, braden, {L"2", L"2", L"2", L"2", L"2", L"2"}, patient, L"id-1");
     const std::string good = file.bytes.substr(file.bytes.find("2026-12-09"));
@@ -224,11 +199,86 @@ TEST(RecordRow, WhatIsNoRecordOrNoNumber) {
         << "the latest has no number: its result's first line";
 }
 
+// A record cut inside its quoted result, then four Saves: each lands whole after the sealed
+// fragment, which every reader skips and counts.
+TEST(RecordRow, SavesAfterATornRecordAreRead) {
+    const ToolDef& news2 = program("news2");
+    MemoryRecordFile file;
+    const PatientFields patient = who(L"12", L"Z0012", L"张三");
+    const std::vector<const wchar_t*> scores = {L"25",  L"95",  L"0", L"1",
+                                                L"105", L"115", L"0", L"39.5"};
+    save(&file, news2, scores, patient, L"first");
+    const std::size_t result = file.bytes.rfind(",\"");
+    ASSERT_NE(result, std::string::npos);
+    file.bytes.resize(result + 12); // inside the quoted result
+    for (int minute = 1; minute <= 4; ++minute)
+        save(&file, news2, scores, patient, L"next", minute);
+    const History& history = history_of(news2, file.bytes, patient);
+    EXPECT_EQ(history.count, 4);
+    EXPECT_EQ(history.skipped, 1) << "the sealed fragment";
+    for (int i = 0; i < history.count; ++i) EXPECT_EQ(history.records[i].value, 9);
+}
+
+// Latest means last saved: the file's order, which the lock makes the order of saving. A record
+// from a PC whose clock runs ahead (2099) or behind is flagged and never hides the records saved
+// after it; a record after a flagged one is measured against the last good one.
+TEST(RecordRow, OrderByTheFileAndFlagTheClock) {
+    const ToolDef& braden = program("braden");
+    const PatientFields patient = who(L"12", L"Z0012", L"张三");
+    struct Save {
+        int year, month, day, hour, minute;
+        std::vector<const wchar_t*> scores;
+        bool anomalous;
+    };
+    const std::vector<const wchar_t*> high = {L"4", L"4", L"4", L"4", L"4", L"3"};
+    const std::vector<const wchar_t*> low = {L"1", L"1", L"1", L"2", L"2", L"2"};
+    const Save saves[] = {
+        {2026, 12, 9, 8, 0, high, false},
+        {2099, 1, 1, 0, 0, high, true},   // far ahead of the reading PC's clock
+        {2026, 12, 9, 9, 0, low, false},  // after the 2099 record: measured against 08:00
+        {2026, 12, 9, 8, 30, high, true}, // before the record saved above it
+        {2026, 12, 9, 10, 5, low, false}, // within the ten minutes' slack
+    };
+    MemoryRecordFile file;
+    for (const Save& s : saves) {
+        static CalcSession session;
+        session_start(&session, &braden);
+        ASSERT_EQ(session_calculate(&session, s.scores.data()), -1);
+        static wchar_t header[RECORD_HEADER_CAPACITY];
+        static wchar_t line[RECORD_LINE_CAPACITY];
+        build_record_header(braden, header, RECORD_HEADER_CAPACITY);
+        ASSERT_TRUE(session_record_line(session, {s.year, s.month, s.day, s.hour, s.minute, 0},
+                                        patient, L"id", line, RECORD_LINE_CAPACITY));
+        ASSERT_TRUE(record_append(file.ops(), header, line));
+    }
+    wchar_t latest_valid[RECORD_TIME_CAPACITY];
+    record_latest_valid_time(2026, 12, 9, 9, 55, 0, latest_valid, RECORD_TIME_CAPACITY);
+    EXPECT_STREQ(latest_valid, L"2026-12-09 10:05:00");
+    static History history;
+    history_read(braden, patient, file.bytes.data(), file.bytes.size(), true, &history, nullptr, 0,
+                 latest_valid);
+    ASSERT_EQ(history.count, 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(history.records[i].time_anomalous, saves[4 - i].anomalous) << i;
+    EXPECT_EQ(history.records[0].value, 9) << "the last saved is the newest";
+    static WardOverview overview;
+    overview_clear(&overview);
+    overview_add(&overview, 0, braden, file.bytes.data(), file.bytes.size(), true, L"2026-11-09",
+                 nullptr, 0, latest_valid);
+    ASSERT_EQ(overview.count, 1);
+    EXPECT_STREQ(overview.patients[0].entries[0].value, L"9 分");
+    EXPECT_EQ(overview.patients[0].entries[0].level, 3);
+    EXPECT_FALSE(overview.patients[0].entries[0].time_anomalous);
+    // Midnight and the year's end roll over.
+    record_latest_valid_time(2026, 12, 31, 23, 55, 30, latest_valid, RECORD_TIME_CAPACITY);
+    EXPECT_STREQ(latest_valid, L"2027-01-01 00:05:30");
+}
+
 // A patient without an inpatient number is the bed and the name together, never merged into the
 // row of a numbered patient in the same bed with the same name.
 TEST(RecordRow, ABedAndANameAreNotANumberedPatient) {
     const ToolDef& braden = program("braden");
-    MemoryFile file;
+    MemoryRecordFile file;
     save(&file, braden, {L"2", L"2", L"2", L"2", L"2", L"2"}, who(L"12", L"Z0012", L"张三"), L"a");
     save(&file, braden, {L"4", L"4", L"4", L"4", L"4", L"3"}, who(L"12", L"", L"张三"), L"b", 1);
     static WardOverview overview;

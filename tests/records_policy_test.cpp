@@ -1,8 +1,11 @@
-// What the Save policies require of the patient fields, field by field.
+// What the Save policies require of the patient fields, field by field; how every registry type of
+// every policy value is read; and how a typed patient text is taken.
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <string>
 
+#include "records/patient_fields.h"
 #include "records/records_policy.h"
 
 namespace {
@@ -49,6 +52,144 @@ TEST(RecordsPolicy, SaveNeedsANumberOrABedAndANameAndAnAssessorWhenRequired) {
             EXPECT_STREQ(refusal, c.refusal);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+constexpr int MESSAGE_CAPACITY = 128;
+
+// Every registry type for every value, the machine's key over the user's: a value set as its
+// policy defines it counts, one set any other way is an error (never taken as absent), and the
+// machine's setting decides even when the user's is right.
+TEST(RecordsPolicy, ValuesOfEveryTypeFailClosed) {
+    const PolicyReading absent = {};
+    const auto dword = [](unsigned long number) {
+        return PolicyReading{true, POLICY_TYPE_DWORD, number, true, nullptr, false};
+    };
+    const auto text = [](unsigned long type, const wchar_t* value) {
+        return PolicyReading{true, type, 0, false, value, false};
+    };
+    const PolicyReading binary = {true, 3, 0, false, nullptr, false};
+    const PolicyReading multi = {true, 7, 0, false, nullptr, false};
+    const PolicyReading short_dword = {true, POLICY_TYPE_DWORD, 1, false, nullptr, false};
+    const PolicyReading too_long = {true, POLICY_TYPE_SZ, 0, false, nullptr, true};
+    struct Case {
+        PolicyValue value;
+        PolicyReading machine;
+        PolicyReading user;
+        bool invalid;
+        bool on; // the switch, or a usable folder
+    };
+    const Case cases[] = {
+        {POLICY_REQUIRE_PATIENT, dword(1), absent, false, true},
+        {POLICY_REQUIRE_PATIENT, dword(0), dword(1), false, false}, // the machine's wins
+        {POLICY_REQUIRE_PATIENT, absent, dword(1), false, true},
+        {POLICY_REQUIRE_PATIENT, text(POLICY_TYPE_SZ, L"1"), absent, true, true},
+        {POLICY_REQUIRE_PATIENT, dword(2), absent, true, true},
+        {POLICY_REQUIRE_PATIENT, short_dword, absent, true, true},
+        {POLICY_REQUIRE_PATIENT, binary, dword(0), true,
+         true}, // a wrong machine value is the error
+        {POLICY_REQUIRE_ASSESSOR, absent, text(POLICY_TYPE_EXPAND_SZ, L"1"), true, true},
+        {POLICY_REQUIRE_ASSESSOR, absent, absent, false, false},
+        {POLICY_REMEMBER_ASSESSOR, absent, absent, false, true},
+        {POLICY_REMEMBER_ASSESSOR, dword(0), absent, false, false},
+        {POLICY_REMEMBER_ASSESSOR, text(POLICY_TYPE_SZ, L"0"), absent, true, false},
+        {POLICY_REMEMBER_ASSESSOR, absent, multi, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"X:\\ward7"), absent, false, true},
+        {POLICY_RECORDS_FOLDER, absent, text(POLICY_TYPE_EXPAND_SZ, L"\\\\srv\\ward\\r"), false,
+         true},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L""), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"records"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"..\\ward"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"X:ward"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"\\ward"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"\\\\srv"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, text(POLICY_TYPE_SZ, L"\\\\srv\\"), absent, true, false},
+        {POLICY_RECORDS_FOLDER, dword(1), text(POLICY_TYPE_SZ, L"X:\\ok"), true, false},
+        {POLICY_RECORDS_FOLDER, multi, absent, true, false},
+        {POLICY_RECORDS_FOLDER, too_long, absent, false, false}, // unusable, never shortened
+    };
+    for (const Case& c : cases) {
+        PolicyReading machine[POLICY_VALUE_COUNT] = {};
+        PolicyReading user[POLICY_VALUE_COUNT] = {};
+        machine[c.value] = c.machine;
+        user[c.value] = c.user;
+        RecordsPolicy policy;
+        records_policy_from(machine, user, &policy);
+        const std::string what = std::to_string(c.value) + " " + std::to_string(&c - cases);
+        EXPECT_EQ(policy.invalid_value, c.invalid ? c.value : -1) << what;
+        switch (c.value) {
+        case POLICY_REQUIRE_PATIENT: EXPECT_EQ(policy.require_patient, c.on) << what; break;
+        case POLICY_REQUIRE_ASSESSOR: EXPECT_EQ(policy.require_assessor, c.on) << what; break;
+        case POLICY_REMEMBER_ASSESSOR: EXPECT_EQ(policy.remember_assessor, c.on) << what; break;
+        default:
+            EXPECT_EQ(policy.records_folder[0] != L'\0', c.on) << what;
+            // A folder set in any way names the folder: the user's own is never used instead.
+            EXPECT_EQ(policy_names_folder(policy), c.machine.present || c.user.present) << what;
+        }
+        if (c.invalid) {
+            wchar_t text[MESSAGE_CAPACITY];
+            build_policy_invalid_text(policy, text, MESSAGE_CAPACITY);
+            EXPECT_EQ(std::wstring(text), std::wstring(L"组策略“") + POLICY_VALUE_NAMES[c.value] +
+                                              L"”的设置无效，请联系信息科。");
+        }
+    }
+}
+
+// A typed field is trimmed, then checked: whole or refused, never cut, and nothing invisible in
+// it (a control or format character, or half a surrogate pair) that would split one patient in
+// two.
+TEST(PatientFields, TakenWholeOrRefused) {
+    const std::wstring twenty(20, L'7');
+    struct Case {
+        PatientField field;
+        std::wstring typed;
+        PatientText expected;
+        const wchar_t* taken;
+    };
+    const Case cases[] = {
+        {PATIENT_NUMBER, L"  Z001\x3000", PatientText::taken, L"Z001"},
+        {PATIENT_NUMBER, std::wstring(18, L' ') + L"Z0012345", PatientText::taken, L"Z0012345"},
+        {PATIENT_NUMBER, twenty, PatientText::taken, twenty.c_str()},
+        {PATIENT_NUMBER, twenty + L"8", PatientText::too_long, L""},
+        {PATIENT_NUMBER, std::wstring(30, L'7'), PatientText::too_long, L""},
+        {PATIENT_NUMBER, L"Z001\x200B", PatientText::control_character, L""},
+        {PATIENT_NUMBER, L"\xFEFFZ001", PatientText::control_character, L""},
+        {PATIENT_NAME, L"张\x202E三", PatientText::control_character, L""},
+        {PATIENT_NAME, L"张\x00AD三", PatientText::control_character, L""},
+        {PATIENT_NAME, L"张\t三", PatientText::control_character, L""},
+        {PATIENT_NAME, L"张\x85三", PatientText::control_character, L""},
+        {PATIENT_NAME, std::wstring(L"张") + static_cast<wchar_t>(0xD83D),
+         PatientText::control_character, L""},
+        {PATIENT_NAME, std::wstring(1, static_cast<wchar_t>(0xDE00)) + L"三",
+         PatientText::control_character, L""},
+        {PATIENT_NAME, L"\x4E09\x00B7\x674E", PatientText::taken, L"\x4E09\x00B7\x674E"},
+    };
+    for (const Case& c : cases) {
+        wchar_t taken[PATIENT_FIELD_CAPACITY] = L"x";
+        EXPECT_EQ(patient_field_take(c.field, c.typed.c_str(), taken, PATIENT_FIELD_CAPACITY),
+                  c.expected)
+            << &c - cases;
+        EXPECT_STREQ(taken, c.taken) << &c - cases;
+    }
+    // A character outside the Basic Multilingual Plane is one character, and a format character
+    // there (U+E0041, a tag) is refused.
+    std::wstring emoji = L"张";
+    std::wstring tag = L"张";
+    if (sizeof(wchar_t) == 2) {
+        emoji += {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+        tag += {static_cast<wchar_t>(0xDB40), static_cast<wchar_t>(0xDC41)};
+    } else {
+        emoji += static_cast<wchar_t>(0x1F600);
+        tag += static_cast<wchar_t>(0xE0041);
+    }
+    wchar_t taken[PATIENT_FIELD_CAPACITY];
+    EXPECT_EQ(patient_field_take(PATIENT_NAME, emoji.c_str(), taken, PATIENT_FIELD_CAPACITY),
+              PatientText::taken);
+    EXPECT_EQ(patient_field_take(PATIENT_NAME, tag.c_str(), taken, PATIENT_FIELD_CAPACITY),
+              PatientText::control_character);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cwchar>
 
 #include "toolbox/toolbox_list.h"
@@ -16,9 +17,9 @@ inline const ToolDef& program(const char* name) {
     return tool != nullptr ? *tool : *TOOL_PROGRAMS[0].tool;
 }
 
-// The headline a test's record carries: the number its made-up result shows after "：" (0 when
-// it shows none), as the engine would have computed it.
+// The headline a test's record carries: the number its made-up result shows after "：" (none,
+// NaN, when it shows no "："), as the engine would have computed it.
 inline double result_number(const wchar_t* result) {
     const wchar_t* colon = std::wcschr(result, L'：');
-    return colon != nullptr ? std::wcstod(colon + 1, nullptr) : 0;
+    return colon != nullptr ? std::wcstod(colon + 1, nullptr) : std::nan("");
 }

@@ -3,6 +3,7 @@
 // file's tail must reach.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -66,8 +67,9 @@ TEST(WardOverview, OneRowPerPatientWithEachToolsLatestRecord) {
         {
             {{2026, 12, 1, 9, 0, 0}, L"5", L"ZY1", L"张三", 1, L"Braden 总分：13 分\r\n"},
             {{2026, 12, 8, 9, 0, 0}, L"12", L"ZY1", L"张三", 2, L"Braden 总分：11 分\r\n"},
-            // Saved later on another PC with an earlier clock: not the latest.
-            {{2026, 12, 7, 9, 0, 0}, L"12", L"ZY1", L"张三", 0, L"Braden 总分：19 分\r\n"},
+            // Saved later on another PC with an earlier clock: the latest, by the file's order,
+            // flagged, and naming no bed.
+            {{2026, 12, 7, 9, 0, 0}, L"14", L"ZY1", L"张三", 0, L"Braden 总分：19 分\r\n"},
             {{2026, 12, 8, 10, 0, 0}, L"3", L"", L"王五", 0, L"Braden 总分：20 分\r\n"},
             // The same bed and name without a number is one patient; a bed alone is none.
             {{2026, 12, 9, 8, 0, 0}, L"3", L"", L"王五", 1, L"Braden 总分：14 分\r\n"},
@@ -92,9 +94,10 @@ TEST(WardOverview, OneRowPerPatientWithEachToolsLatestRecord) {
     ASSERT_NE(zhang, nullptr);
     ASSERT_NE(wang, nullptr);
     EXPECT_STREQ(zhang->bed, L"12") << "the newest record names the bed";
-    EXPECT_STREQ(zhang->entries[0].value, L"11 分");
-    EXPECT_EQ(zhang->entries[0].level, 2);
-    EXPECT_STREQ(zhang->entries[0].time, L"2026-12-08 09:00:00");
+    EXPECT_STREQ(zhang->entries[0].value, L"19 分");
+    EXPECT_EQ(zhang->entries[0].level, 0);
+    EXPECT_STREQ(zhang->entries[0].time, L"2026-12-07 09:00:00");
+    EXPECT_TRUE(zhang->entries[0].time_anomalous);
     EXPECT_TRUE(zhang->entries[1].present) << "30 days back, to the day, is in";
     EXPECT_EQ(zhang->highest_level, 3) << "the Morse record is the row's highest";
     EXPECT_FALSE(zhang->entries[2].present);
@@ -147,6 +150,20 @@ TEST(WardOverview, TheExportIsOneSpreadsheetRowPerPatient) {
     const std::wstring row = text.substr(header_end + 2);
     EXPECT_EQ(row.rfind(L"'=1,ZY1,\"张,三\",11 分,2,2026-12-09,,,", 0), 0u) << row;
     EXPECT_EQ(row.substr(row.size() - 2), L"\r\n");
+    // Every cell is guarded, not only the typed ones: a record without a headline shows its
+    // result's first line, which a file on the share can make anything.
+    add(&overview, 1,
+        record_file(program("morse-fall"), {{{2026, 12, 9, 9, 0, 0},
+                                             L"=1",
+                                             L"ZY1",
+                                             L"张,三",
+                                             1,
+                                             L"=HYPERLINK(\"http://x\")\r\n"}}),
+        L"2026-11-09");
+    ASSERT_TRUE(overview_csv(overview, tools, csv, 65536));
+    EXPECT_NE(std::wstring(csv).find(L",\"'=HYPERLINK(\"\"http://x\"\")\",1,2026-12-09,"),
+              std::wstring::npos)
+        << csv;
     // Too small a buffer: refused, not cut.
     EXPECT_FALSE(overview_csv(overview, tools, csv, 64));
 }
@@ -164,6 +181,22 @@ TEST(WardOverview, MorePatientsThanRowsAreCountedNotShown) {
     add(&overview, 0, record_file(program("braden"), saves), L"2026-11-09");
     EXPECT_EQ(overview.count, OVERVIEW_MAX_PATIENTS);
     EXPECT_EQ(overview.not_shown, 3);
+
+    // Admitted one after the other: the patients left out are the oldest by their latest record,
+    // never the newest admissions, and they are counted.
+    overview_clear(&overview);
+    for (int n = 0; n < OVERVIEW_MAX_PATIENTS + 3; ++n)
+        saves[static_cast<std::size_t>(n)].time = {2026, 12, 9, 8 + n / 60, n % 60, 0};
+    add(&overview, 0, record_file(program("braden"), saves), L"2026-11-09");
+    EXPECT_EQ(overview.count, OVERVIEW_MAX_PATIENTS);
+    EXPECT_EQ(overview.not_shown, 3);
+    EXPECT_EQ(overview.patients_not_shown, 3);
+    std::vector<std::wstring> numbers_shown;
+    for (int i = 0; i < overview.count; ++i) numbers_shown.push_back(overview.patients[i].number);
+    for (int n : {0, 1, 2})
+        EXPECT_EQ(std::count(numbers_shown.begin(), numbers_shown.end(), numbers[n]), 0) << n;
+    for (int n : {3, OVERVIEW_MAX_PATIENTS + 2})
+        EXPECT_EQ(std::count(numbers_shown.begin(), numbers_shown.end(), numbers[n]), 1) << n;
 }
 
 TEST(WardOverview, ATailReachesBackWhenItsFirstRecordIsOlderThanTheDays) {

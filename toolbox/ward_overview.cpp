@@ -16,6 +16,8 @@ const char* const OVERVIEW_PROGRAMS[OVERVIEW_TOOL_COUNT] = {
 
 namespace {
 
+constexpr int OVERVIEW_HEADING_CAPACITY = 128;
+
 // The patient cells of a record.
 struct RecordPatient {
     wchar_t bed[PATIENT_FIELD_CAPACITY];
@@ -30,14 +32,29 @@ bool same_patient(const OverviewPatient& row, const RecordPatient& patient) {
 }
 
 // The row of the patient, made when new; null when the rows are full.
-OverviewPatient* row_of(WardOverview* overview, const RecordPatient& patient) {
+// The row of the patient, made when new. When the rows are full, a patient newer than the one
+// whose latest record is oldest takes that one's row, whose records are then counted as not
+// shown: the patients left out are always the oldest, never the newest admissions. Null when the
+// record is older than every row's latest.
+OverviewPatient* row_of(WardOverview* overview, const RecordPatient& patient, const wchar_t* time) {
     for (int i = 0; i < overview->count; ++i)
         if (same_patient(overview->patients[i], patient)) return &overview->patients[i];
-    if (overview->count == OVERVIEW_MAX_PATIENTS) return nullptr;
-    OverviewPatient& row = overview->patients[overview->count++];
-    row = {};
-    text_copy(row.number, PATIENT_FIELD_CAPACITY, patient.number);
-    return &row;
+    OverviewPatient* row = nullptr;
+    if (overview->count < OVERVIEW_MAX_PATIENTS) {
+        row = &overview->patients[overview->count++];
+    } else {
+        row = std::min_element(overview->patients, overview->patients + overview->count,
+                               [](const OverviewPatient& a, const OverviewPatient& b) {
+                                   return std::wcscmp(a.latest, b.latest) < 0;
+                               });
+        if (std::wcscmp(time, row->latest) <= 0) return nullptr;
+        for (const OverviewEntry& entry : row->entries)
+            if (entry.present) ++overview->not_shown;
+        ++overview->patients_not_shown;
+    }
+    *row = {};
+    text_copy(row->number, PATIENT_FIELD_CAPACITY, patient.number);
+    return row;
 }
 
 // The record's headline value as the result shows it, or, for a record without one, its
@@ -83,6 +100,7 @@ void overview_clear(WardOverview* overview) {
     overview->count = 0;
     overview->unidentified = 0;
     overview->not_shown = 0;
+    overview->patients_not_shown = 0;
     overview->skipped = 0;
 }
 
@@ -92,9 +110,10 @@ void overview_since(int year, int month, int day, wchar_t* dest, int capacity) {
 
 void overview_add(WardOverview* overview, int column, const ToolDef& tool, const char* bytes,
                   std::size_t length, bool whole, const wchar_t* since, const char* head,
-                  std::size_t head_length) {
+                  std::size_t head_length, const wchar_t* latest_valid) {
     RecordScan scan;
     record_scan_start(&scan, tool, bytes, length, whole, head, head_length);
+    if (latest_valid != nullptr) text_copy(scan.latest_valid, RECORD_TIME_CAPACITY, latest_valid);
     RecordRow row;
     while (record_scan_next(&scan, &row)) {
         wchar_t time[HISTORY_TIME_CAPACITY];
@@ -109,22 +128,22 @@ void overview_add(WardOverview* overview, int column, const ToolDef& tool, const
             ++overview->unidentified;
             continue;
         }
-        OverviewPatient* row_of_patient = row_of(overview, patient);
+        OverviewPatient* row_of_patient = row_of(overview, patient, time);
         if (row_of_patient == nullptr) {
             ++overview->not_shown;
             continue;
         }
         OverviewPatient& patient_row = *row_of_patient;
-        // The newest record of the patient names the bed and name; the newest of each tool is
-        // its entry. Equal times: the later in the file.
-        if (std::wcscmp(time, patient_row.latest) >= 0) {
+        // The newest record of the patient names the bed and name, a record whose time cannot be
+        // right never; the last saved of each tool, by the file's order, is its entry.
+        if (!row.time_anomalous && std::wcscmp(time, patient_row.latest) >= 0) {
             text_copy(patient_row.latest, HISTORY_TIME_CAPACITY, time);
             text_copy(patient_row.bed, PATIENT_FIELD_CAPACITY, patient.bed);
             text_copy(patient_row.name, PATIENT_FIELD_CAPACITY, patient.name);
         }
         OverviewEntry& entry = patient_row.entries[column];
-        if (entry.present && std::wcscmp(time, entry.time) < 0) continue;
         entry.present = true;
+        entry.time_anomalous = row.time_anomalous;
         text_copy(entry.time, HISTORY_TIME_CAPACITY, time);
         entry_value(tool, row, entry.value, OVERVIEW_VALUE_CAPACITY);
         entry.level = row.level;
@@ -149,9 +168,17 @@ bool overview_csv(const WardOverview& overview, const ToolDef* const* tools, wch
     dest[0] = L'\0';
     text_sink_append(sink, L"床号,住院号,姓名");
     for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t) {
+        // Every cell is guarded against being run as a formula, not only what a nurse typed: a
+        // record's texts come from a file that anyone with the share can write.
+        wchar_t heading[OVERVIEW_HEADING_CAPACITY];
         text_sink_put(sink, L',');
-        csv_append_cell(sink, tools[t]->title);
-        text_sink_format(sink, L",%ls 等级,%ls 日期", tools[t]->title, tools[t]->title);
+        csv_append_typed_cell(sink, tools[t]->title);
+        text_format(heading, OVERVIEW_HEADING_CAPACITY, L"%ls 等级", tools[t]->title);
+        text_sink_put(sink, L',');
+        csv_append_typed_cell(sink, heading);
+        text_format(heading, OVERVIEW_HEADING_CAPACITY, L"%ls 日期", tools[t]->title);
+        text_sink_put(sink, L',');
+        csv_append_typed_cell(sink, heading);
     }
     text_sink_append(sink, L"\r\n");
     for (int i = 0; i < overview.count; ++i) {
@@ -167,9 +194,11 @@ bool overview_csv(const WardOverview& overview, const ToolDef* const* tools, wch
                 text_sink_append(sink, L",,");
                 continue;
             }
-            csv_append_cell(sink, entry.value);
+            csv_append_typed_cell(sink, entry.value);
             text_sink_format(sink, L",%d,", entry.level);
-            csv_append_cell(sink, entry.time, OVERVIEW_DATE_CAPACITY - 1);
+            wchar_t date[OVERVIEW_DATE_CAPACITY];
+            text_copy(date, OVERVIEW_DATE_CAPACITY, entry.time);
+            csv_append_typed_cell(sink, date);
         }
         text_sink_append(sink, L"\r\n");
     }

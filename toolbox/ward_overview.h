@@ -27,6 +27,7 @@ struct OverviewEntry {
     // record has none.
     wchar_t value[OVERVIEW_VALUE_CAPACITY];
     int level;
+    bool time_anomalous; // its time cannot be right (RecordRow)
 };
 
 struct OverviewPatient {
@@ -41,9 +42,10 @@ struct OverviewPatient {
 struct WardOverview {
     OverviewPatient patients[OVERVIEW_MAX_PATIENTS];
     int count;
-    int unidentified; // records with neither a number nor a bed and a name
-    int not_shown;    // records of patients beyond OVERVIEW_MAX_PATIENTS
-    int skipped;      // lines that are no record that names a grade
+    int unidentified;       // records with neither a number nor a bed and a name
+    int not_shown;          // records of patients beyond OVERVIEW_MAX_PATIENTS
+    int patients_not_shown; // rows given up to newer patients (the oldest by their latest record)
+    int skipped;            // lines that are no record that names a grade
 };
 
 void overview_clear(WardOverview* overview);
@@ -55,16 +57,19 @@ void overview_since(int year, int month, int day, wchar_t* dest, int capacity);
 // Adds the records of the tool (column `column` of OVERVIEW_PROGRAMS) from the bytes, the last
 // length bytes of its file (whole when they are all of it), from the date since on. head is the
 // file's first head_length bytes, which hold its header (null: the bytes themselves when whole,
-// otherwise today's header).
+// otherwise today's header). A tool's latest record is the last saved, by the file's order; one
+// whose time cannot be right (later than latest_valid, or earlier than the record before it) is
+// flagged, and never names the patient's bed and name.
 void overview_add(WardOverview* overview, int column, const ToolDef& tool, const char* bytes,
                   std::size_t length, bool whole, const wchar_t* since, const char* head = nullptr,
-                  std::size_t head_length = 0);
+                  std::size_t head_length = 0, const wchar_t* latest_valid = nullptr);
 
 // Sorts the rows by bed: beds that start with a number by that number, then the others by their
 // text, an empty bed last.
 void overview_sort(WardOverview* overview);
 
 // The overview as CSV (RFC 4180 cells, CR LF lines): 床号,住院号,姓名, then for each tool its
-// title, "等级" and "日期"; one line per patient. False when it does not fit whole.
+// title, "等级" and "日期"; one line per patient. Every cell that could start like a formula is
+// written with a leading "'" (csv_append_typed_cell). False when it does not fit whole.
 bool overview_csv(const WardOverview& overview, const ToolDef* const* tools, wchar_t* dest,
                   int capacity);

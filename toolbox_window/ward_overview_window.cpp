@@ -9,10 +9,12 @@
 #include "core/text_sink.h"
 #include "core/utf8.h"
 #include "records/record_lines.h"
+#include "records/record_scan.h"
 #include "records_win32/file_replace_win32.h"
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
 #include "records_win32/records_policy_read.h"
+#include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
@@ -43,6 +45,22 @@ struct OverviewView {
 
 OverviewView view;
 
+// True when the folder's list can be read; error says why not. A folder that is not there counts
+// as readable and empty unless it must be there.
+bool folder_readable(const wchar_t* folder, bool must_exist, DWORD* error) {
+    wchar_t pattern[RECORD_FOLDER_CAPACITY + 4];
+    text_format(pattern, RECORD_FOLDER_CAPACITY + 4, L"%ls\\*", folder);
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(pattern, &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        return true;
+    }
+    *error = GetLastError();
+    if (*error == ERROR_FILE_NOT_FOUND) return true; // there, and empty
+    return *error == ERROR_PATH_NOT_FOUND && !must_exist;
+}
+
 // Every assessment tool's file of the records folder, read from its end as far back as the last
 // days reach; a file that is missing has no records, one that cannot be read is counted.
 void read_overview() {
@@ -54,11 +72,28 @@ void read_overview() {
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     RecordsPolicy policy;
     records_policy_read(&policy);
+    if (policy.invalid_value >= 0) {
+        build_policy_invalid_text(policy, view.last_line, LAST_LINE_CAPACITY);
+        return;
+    }
     if (!records_folder(policy, folder, RECORD_FOLDER_CAPACITY)) {
         text_format(view.last_line, LAST_LINE_CAPACITY, L"找不到记录文件夹，无法读取记录：%ls",
                     folder);
         return;
     }
+    // A folder that cannot be read is said so, never shown as an empty ward. The user's own folder
+    // before the first Save is simply empty; a policy's folder must be there.
+    DWORD folder_error = 0;
+    if (!folder_readable(folder, policy_names_folder(policy), &folder_error)) {
+        wchar_t reason[256];
+        system_error_text(folder_error, folder, reason, 256);
+        text_format(view.last_line, LAST_LINE_CAPACITY, L"记录文件夹无法读取：%ls（%ls）", folder,
+                    reason);
+        return;
+    }
+    wchar_t latest_valid[RECORD_TIME_CAPACITY];
+    record_latest_valid_time(today.wYear, today.wMonth, today.wDay, today.wHour, today.wMinute,
+                             today.wSecond, latest_valid, RECORD_TIME_CAPACITY);
     int unreadable = 0;
     for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t) {
         const ToolDef* tool = view.tools[t];
@@ -70,7 +105,7 @@ void read_overview() {
         if (read == RecordTailRead::unreadable) ++unreadable;
         if (read != RecordTailRead::read) continue;
         overview_add(&view.overview, t, *tool, tail.bytes, tail.length, tail.whole, since,
-                     tail.head, tail.head_length);
+                     tail.head, tail.head_length, latest_valid);
     }
     overview_sort(&view.overview);
     TextSink sink = {view.last_line, LAST_LINE_CAPACITY, 0};
@@ -78,9 +113,12 @@ void read_overview() {
     text_sink_format(sink, L"共 %d 位患者（%ls 起），记录文件夹：%ls", view.overview.count, since,
                      folder);
     if (view.overview.not_shown > 0)
-        text_sink_format(sink, L"；另有 %d 条记录超出 %d 位患者未显示", view.overview.not_shown,
-                         OVERVIEW_MAX_PATIENTS);
+        text_sink_format(sink, L"；另有 %d 条记录超出 %d 位患者未显示（%d 位较早的患者）",
+                         view.overview.not_shown, OVERVIEW_MAX_PATIENTS,
+                         view.overview.patients_not_shown);
     if (unreadable > 0) text_sink_format(sink, L"；%d 个记录文件无法读取", unreadable);
+    if (view.overview.skipped > 0)
+        text_sink_format(sink, L"；%d 条记录无法读取", view.overview.skipped);
 }
 
 void draw_headings(HDC dc) {
@@ -139,8 +177,10 @@ void draw_row(const DRAWITEMSTRUCT& item) {
         text_format(value, OVERVIEW_VALUE_CAPACITY + 16, L"%ls 等级 %d", entry.value, entry.level);
         draw_text_rect(item.hDC, {x, r.top, right, middle}, value, level_colour(entry.level), label,
                        DT_LEFT | DT_NOPREFIX);
-        wchar_t date[OVERVIEW_DATE_CAPACITY];
+        wchar_t date[OVERVIEW_DATE_CAPACITY + 8];
         text_copy(date, OVERVIEW_DATE_CAPACITY, entry.time);
+        if (entry.time_anomalous)
+            text_append(date, OVERVIEW_DATE_CAPACITY + 8, TEXT_TIME_ANOMALOUS);
         draw_text_rect(item.hDC, {x, middle, right, r.bottom}, date, colour_muted_text, small,
                        DT_LEFT);
     }
@@ -180,6 +220,8 @@ void export_overview(HWND window) {
     wchar_t reason[256];
     system_error_text(error, path, reason, 256);
     text_format(message, MAX_PATH + 256, L"导出失败：%ls\r\n%ls", path, reason);
+    // The line below the list no longer says an earlier export was done.
+    SetDlgItemTextW(window, ID_OVERVIEW_LAST_LINE, message);
     MessageBoxW(window, message, L"导出失败", MB_OK | MB_ICONWARNING);
 }
 

@@ -65,12 +65,17 @@ bool put_on_clipboard(const ToolDef& tool, const wchar_t* copy_text) {
 
 bool read_patient_fields(PatientFields* patient) {
     for (int f = 0; f < PATIENT_FIELD_COUNT; ++f) {
-        wchar_t typed[2 * PATIENT_FIELD_CAPACITY];
+        // The whole text, however long it was pasted: refused when too long, never cut.
+        const HWND edit = window_state.patient_edits[f];
+        static wchar_t typed[PATIENT_TYPED_CAPACITY];
         typed[0] = L'\0';
-        GetWindowTextW(window_state.patient_edits[f], typed, 2 * PATIENT_FIELD_CAPACITY);
         const auto field = static_cast<PatientField>(f);
-        const PatientText taken =
-            patient_field_take(field, typed, patient->text[f], PATIENT_FIELD_CAPACITY);
+        PatientText taken = PatientText::too_long;
+        patient->text[f][0] = L'\0';
+        if (GetWindowTextLengthW(edit) < PATIENT_TYPED_CAPACITY) {
+            GetWindowTextW(edit, typed, PATIENT_TYPED_CAPACITY);
+            taken = patient_field_take(field, typed, patient->text[f], PATIENT_FIELD_CAPACITY);
+        }
         if (taken == PatientText::taken) continue;
         wchar_t message[MESSAGE_TEXT_CAPACITY];
         build_patient_refusal(field, taken, message, MESSAGE_TEXT_CAPACITY);
@@ -89,6 +94,10 @@ bool result_is_current(const wchar_t* needs_result) {
 }
 
 void calc_and_show() {
+    // The patient is checked with the inputs: a text too long or with a hidden character is
+    // refused here, before a result can pair with it.
+    static PatientFields patient;
+    if (!read_patient_fields(&patient)) return;
     if (!calculate_from_edits()) return;
     const ToolDef& tool = *window_state.session.tool;
     const CalcOutcome& outcome = window_state.session.outcome;

@@ -8,6 +8,7 @@
 #include "engine/band_edges.h"
 #include "records/record_history.h"
 #include "records/record_lines.h"
+#include "records/record_scan.h"
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
 #include "records_win32/records_policy_read.h"
@@ -53,15 +54,23 @@ void fill_history(const PatientFields& patient) {
     const wchar_t* why = nullptr;
     RecordsPolicy policy;
     records_policy_read(&policy);
-    if (!record_file_of_tool(policy, tool.id, folder, path)) {
+    if (policy.invalid_value >= 0) {
+        build_policy_invalid_text(policy, reason, RECORD_PATH_CAPACITY + 64);
+        why = reason;
+    } else if (!record_file_of_tool(policy, tool.id, folder, path)) {
         text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
         why = reason;
     } else {
         RecordTail tail;
         const RecordTailRead read = record_tail_read(path, &tail);
         if (read == RecordTailRead::read) {
+            SYSTEMTIME now;
+            GetLocalTime(&now);
+            wchar_t latest_valid[RECORD_TIME_CAPACITY];
+            record_latest_valid_time(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
+                                     now.wSecond, latest_valid, RECORD_TIME_CAPACITY);
             history_read(tool, patient, tail.bytes, tail.length, tail.whole, &view.history,
-                         tail.head, tail.head_length);
+                         tail.head, tail.head_length, latest_valid);
         } else {
             text_format(reason, RECORD_PATH_CAPACITY + 64,
                         read == RecordTailRead::missing ? L"尚无记录文件：%ls"

@@ -37,7 +37,6 @@ HWND create_patient_control(const PlannedControl& planned) {
         return window_state.patient_labels[f];
     }
     const HWND edit = create_edit(planned, ID_PATIENT_BED + f);
-    SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(PATIENT_FIELDS[f].max_length), 0);
     window_state.patient_edits[f] = edit;
     if (f == PATIENT_ASSESSOR) {
         // A ward whose nurses share one Windows login has the policy start it empty.

@@ -15,9 +15,14 @@
 
 namespace {
 
-void report_failure(const wchar_t* where) {
+// The failure box: the path that could not be written, or, when another PC or program held the
+// file longer than a save waits, that it is busy.
+void report_failure(const wchar_t* where, bool busy = false) {
     wchar_t message[RECORD_PATH_CAPACITY + 64];
-    build_save_failure_text(where, message, RECORD_PATH_CAPACITY + 64);
+    if (busy)
+        text_copy(message, RECORD_PATH_CAPACITY + 64, TEXT_RECORD_FILE_BUSY);
+    else
+        build_save_failure_text(where, message, RECORD_PATH_CAPACITY + 64);
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, STATUS_SAVE_FAILED);
     invalidate_main_window();
     MessageBoxW(window_state.main_window, message, CAPTION_SAVE_FAILED, MB_OK | MB_ICONWARNING);
@@ -37,6 +42,12 @@ void record_save() {
     if (!read_patient_fields(&patient)) return; // nothing is written
     RecordsPolicy policy;
     records_policy_read(&policy);
+    if (policy.invalid_value >= 0) {
+        wchar_t invalid[MESSAGE_TEXT_CAPACITY];
+        build_policy_invalid_text(policy, invalid, MESSAGE_TEXT_CAPACITY);
+        MessageBoxW(window_state.main_window, invalid, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
+        return; // nothing is written anywhere
+    }
     if (const wchar_t* refusal = policy_save_refusal(policy, patient)) {
         MessageBoxW(window_state.main_window, refusal, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
         return;
@@ -58,9 +69,13 @@ void record_save() {
     wchar_t record_id[RECORD_ID_CAPACITY];
     if (!record_id_make(system_random_fill, record_id, RECORD_ID_CAPACITY) ||
         !session_record_line(window_state.session, local_time_now(), patient, record_id, line,
-                             RECORD_LINE_CAPACITY) ||
-        !record_file_append(path, header, line)) {
+                             RECORD_LINE_CAPACITY)) {
         report_failure(path);
+        return;
+    }
+    const RecordFileAppend appended = record_file_append(path, header, line);
+    if (appended != RecordFileAppend::appended) {
+        report_failure(path, appended == RecordFileAppend::busy);
         return;
     }
     if (policy.remember_assessor) assessor_store(patient.text[PATIENT_ASSESSOR]);

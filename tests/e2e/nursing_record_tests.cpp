@@ -173,11 +173,13 @@ TEST_F(NursingRecord, AHundredMegabyteFileOpensFromItsTail) {
     DeleteFileW(record_path().c_str());
 }
 
-TEST_F(NursingRecord, TheHistoryNeedsANumberOrABed) {
+TEST_F(NursingRecord, TheHistoryNeedsANumberOrABedAndAName) {
     type_patient(L"", L"", L"张三", L"李护士");
-    EXPECT_EQ(answer(ID_HISTORY, L"提示"), L"请先填写住院号或床号。");
-    // With a bed but no file yet: an empty list, and why.
-    window.set_text(patient(0), L"7");
+    EXPECT_EQ(answer(ID_HISTORY, L"提示"), L"请填写住院号，或床号和姓名。");
+    type_patient(L"7", L"", L"", L"李护士");
+    EXPECT_EQ(answer(ID_HISTORY, L"提示"), L"请填写住院号，或床号和姓名。") << "a bed alone";
+    // With a bed and a name but no file yet: an empty list, and why.
+    window.set_text(patient(2), L"张三");
     window.click(ID_HISTORY);
     HWND dialog = nullptr;
     ASSERT_TRUE(
@@ -191,19 +193,34 @@ TEST_F(NursingRecord, TheHistoryNeedsANumberOrABed) {
     EXPECT_TRUE(wait_until([&] { return !IsWindow(dialog); }));
 }
 
-// Editing the bed after Calculate makes the result stale; a control character is refused, and
-// nothing is written either time.
-TEST_F(NursingRecord, APatientEditIsStaleAndAControlCharacterIsRefused) {
+// Editing the bed after Calculate makes the result stale; a text with a control or invisible
+// format character, or longer than its field even when pasted, is refused whole at Calculate, with
+// the focus on the field, and nothing is written.
+TEST_F(NursingRecord, APatientEditIsStaleAndAHiddenOrLongTextIsRefused) {
     type_patient(L"12", L"", L"", L"");
     window.click(ID_CALC);
     window.set_text(patient(0), L"13");
     EXPECT_EQ(answer(ID_SAVE, L"提示"), L"输入已修改，请先点击“计算”。");
     EXPECT_EQ(answer(ID_COPY, L"提示"), L"输入已修改，请先点击“计算”。");
     window.click(ID_CALC);
-    window.set_text(patient(2), L"张\t三");
-    window.click(ID_CALC);
-    EXPECT_EQ(answer(ID_SAVE, L"输入有误"), L"“姓名”不能包含控制字符。");
-    EXPECT_EQ(window.focus(), patient(2));
+    const struct {
+        int field;
+        std::wstring typed;
+        const wchar_t* refusal;
+    } cases[] = {
+        {2, L"张\t三", L"“姓名”不能包含控制字符。"},
+        {1, L"Z001\x200B", L"“住院号”不能包含控制字符。"},
+        {1, L"\xFEFFZ001", L"“住院号”不能包含控制字符。"},
+        {1, std::wstring(30, L'7'), L"“住院号”最多 20 个字符。"},
+    };
+    for (const auto& c : cases) {
+        type_patient(L"12", L"", L"", L"");
+        window.set_text(patient(c.field), c.typed);
+        EXPECT_EQ(window_text(patient(c.field)), c.typed) << "the edit cut the pasted text";
+        EXPECT_EQ(answer(ID_CALC, L"输入有误"), c.refusal);
+        EXPECT_EQ(window.focus(), patient(c.field));
+    }
+    EXPECT_EQ(answer(ID_SAVE, L"提示"), L"输入已修改，请先点击“计算”。");
     EXPECT_EQ(GetFileAttributesW(record_path().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

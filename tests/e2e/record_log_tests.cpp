@@ -176,6 +176,28 @@ TEST_F(RecordLog, LockedFileIsReportedAsAFailure) {
     EXPECT_EQ(file_records().size(), 2u);
 }
 
+// A record cut inside a quoted cell, as a crash or a full disk leaves it, then four Saves: each
+// lands whole after the sealed fragment, whose bytes stay. A spreadsheet's reader checks the file
+// (torn_records.csv beside the programs, read by the main pass with Python's csv module).
+TEST_F(RecordLog, SavesAfterATornRecordAreWhole) {
+    const std::string header_bytes = "\xEF\xBB\xBF" + to_utf8(header);
+    const std::string torn = "2026-12-09 07:00:00,Braden 压疮风险评估,感觉 1-4=3,\"Braden 总分：1";
+    CreateDirectoryW((records_folder() + L"\\..").c_str(), nullptr);
+    CreateDirectoryW(records_folder().c_str(), nullptr);
+    ASSERT_TRUE(write_bytes(record_path(), header_bytes + torn));
+    window.click(ID_CALC);
+    for (int i = 0; i < 4; ++i) save();
+    const std::string bytes = read_bytes(record_path());
+    ASSERT_EQ(bytes.rfind(header_bytes + torn + "\"\r\n", 0), 0u) << "the fragment is sealed";
+    const std::vector<std::wstring> records =
+        records_of(from_utf8(bytes.substr(header_bytes.size() + torn.size() + 3)));
+    ASSERT_EQ(records.size(), 4u);
+    for (const std::wstring& record : records)
+        EXPECT_EQ(record, record_tail(defaults, default_result));
+    CopyFileW(record_path().c_str(), (program_folder() + L"\\torn_records.csv").c_str(), FALSE);
+    DeleteFileW(record_path().c_str());
+}
+
 TEST_F(RecordLog, FiveHundredSavesInARow) {
     window.click(ID_CALC);
     for (int i = 0; i < 500; ++i) {

@@ -50,18 +50,27 @@ restart_xvfb() {
     start_xvfb "$work" "$1" || return 1
 }
 
+# check_saved_csv FILE CHECKER TEST: the record file that TEST left beside the programs, read by
+# the checker with Python's csv module, then removed.
+check_saved_csv() {
+    local saved
+    saved="$(dirname "$program")/$1"
+    if [ -f "$saved" ]; then
+        python3 "$here/tests/e2e/$2" "$saved" || status=1
+        rm -f "$saved"
+    else
+        echo "FAIL no record file saved by $3"
+        status=1
+    fi
+}
+
 main_pass() {
     wine "$driver" "$windows_program" --gtest_filter=-FullDisk.* || status=1
 
-    # The records the nursing-record test saved, read by a real CSV reader.
-    saved="$(dirname "$program")/patient_records.csv"
-    if [ -f "$saved" ]; then
-        python3 "$here/tests/e2e/check_patient_csv.py" "$saved" || status=1
-        rm -f "$saved"
-    else
-        echo "FAIL no record file saved by NursingRecord.APatientSavedTwiceIsTwoRows"
-        status=1
-    fi
+    # The records two tests saved beside the programs, each read by a real CSV reader.
+    check_saved_csv patient_records.csv check_patient_csv.py \
+        NursingRecord.APatientSavedTwiceIsTwoRows
+    check_saved_csv torn_records.csv check_torn_csv.py RecordLog.SavesAfterATornRecordAreWhole
 
     # The full-disk pass: the records folder on a 64 KB file system of its own. Mounting needs root
     # with the capability; without it the pass is skipped, and said so.
@@ -178,6 +187,16 @@ ward_pass() {
     echo "== an unreachable records folder"
     wine "$driver" "$windows_program" "--ward-offline=$offline" \
         --gtest_filter='Ward.AFolderThatCannot*' || status=1
+    # A RecordsFolder of the wrong type, relative or empty fails closed.
+    for setting in "REG_DWORD 1" "REG_SZ records" "REG_SZ ..\\ward" "REG_SZ "; do
+        read -r type data <<<"$setting"
+        clear_ward_policy
+        set_policy "$prefix" HKLM RecordsFolder "$type" "$data"
+        echo "== RecordsFolder as $type \"$data\""
+        wine "$driver" "$windows_program" --ward-invalid \
+            --gtest_filter='Ward.AnInvalidFolderPolicy*' || status=1
+    done
+    clear_ward_policy
     echo "== a year of a large ward: 23 files of 20 MB"
     large="$work/large"
     mkdir -p "$large"

@@ -206,24 +206,38 @@ TEST(Ward, AYearOfALargeWardShowsEveryPatient) {
     toolbox.stop();
 }
 
-TEST(Ward, AFolderThatCannotBeReachedFailsTheSaveAndNothingIsWrittenLocally) {
-    if (!ward_offline) GTEST_SKIP() << "runs with RecordsFolder set to a share that is offline";
+// Calculates and saves a patient's record where the policy allows no save: the text of the box
+// with that caption, after checking that nothing reached the user's own folder instead.
+std::wstring refused_save(const wchar_t* caption) {
     const std::wstring local = records_folder() + L"\\T138.csv";
     DeleteFileW(local.c_str());
     ProgramWindow window;
-    ASSERT_TRUE(window.start());
+    if (!window.start()) return L"<no window>";
     window.type_inputs(braden_scores);
     set_patient(window, L"5", L"ZY5", L"周九", L"护士E");
     window.press(window.edit(0), VK_F5);
     window.post_click(ID_SAVE);
-    const HWND box = window.wait_for_message_box(L"保存失败");
-    ASSERT_NE(box, nullptr) << "a save to an unreachable share was not reported";
-    EXPECT_NE(window.message_box_text(box).find(ward_offline_folder), std::wstring::npos)
-        << "the message does not name the folder: " << window.message_box_text(box);
-    window.close_message_box(box);
+    const HWND box = window.wait_for_message_box(caption);
+    const std::wstring text = box != nullptr ? window.message_box_text(box) : L"<no box>";
+    if (box != nullptr) window.close_message_box(box);
     window.stop();
     EXPECT_EQ(GetFileAttributesW(local.c_str()), INVALID_FILE_ATTRIBUTES)
         << "the record went to the local folder instead";
+    return text;
+}
+
+TEST(Ward, AFolderThatCannotBeReachedFailsTheSaveAndNothingIsWrittenLocally) {
+    if (!ward_offline) GTEST_SKIP() << "runs with RecordsFolder set to a share that is offline";
+    const std::wstring answer = refused_save(L"保存失败");
+    EXPECT_NE(answer.find(ward_offline_folder), std::wstring::npos)
+        << "the message does not name the folder: " << answer;
+}
+
+// A RecordsFolder of the wrong type, relative, or empty fails closed: Save refuses with the
+// policy's name, and nothing is written anywhere, the user's own folder included.
+TEST(Ward, AnInvalidFolderPolicyRefusesTheSave) {
+    if (!ward_invalid) GTEST_SKIP() << "runs with RecordsFolder set wrongly";
+    EXPECT_EQ(refused_save(L"提示"), L"组策略“RecordsFolder”的设置无效，请联系信息科。");
 }
 
 } // namespace

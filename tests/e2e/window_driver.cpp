@@ -11,6 +11,7 @@ std::wstring print_folder;
 std::wstring ward_pc;
 bool ward_checks = false;
 bool ward_offline = false;
+bool ward_invalid = false;
 bool ward_large = false;
 std::wstring ward_offline_folder;
 bool small_screen = false;
@@ -443,6 +444,16 @@ std::wstring masked_record_ids(const std::wstring& text) {
         }
     }
     return masked;
+}
+
+std::string to_utf8(const std::wstring& text) {
+    if (text.empty()) return "";
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length,
+                        nullptr, nullptr);
+    return bytes;
 }
 
 std::wstring program_folder() {

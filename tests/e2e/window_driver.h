@@ -24,7 +24,8 @@ extern std::wstring print_folder;
 extern std::wstring ward_pc;
 extern bool ward_checks;
 extern bool ward_offline;
-extern bool ward_large; // --ward-large: RecordsFolder holds a year of large files
+extern bool ward_invalid; // --ward-invalid: RecordsFolder is set, but not as a folder may be
+extern bool ward_large;   // --ward-large: RecordsFolder holds a year of large files
 extern std::wstring ward_offline_folder;
 // The DPI the runner set for the prefix (--dpi=N); 0 in the passes at the usual DPI.
 extern int display_dpi;
@@ -105,6 +106,7 @@ std::wstring records_folder();
 // The assessor the programs remember for this user; null forgets it.
 void set_remembered_assessor(const wchar_t* name);
 std::wstring from_utf8(const std::string& bytes);
+std::string to_utf8(const std::wstring& text);
 // The text with every record id (a lower-case version-4 UUID) as "<id>", so that records saved
 // with random ids compare with the expected text; a malformed id stays as it is and fails.
 std::wstring masked_record_ids(const std::wstring& text);

@@ -68,15 +68,23 @@ int main(int argc, char** argv) {
     build_record_header(tool, line, RECORD_LINE_CAPACITY);
     std::fputs("\xEF\xBB\xBF", csv);
     std::fputs(utf8(line).c_str(), csv);
-    std::fputs("时间\t工具\t感觉, 1-4\t\"潮湿\"\t结果\t等级\t结论\t床号\t住院号\t姓名\t评估者\n",
-               expected);
+    std::fputs(
+        "时间\t工具\t感觉, 1-4\t\"潮湿\"\t结果\t等级\t结论\t床号\t住院号\t姓名\t评估者\t记录号\t"
+        "主要结果\n",
+        expected);
     for (const Sample& sample : samples) {
         const double values[] = {3, 2.5};
         PatientFields patient;
         for (int f = 0; f < PATIENT_FIELD_COUNT; ++f)
             text_copy(patient.text[f], PATIENT_FIELD_CAPACITY, sample.patient[f]);
-        const RecordEntry entry = {{2026, 12, 9, 8, 30, 0}, values,  sample.result, 2,
-                                   sample.verdict,          &patient};
+        const RecordEntry entry = {{2026, 12, 9, 8, 30, 0},
+                                   values,
+                                   sample.result,
+                                   2,
+                                   sample.verdict,
+                                   &patient,
+                                   L"0f1e2d3c-4b5a-4968-8776-655443322110",
+                                   5.5};
         if (!build_record(tool, entry, line, RECORD_LINE_CAPACITY)) return 4;
         std::fputs(utf8(line).c_str(), csv);
         std::wstring result = sample.result;
@@ -86,6 +94,7 @@ int main(int argc, char** argv) {
                           escaped(L"感觉, 1-4=3") + "\t" + escaped(L"\"潮湿\"=2.5") + "\t" +
                           escaped(result) + "\t2\t" + escaped(sample.verdict);
         for (const wchar_t* text : sample.patient) row += "\t" + escaped(text);
+        row += "\t0f1e2d3c-4b5a-4968-8776-655443322110\t5.5";
         std::fputs((row + "\n").c_str(), expected);
     }
     return std::fclose(csv) == 0 && std::fclose(expected) == 0 ? 0 : 3;

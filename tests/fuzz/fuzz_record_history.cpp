@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PatientFields patient;
     patient_fields_clear(&patient);
     input.wide_text(patient.text[PATIENT_BED], PATIENT_FIELD_CAPACITY, 8);
+    text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, L"张三");
     const std::string bytes(reinterpret_cast<const char*>(data) + (size - input.remaining()),
                             input.remaining());
     static History history;
