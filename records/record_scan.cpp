@@ -108,9 +108,10 @@ bool record_tail_reaches(const char* bytes, std::size_t length, bool whole, cons
 void record_latest_valid_time(int year, int month, int day, int hour, int minute, int second,
                               wchar_t* dest, int capacity) {
     // Minutes of the day past midnight roll into the next day, and the calendar's date with it.
+    constexpr long MINUTES_PER_DAY = 24L * 60L;
     long minutes = hour * 60L + minute + RECORD_CLOCK_SLACK_MINUTES;
-    const std::int64_t days = days_from_civil(year, month, day) + minutes / (24 * 60);
-    minutes %= 24 * 60;
+    const std::int64_t days = days_from_civil(year, month, day) + minutes / MINUTES_PER_DAY;
+    minutes %= MINUTES_PER_DAY;
     wchar_t date[16];
     civil_from_days(days, date, 16);
     text_format(dest, capacity, L"%ls %02ld:%02ld:%02d", date, minutes / 60, minutes % 60, second);
