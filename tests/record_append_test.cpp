@@ -5,6 +5,7 @@
 #include <string>
 
 #include "records/record_append.h"
+#include "tests/memory_record_file.h"
 
 namespace {
 
@@ -15,25 +16,19 @@ const wchar_t* const line = L"2026-12-08 10:00:00,T,a=1,ok\r\n";
 const std::string line_bytes = "2026-12-08 10:00:00,T,a=1,ok\r\n";
 
 // A file in memory whose writes can fail after a number of bytes, and whose truncation can fail.
-struct FakeFile {
-    std::string bytes;
+struct FakeFile : MemoryRecordFile {
     int write_limit = -1;         // bytes a write stores before it fails; -1: no fault
     bool truncate_fails = false;  // the taking back fails too
     std::string written_by_other; // what another program appends while the write fails
     bool size_fails = false;
     bool flush_fails = false;
 
-    static FakeFile& of(void* file) { return *static_cast<FakeFile*>(file); }
+    static FakeFile& of(void* file) {
+        return static_cast<FakeFile&>(*static_cast<MemoryRecordFile*>(file));
+    }
     static bool size(void* file, std::int64_t* size) {
         if (of(file).size_fails) return false;
         *size = static_cast<std::int64_t>(of(file).bytes.size());
-        return true;
-    }
-    static bool read(void* file, std::int64_t offset, char* dest, int count) {
-        const std::string& bytes = of(file).bytes;
-        if (offset < 0 || count < 0 || offset + count > static_cast<std::int64_t>(bytes.size()))
-            return false;
-        bytes.copy(dest, static_cast<std::size_t>(count), static_cast<std::size_t>(offset));
         return true;
     }
     static bool write(void* file, std::int64_t offset, const char* data, int count, int* written) {
@@ -53,7 +48,11 @@ struct FakeFile {
         return true;
     }
     static bool flush(void* file) { return !of(file).flush_fails; }
-    RecordFileOps ops() { return RecordFileOps{this, size, read, write, truncate, flush}; }
+    // The file as the operations see it: reads are the memory file's own.
+    RecordFileOps ops() {
+        return RecordFileOps{
+            static_cast<MemoryRecordFile*>(this), size, read, write, truncate, flush};
+    }
 };
 
 TEST(RecordAppend, EmptyFileGetsTheHeaderAndAFullOneKeepsWhatItHolds) {

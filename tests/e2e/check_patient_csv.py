@@ -9,6 +9,8 @@ import csv
 import re
 import sys
 
+from csv_report import report
+
 with open(sys.argv[1], encoding="utf-8-sig", newline="") as file:
     rows = list(csv.reader(file))
 header = ["时间", "工具", "感觉 1-4", "潮湿 1-4", "活动 1-4", "移动 1-4", "营养 1-4", "摩擦力 1-3",
@@ -34,8 +36,4 @@ for row in rows[1:]:
         problems.append(f"headline {cells['主要结果']!r} beside {cells['结果']!r}")
 if len(rows) == 3 and rows[1][-2] == rows[2][-2]:
     problems.append("two records with one id")
-for problem in problems:
-    print("FAIL", problem)
-if problems:
-    sys.exit(1)
-print("csv: the patient's two records are two rows of 17 cells")
+report(problems, "csv: the patient's two records are two rows of 17 cells")

@@ -8,6 +8,8 @@ check_torn_csv.py FILE
 import csv
 import sys
 
+from csv_report import report
+
 with open(sys.argv[1], encoding="utf-8-sig", newline="") as file:
     rows = list(csv.reader(file))
 problems = []
@@ -23,8 +25,4 @@ else:
             problems.append(f"not a whole record: {row}")
     if len({dict(zip(header, row)).get("记录号") for row in records}) != 4:
         problems.append("the four records do not have four record ids")
-for problem in problems:
-    print("FAIL", problem)
-if problems:
-    sys.exit(1)
-print("csv: after the sealed fragment, four whole records")
+report(problems, "csv: after the sealed fragment, four whole records")
