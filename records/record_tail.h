@@ -37,8 +37,16 @@ struct RecordTail {
 // nothing read is then offered as the file.
 bool record_tail_load(const RecordReadOps& file, std::size_t limit, RecordTail* tail);
 
-// The tail that holds every record from the date since ("YYYY-MM-DD") on: read from the end in
-// growing steps (256 KB, then four times as much each time) until it reaches back before since,
-// or up to RECORD_TAIL_BYTES (whole is false then, and older records of those days may lie beyond
-// it).
-bool record_tail_load_since(const RecordReadOps& file, const wchar_t* since, RecordTail* tail);
+// What record_load_since gives each window of a file to.
+using RecordWindowVisit = void (*)(void* context, const RecordTail& window);
+
+// Every record from the date since ("YYYY-MM-DD") on, whatever the file's size, in the file's
+// order. The file's end is read in growing steps (256 KB, then four times as much each time, up
+// to `window` bytes); when such a tail reaches back before since (record_tail_reaches), it is the
+// one window. Otherwise the file is read forward from a record older than since, in windows of at
+// most `window` bytes (at most RECORD_TAIL_BYTES), each with the byte before it and each but the
+// last ending where a record ends, so that every record lies whole in one window; whole is false
+// for all of them. Records older than since may come first. False when a size or read fails; the
+// windows given before it stand.
+bool record_load_since(const RecordReadOps& file, const wchar_t* since, RecordWindowVisit visit,
+                       void* context, std::size_t window = RECORD_TAIL_BYTES);

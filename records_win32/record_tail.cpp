@@ -50,8 +50,10 @@ RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail) {
     });
 }
 
-RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail) {
-    return read_file(path, tail, [tail, since](const RecordReadOps& ops) {
-        return record_tail_load_since(ops, since, tail);
+RecordTailRead record_read_since(const wchar_t* path, const wchar_t* since, RecordWindowVisit visit,
+                                 void* context) {
+    RecordTail unused;
+    return read_file(path, &unused, [since, visit, context](const RecordReadOps& ops) {
+        return record_load_since(ops, since, visit, context);
     });
 }

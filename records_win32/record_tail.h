@@ -7,6 +7,7 @@
 // The file's last RECORD_TAIL_BYTES at most, and its head.
 RecordTailRead record_tail_read(const wchar_t* path, RecordTail* tail);
 
-// The tail that holds every record from the date since ("YYYY-MM-DD") on
-// (record_tail_load_since).
-RecordTailRead record_tail_read_since(const wchar_t* path, const wchar_t* since, RecordTail* tail);
+// Every record from the date since ("YYYY-MM-DD") on, whatever the file's size, window by window
+// to visit (record_load_since).
+RecordTailRead record_read_since(const wchar_t* path, const wchar_t* since, RecordWindowVisit visit,
+                                 void* context);

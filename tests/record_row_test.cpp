@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -393,6 +394,26 @@ TEST(RecordTail, EveryFaultIsAFailureAndAShrunkFileGivesWhatThereWas) {
     EXPECT_EQ(tail.head_length, 100u);
 }
 
+// The windows a read gives, kept as bytes.
+void keep_window(void* context, const RecordTail& window) {
+    static_cast<std::vector<std::string>*>(context)->emplace_back(window.bytes, window.length);
+}
+
+// The whole records of a window as the scanner takes them: the lines after its first line break
+// that begin with a time and end with CR LF.
+std::vector<std::string> window_records(const std::string& window) {
+    std::vector<std::string> records;
+    std::size_t at = window.find('\n');
+    while (at != std::string::npos && at + 1 < window.size()) {
+        const std::size_t end = window.find("\r\n", at + 1);
+        if (end == std::string::npos) break;
+        const std::string line = window.substr(at + 1, end - at - 1);
+        if (record_starts_with_time(line.c_str(), line.size(), 0)) records.push_back(line);
+        at = end + 1;
+    }
+    return records;
+}
+
 // Read back in growing steps until the tail reaches before the day asked for, through the port;
 // a fault on any step of any round fails the whole read.
 TEST(RecordTail, GrowsUntilItReachesTheDay) {
@@ -401,16 +422,60 @@ TEST(RecordTail, GrowsUntilItReachesTheDay) {
     const std::string new_day = "2026-12-09 08:00:00,y\r\n";
     while (file_bytes.size() < (std::size_t{600} << 10)) file_bytes += old_day;
     while (file_bytes.size() < (std::size_t{1100} << 10)) file_bytes += new_day;
-    RecordTail tail;
+    std::vector<std::string> windows;
     ReadFile file{file_bytes};
-    ASSERT_TRUE(record_tail_load_since(file.ops(), L"2026-12-01", &tail));
-    EXPECT_GE(tail.length, std::size_t{1} << 20) << "256 KB did not reach, 1 MB did";
-    EXPECT_TRUE(record_tail_reaches(tail.bytes, tail.length, tail.whole, L"2026-12-01"));
+    ASSERT_TRUE(record_load_since(file.ops(), L"2026-12-01", keep_window, &windows));
+    ASSERT_EQ(windows.size(), 1u) << "the tail reaches the day";
+    EXPECT_GE(windows[0].size(), std::size_t{1} << 20) << "256 KB did not reach, 1 MB did";
+    EXPECT_TRUE(record_tail_reaches(windows[0].data(), windows[0].size(), false, L"2026-12-01"));
     const int calls = file.calls;
     for (int fail = 0; fail < calls; ++fail) {
         ReadFile faulty{file_bytes, fail};
-        EXPECT_FALSE(record_tail_load_since(faulty.ops(), L"2026-12-01", &tail)) << fail;
+        EXPECT_FALSE(record_load_since(faulty.ops(), L"2026-12-01", keep_window, &windows)) << fail;
     }
+}
+
+// Days that reach back further than one window are read forward in windows: every record of the
+// days asked for exactly once, whole, in the file's order, at every window size and day (the
+// records' lengths vary, so the windows are cut everywhere); a fault at any call fails the read.
+TEST(RecordTail, ReadsEveryRecordOfTheDaysWhateverTheFileSize) {
+    std::string file_bytes = "\xEF\xBB\xBF\xE6\x97\xB6\xE9\x97\xB4,h\r\n";
+    std::vector<std::string> all;
+    for (int day = 1; day <= 28; ++day)
+        for (int i = 0; i < 7; ++i) {
+            char line[96];
+            std::snprintf(line, sizeof line, "2026-11-%02d %02d:00:00,%.*s", day, 8 + i,
+                          (day * 7 + i) % 23, "abcdefghijklmnopqrstuvwxyz");
+            all.emplace_back(line);
+            file_bytes += all.back() + "\r\n";
+        }
+    for (const wchar_t* since :
+         {L"2026-11-01", L"2026-11-02", L"2026-11-15", L"2026-11-28", L"2026-11-29", L"2026-10-01"})
+        for (std::size_t window : {48u, 61u, 100u, 333u, 1024u, 100000u}) {
+            std::vector<std::string> windows;
+            ReadFile file{file_bytes};
+            ASSERT_TRUE(record_load_since(file.ops(), since, keep_window, &windows, window));
+            std::vector<std::string> read;
+            for (const std::string& piece : windows) {
+                EXPECT_LE(piece.size(), window + 1) << "at most a window and the byte before";
+                for (const std::string& record : window_records(piece))
+                    if (std::wstring(record.begin(), record.begin() + 10) >= since)
+                        read.push_back(record);
+            }
+            std::vector<std::string> wanted;
+            for (const std::string& record : all)
+                if (std::wstring(record.begin(), record.begin() + 10) >= since)
+                    wanted.push_back(record);
+            EXPECT_EQ(read, wanted)
+                << "since " << std::string(since, since + 10) << ", window " << window;
+            if (window >= 1024) continue;
+            const int calls = file.calls;
+            for (int fail = 0; fail < calls; ++fail) {
+                ReadFile faulty{file_bytes, fail};
+                EXPECT_FALSE(record_load_since(faulty.ops(), since, keep_window, &windows, window))
+                    << fail;
+            }
+        }
 }
 
 } // namespace

@@ -61,8 +61,22 @@ bool folder_readable(const wchar_t* folder, bool must_exist, DWORD* error) {
     return *error == ERROR_PATH_NOT_FOUND && !must_exist;
 }
 
-// Every assessment tool's file of the records folder, read from its end as far back as the last
-// days reach; a file that is missing has no records, one that cannot be read is counted.
+// One tool's file as it is read, window by window.
+struct OverviewFile {
+    int column;
+    const ToolDef* tool;
+    const wchar_t* since;
+    const wchar_t* latest_valid;
+};
+
+void add_window(void* context, const RecordTail& window) {
+    const auto* file = static_cast<const OverviewFile*>(context);
+    overview_add(&view.overview, file->column, *file->tool, window.bytes, window.length,
+                 window.whole, file->since, window.head, window.head_length, file->latest_valid);
+}
+
+// Every assessment tool's file of the records folder, read back to the last days' edge, whatever
+// its size; a file that is missing has no records, one that cannot be read is counted.
 void read_overview() {
     overview_clear(&view.overview);
     SYSTEMTIME today;
@@ -100,12 +114,9 @@ void read_overview() {
         wchar_t path[RECORD_PATH_CAPACITY];
         if (tool == nullptr || !build_record_path(folder, tool->id, path, RECORD_PATH_CAPACITY))
             continue;
-        RecordTail tail;
-        const RecordTailRead read = record_tail_read_since(path, since, &tail);
-        if (read == RecordTailRead::unreadable) ++unreadable;
-        if (read != RecordTailRead::read) continue;
-        overview_add(&view.overview, t, *tool, tail.bytes, tail.length, tail.whole, since,
-                     tail.head, tail.head_length, latest_valid);
+        OverviewFile file = {t, tool, since, latest_valid};
+        if (record_read_since(path, since, add_window, &file) == RecordTailRead::unreadable)
+            ++unreadable;
     }
     overview_sort(&view.overview);
     TextSink sink = {view.last_line, LAST_LINE_CAPACITY, 0};
