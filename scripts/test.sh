@@ -113,8 +113,10 @@ fuzz_pid=$beside_pid
 
 status=0
 windows_tests() {
-    ctest --test-dir build/windows --output-on-failure -j"$jobs"
+    local result=0
+    ctest --test-dir build/windows --output-on-failure -j"$jobs" || result=$?
     WINEPREFIX="$root/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+    return "$result"
 }
 phase "Windows tests under Wine" windows_tests || status=1
 phase "native tests" ctest --test-dir build/linux --output-on-failure -j"$jobs" || status=1
