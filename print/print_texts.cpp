@@ -71,3 +71,18 @@ void build_print_failure_text(const wchar_t* reason, wchar_t* dest, int capacity
 void build_print_sent_status(const wchar_t* printer, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"已发送到打印机：%ls", printer != nullptr ? printer : L"");
 }
+
+const wchar_t* const TEXT_PRINT_CANCELLED = L"已取消打印";
+const wchar_t* const TEXT_PRINTER_NO_RESPONSE = L"打印机无响应";
+const wchar_t* const TEXT_PRINT_STILL_RUNNING = L"上一个打印任务尚未结束，请稍后重试。";
+const wchar_t* const CAPTION_PRINT_PROGRESS = L"打印";
+
+void build_print_progress_text(int page, int page_count, wchar_t* dest, int capacity) {
+    if (page_count <= 0) {
+        text_format(dest, capacity, L"正在打印");
+        return;
+    }
+    if (page < 1) page = 1;
+    if (page > page_count) page = page_count;
+    text_format(dest, capacity, L"正在打印 第 %d 页 / 共 %d 页", page, page_count);
+}

@@ -31,3 +31,13 @@ void build_print_footer(const wchar_t* assessor, int page, int page_count, wchar
 extern const wchar_t* const CAPTION_PRINT_FAILED;
 void build_print_failure_text(const wchar_t* reason, wchar_t* dest, int capacity);
 void build_print_sent_status(const wchar_t* printer, wchar_t* dest, int capacity);
+
+// While a job is spooled: "正在打印 第 p 页 / 共 n 页", or "正在打印" before its pages are
+// counted. The status line after 取消, and the reasons of a job that stopped answering and of a
+// Print while the last job's thread still runs.
+constexpr int PRINT_PROGRESS_CAPACITY = 64;
+void build_print_progress_text(int page, int page_count, wchar_t* dest, int capacity);
+extern const wchar_t* const TEXT_PRINT_CANCELLED;     // "已取消打印"
+extern const wchar_t* const TEXT_PRINTER_NO_RESPONSE; // "打印机无响应"
+extern const wchar_t* const TEXT_PRINT_STILL_RUNNING; // "上一个打印任务尚未结束，请稍后重试。"
+extern const wchar_t* const CAPTION_PRINT_PROGRESS; // "打印"

@@ -398,6 +398,27 @@ TEST(PrintPage, LevelMarksReadWithoutColour) {
               std::wstring::npos);
 }
 
+// The progress window's page never lies outside the job: before the count, past the last page,
+// and a count of one.
+TEST(PrintPage, TheProgressTextStaysWithinTheJob) {
+    const struct {
+        int page, count;
+        const wchar_t* text;
+    } cases[] = {
+        {0, 0, L"正在打印"},
+        {3, 0, L"正在打印"},
+        {0, 5, L"正在打印 第 1 页 / 共 5 页"},
+        {5, 5, L"正在打印 第 5 页 / 共 5 页"},
+        {6, 5, L"正在打印 第 5 页 / 共 5 页"},
+        {1, 1, L"正在打印 第 1 页 / 共 1 页"},
+    };
+    for (const auto& c : cases) {
+        wchar_t text[PRINT_PROGRESS_CAPACITY];
+        build_print_progress_text(c.page, c.count, text, PRINT_PROGRESS_CAPACITY);
+        EXPECT_STREQ(text, c.text) << c.page << " / " << c.count;
+    }
+}
+
 TEST(PrintPage, APageTooNarrowForTheTextIsRefusedNotCut) {
     // Two millimetres of text width: more rows than the document holds.
     PrintGeometry narrow = a4_geometry(300, 300);

@@ -1,7 +1,8 @@
 // Print: the last result on A4 paper through the Windows print dialog. The pages are laid out by
 // the portable page model, measured with the printer's own fonts at its own resolution; this file
-// only asks for the printer, measures and draws. A job is reported sent only once the spooler
-// has taken every page; any failure is said with the system's reason and nothing is claimed.
+// only asks for the printer, measures and draws, on the job's own thread (ui/print_progress.h).
+// A job is reported sent only once the spooler has taken every page; any failure is said with
+// the system's reason and nothing is claimed.
 #include <windows.h>
 
 #include "core/text.h"
@@ -9,6 +10,7 @@
 #include "print/print_texts.h"
 #include "screen/fonts.h"
 #include "ui/commands.h"
+#include "ui/print_progress.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
 #include "window_kit/dll_search.h"
@@ -38,6 +40,22 @@ struct PrinterFonts {
     HGDIOBJ original;
 };
 
+// The job handed to its thread: the printer the nurse chose, what is printed, and how far it got.
+struct PrintJob {
+    PRINTDLGW dialog;
+    PatientFields patient;
+    PrintProgress progress;
+};
+PrintJob print_job;
+
+void count_step() { ++print_job.progress.steps; }
+
+// The spooler calls this while it works; false tells it to drop the job.
+BOOL CALLBACK abort_proc(HDC, int) {
+    count_step();
+    return print_job.progress.cancel ? FALSE : TRUE;
+}
+
 HFONT printer_font(PrinterFonts* printer, PrintFont font, int points) {
     HFONT& made = printer->fonts[font][points];
     if (made == nullptr) {
@@ -64,6 +82,7 @@ void free_printer_fonts(PrinterFonts* printer) {
 int measure_fit(void* context, PrintFont font, int points, const wchar_t* text, int length,
                 int width) {
     auto* printer = static_cast<PrinterFonts*>(context);
+    count_step();
     printer_font(printer, font, points);
     int fit = 0;
     SIZE size;
@@ -73,31 +92,34 @@ int measure_fit(void* context, PrintFont font, int points, const wchar_t* text, 
 
 int measure_line_height(void* context, PrintFont font, int points) {
     auto* printer = static_cast<PrinterFonts*>(context);
+    count_step();
     printer_font(printer, font, points);
     TEXTMETRICW metrics;
     if (!GetTextMetricsW(printer->dc, &metrics)) return MulDiv(points, 5, 4);
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
-// The printer the nurse chooses in the print dialog, set to A4 portrait. False when the dialog
-// was cancelled (error 0) or failed (its error).
-bool choose_printer(PRINTDLGW* dialog, DWORD* error) {
-    *error = 0;
-    // Wine's dialog, and Windows' own box, answer a missing printer like a Cancel: look first.
-    // The spooler's DLL is not a Known DLL: looked up in System32, never imported.
+// Whether the system has a printer at all: 0, or ERROR_INVALID_PRINTER_NAME. Wine's dialog, and
+// Windows' own box, answer a missing printer like a Cancel: look first. This asks the print
+// server, which may take the call and never answer, so it runs as a job of its own thread.
+// The spooler's DLL is not a Known DLL: looked up in System32, never imported.
+DWORD printer_lookup_thread(void*) {
     using EnumPrintersFunction =
         BOOL(WINAPI*)(DWORD, wchar_t*, DWORD, BYTE*, DWORD, DWORD*, DWORD*);
     const auto enum_printers =
         reinterpret_cast<EnumPrintersFunction>(system_procedure(L"winspool.drv", "EnumPrintersW"));
     DWORD needed = 0;
     DWORD count = 0;
-    if (enum_printers != nullptr)
-        enum_printers(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0,
-                      &needed, &count);
-    if (enum_printers != nullptr && needed == 0) {
-        *error = ERROR_INVALID_PRINTER_NAME;
-        return false;
-    }
+    if (enum_printers == nullptr) return 0; // the dialog finds out
+    enum_printers(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                  &count);
+    return needed == 0 ? static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME) : 0;
+}
+
+// The printer the nurse chooses in the print dialog, set to A4 portrait. False when the dialog
+// was cancelled (error 0) or failed (its error).
+bool choose_printer(PRINTDLGW* dialog, DWORD* error) {
+    *error = 0;
     *dialog = {};
     dialog->lStructSize = sizeof *dialog;
     dialog->hwndOwner = window_state.main_window;
@@ -128,40 +150,49 @@ void printer_name(const PRINTDLGW& dialog, wchar_t* dest, int capacity) {
     }
 }
 
+// The job's error once StartDoc has begun it: a cancel's own, or the system's.
+DWORD abort_job(HDC dc) {
+    const DWORD error = print_job.progress.cancel ? ERROR_CANCELLED : GetLastError();
+    AbortDoc(dc);
+    return error;
+}
+
 // Every page of the document to the printer; 0 when the spooler took them all, otherwise the
-// error, the job then aborted.
+// error, the job then aborted. A cancel stops it before its next page.
 DWORD send_pages(PrinterFonts* printer, const PrintDocument& document, const wchar_t* title) {
     const HDC dc = printer->dc;
+    PrintProgress& progress = print_job.progress;
+    progress.page_count = document.page_count;
+    if (progress.cancel) return ERROR_CANCELLED; // while the pages were laid out
+    SetAbortProc(dc, abort_proc);
     DOCINFOW job = {};
     job.cbSize = sizeof job;
     job.lpszDocName = title;
-    if (StartDocW(dc, &job) <= 0) return GetLastError();
+    if (StartDocW(dc, &job) <= 0)
+        return progress.cancel ? static_cast<DWORD>(ERROR_CANCELLED) : GetLastError();
     // Device coordinates start at the printable area, not at the paper's edge.
     const int offset_x = GetDeviceCaps(dc, PHYSICALOFFSETX);
     const int offset_y = GetDeviceCaps(dc, PHYSICALOFFSETY);
     SetBkMode(dc, TRANSPARENT);
     for (int page = 0; page < document.page_count; ++page) {
-        if (StartPage(dc) <= 0) {
-            const DWORD error = GetLastError();
-            AbortDoc(dc);
-            return error;
-        }
+        progress.page = page + 1;
+        count_step();
+        if (progress.cancel || StartPage(dc) <= 0) return abort_job(dc);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0, 0, 0));
         for (int i = 0; i < document.line_count; ++i) {
             const PrintLine& line = document.lines[i];
             if (line.page != page) continue;
+            count_step();
             printer_font(printer, line.font, line.points);
             TextOutW(dc, line.x - offset_x, line.y - offset_y, document.text + line.start,
                      line.length);
         }
-        if (EndPage(dc) <= 0) {
-            const DWORD error = GetLastError();
-            AbortDoc(dc);
-            return error;
-        }
+        if (progress.cancel || EndPage(dc) <= 0) return abort_job(dc);
     }
+    if (progress.cancel) return abort_job(dc);
     if (EndDoc(dc) <= 0) return GetLastError();
+    count_step();
     return 0;
 }
 
@@ -182,26 +213,76 @@ DWORD print_on(HDC dc, const PatientFields& patient) {
     return error;
 }
 
+void free_print_dialog(PRINTDLGW* dialog) {
+    if (dialog->hDC != nullptr) DeleteDC(dialog->hDC);
+    if (dialog->hDevMode != nullptr) GlobalFree(dialog->hDevMode);
+    if (dialog->hDevNames != nullptr) GlobalFree(dialog->hDevNames);
+    *dialog = {};
+}
+
+// The job's thread: it prints, then frees the printer's context, whether or not the window still
+// waits for it. The tool window is disabled meanwhile, so its session does not change.
+DWORD print_job_thread(void*) {
+    const DWORD error = print_on(print_job.dialog.hDC, print_job.patient);
+    free_print_dialog(&print_job.dialog);
+    return error;
+}
+
+// Runs the job on its thread under the progress window. True when it finished, with its error
+// (0 or the reason); otherwise the wait is over and said so: a cancel on the status line, a
+// stalled job or a thread that could not start in the failure box.
+bool wait_for_job(PrintJobFunction function, DWORD* error) {
+    PrintProgress& progress = print_job.progress;
+    progress.cancel = false;
+    progress.page = 0;
+    progress.page_count = 0;
+    progress.steps = 0;
+    switch (run_print_job(window_state.main_window, function, nullptr, &progress, error)) {
+    case PrintWaitEnd::done:
+        if (*error != ERROR_CANCELLED) return true;
+        break;
+    case PrintWaitEnd::cancelled: break;
+    case PrintWaitEnd::not_started: report_failure(*error); return false;
+    case PrintWaitEnd::stalled: {
+        wchar_t message[REASON_CAPACITY];
+        build_print_failure_text(TEXT_PRINTER_NO_RESPONSE, message, REASON_CAPACITY);
+        MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    }
+    text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_PRINT_CANCELLED);
+    invalidate_main_window();
+    return false;
+}
+
 } // namespace
 
 void print_result() {
     if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
-    static PatientFields patient;
-    if (!read_patient_fields(&patient)) return;
-    PRINTDLGW dialog = {};
+    if (print_job_running()) {
+        wchar_t message[REASON_CAPACITY];
+        build_print_failure_text(TEXT_PRINT_STILL_RUNNING, message, REASON_CAPACITY);
+        MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (!read_patient_fields(&print_job.patient)) return;
     DWORD error = 0;
-    if (!choose_printer(&dialog, &error)) {
-        if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
-        if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+    if (!wait_for_job(printer_lookup_thread, &error)) return;
+    if (error != 0) {
+        report_failure(error);
+        return;
+    }
+    if (!choose_printer(&print_job.dialog, &error)) {
+        free_print_dialog(&print_job.dialog);
         if (error != 0) report_failure(error); // a Cancel prints nothing and says nothing
         return;
     }
     wchar_t printer[PRINTER_NAME_CAPACITY];
-    printer_name(dialog, printer, PRINTER_NAME_CAPACITY);
-    error = print_on(dialog.hDC, patient);
-    DeleteDC(dialog.hDC);
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
+    printer_name(print_job.dialog, printer, PRINTER_NAME_CAPACITY);
+    const bool finished = wait_for_job(print_job_thread, &error);
+    // A job that ran freed the dialog's printer itself; one whose thread never started did not.
+    if (!finished && !print_job_running()) free_print_dialog(&print_job.dialog);
+    if (!finished) return;
     if (error != 0) {
         report_failure(error);
         return;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -204,8 +205,12 @@ TEST_F(Print, TheInfusionCardAndTheRosterOnPaper) {
         window.click(ID_CALC);
         const std::wstring report = window_text(window.control(ID_RESULT));
         ASSERT_FALSE(report.empty());
+        const DWORD started = GetTickCount();
         const std::wstring pdf = print_by_keyboard(c.name);
         ASSERT_FALSE(pdf.empty()) << "no PDF came out of the queue";
+        // For the performance notes, never asserted.
+        std::printf("%ls: from Ctrl+P to its PDF in %lu ms\n", c.name,
+                    static_cast<unsigned long>(GetTickCount() - started));
         std::vector<std::wstring> expected = {window_text(window.main()),
                                               L"床号 3  住院号 ______  姓名 ______", L"评估时间："};
         // The report whole, line by line: every nurse's row of the roster among them.
@@ -215,6 +220,85 @@ TEST_F(Print, TheInfusionCardAndTheRosterOnPaper) {
         EXPECT_TRUE(write_lines(print_folder + L"\\print_" + c.name + L".expect", expected));
         window.stop();
     }
+}
+
+// The roster takes the spooler a while: meanwhile the progress window shows its pages, the tool
+// window answers, and 取消 aborts the job. The Braden printed after it is the only PDF that comes
+// out of the queue, so the roster never reached it.
+TEST_F(Print, CancelAbortsTheRosterAndTheWindowAnswersMeanwhile) {
+    if (print_folder.empty()) GTEST_SKIP() << "runs in the print pass";
+    ASSERT_TRUE(start(L"shift-rotation"));
+    window.set_text(window.edit(0), L"40");
+    window.set_text(window.edit(1), L"31");
+    window.click(ID_CALC);
+    const std::set<std::wstring> before = pdfs_in(print_folder);
+    ASSERT_TRUE(window.to_foreground());
+    chord({VK_CONTROL, 'P'});
+    const HWND dialog = window.wait_for_message_box(L"Print");
+    ASSERT_NE(dialog, nullptr) << "no print dialog";
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    HWND progress = nullptr;
+    ASSERT_TRUE(wait_until([&] {
+        progress = find_window(L"HalviMedPrintProgress", L"打印");
+        return progress != nullptr;
+    })) << "no progress window";
+    const std::wstring shown = window_text(FindWindowExW(progress, nullptr, L"Static", nullptr));
+    EXPECT_EQ(shown.rfind(L"正在打印", 0), 0u) << "progress text: " << shown;
+    std::printf("cancelled at: %s\n", to_utf8(shown).c_str());
+    // A message sent to the tool window is answered while the job runs (a frozen window answers
+    // only after the whole roster is spooled).
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(window.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0)
+        << "the tool window did not answer while printing";
+    EXPECT_FALSE(IsWindowEnabled(window.main())) << "a second command could start meanwhile";
+    PostMessageW(GetDlgItem(progress, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(progress); })) << "取消 left the window open";
+    EXPECT_TRUE(wait_until([&] { return IsWindowEnabled(window.main()) != FALSE; }));
+    window.stop();
+
+    ASSERT_TRUE(start(L"braden"));
+    window.click(ID_CALC);
+    const std::wstring pdf = print_by_keyboard(L"after_cancel");
+    ASSERT_FALSE(pdf.empty()) << "the Braden after the cancelled roster did not print";
+    std::set<std::wstring> after = pdfs_in(print_folder);
+    for (const std::wstring& name : before) after.erase(name);
+    EXPECT_EQ(after, std::set<std::wstring>{L"print_after_cancel.pdf"})
+        << "the cancelled roster came out of the queue";
+}
+
+// A print server that takes the job's connection and never answers: the job makes no progress,
+// and after its 30 s it is aborted and said so, while the window answers all along. The runner
+// stops the server once the print dialog is open (--print-stalled, the file stop-server).
+TEST_F(Print, AStalledPrinterIsAbortedAndSaidSo) {
+    if (!print_stalled) GTEST_SKIP() << "runs with the print server stopped";
+    ASSERT_TRUE(start(L"braden"));
+    window.click(ID_CALC);
+    ASSERT_TRUE(window.to_foreground());
+    chord({VK_CONTROL, 'P'});
+    const HWND dialog = window.wait_for_message_box(L"Print");
+    ASSERT_NE(dialog, nullptr) << "no print dialog";
+    const std::wstring stop_request = print_folder + L"\\stop-server";
+    ASSERT_TRUE(write_bytes(stop_request, "stop"));
+    ASSERT_TRUE(wait_until([&] {
+        return GetFileAttributesW(stop_request.c_str()) == INVALID_FILE_ATTRIBUTES;
+    })) << "the runner did not stop the print server";
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    const DWORD started = GetTickCount();
+    bool answered = true;
+    HWND box = nullptr;
+    wait_until([&] {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(window.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) == 0)
+            answered = false;
+        box = window.open_message_boxes().empty() ? nullptr : window.open_message_boxes().front();
+        return box != nullptr && window_text(box) == L"打印失败";
+    });
+    ASSERT_NE(box, nullptr) << "the stalled job was never given up";
+    std::printf("a stalled print given up after %lu ms\n",
+                static_cast<unsigned long>(GetTickCount() - started));
+    EXPECT_TRUE(answered) << "the tool window stopped answering while the job stalled";
+    EXPECT_EQ(window.message_box_text(box), L"打印失败：打印机无响应");
+    window.close_message_box(box);
 }
 
 } // namespace

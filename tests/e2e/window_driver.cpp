@@ -8,6 +8,7 @@ std::wstring program_path;
 bool small_disk = false;
 int display_dpi = 0;
 std::wstring print_folder;
+bool print_stalled = false;
 std::wstring ward_pc;
 bool ward_checks = false;
 bool ward_offline = false;

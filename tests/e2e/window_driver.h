@@ -19,6 +19,9 @@ extern bool small_disk;
 // The folder where the print pass's queue writes its PDFs (--print-folder=FOLDER); empty
 // elsewhere.
 extern std::wstring print_folder;
+// Set when the runner has stopped the print server's process (--print-stalled): the spooler then
+// waits for an answer that never comes.
+extern bool print_stalled;
 // The ward passes: this PC's letter (--ward=A), the Save policies and the overview on PC A
 // (--ward-checks), and a policy folder that cannot be reached (--ward-offline=FOLDER).
 extern std::wstring ward_pc;

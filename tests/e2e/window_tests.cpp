@@ -446,6 +446,7 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--small-screen") small_screen = true;
         if (option.rfind(L"--dpi=", 0) == 0) display_dpi = std::stoi(option.substr(6));
         if (option.rfind(L"--print-folder=", 0) == 0) print_folder = option.substr(15);
+        if (option == L"--print-stalled") print_stalled = true;
         if (option.rfind(L"--ward=", 0) == 0) ward_pc = option.substr(7);
         if (option == L"--ward-checks") ward_checks = true;
         if (option == L"--ward-large") ward_large = true;
