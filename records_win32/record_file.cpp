@@ -89,13 +89,20 @@ bool record_file_close(RecordFile* file) {
     return closed;
 }
 
-RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header,
-                                    const wchar_t* line) {
+RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header, const wchar_t* line,
+                                    DWORD* error) {
+    DWORD unused = 0;
+    if (error == nullptr) error = &unused;
+    *error = 0;
     RecordFile file;
     bool busy = false;
-    if (!record_file_open(path, RECORD_LOCK_WAIT_MS, &file, &busy))
+    if (!record_file_open(path, RECORD_LOCK_WAIT_MS, &file, &busy)) {
+        *error = GetLastError();
         return busy ? RecordFileAppend::busy : RecordFileAppend::failed;
+    }
     const bool appended = record_append(record_file_ops(&file), header, line);
+    if (!appended) *error = GetLastError();
     const bool closed = record_file_close(&file);
+    if (appended && !closed) *error = GetLastError();
     return appended && closed ? RecordFileAppend::appended : RecordFileAppend::failed;
 }

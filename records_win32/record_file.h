@@ -31,6 +31,7 @@ enum class RecordFileAppend {
     failed,   // the file could not be opened or written: it is as it was
 };
 
-// The whole save of one record: open and lock, append, unlock and close.
-RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header,
-                                    const wchar_t* line);
+// The whole save of one record: open and lock, append, unlock and close. When it failed, error
+// (when given) holds the system's reason, or 0 when it gave none.
+RecordFileAppend record_file_append(const wchar_t* path, const wchar_t* header, const wchar_t* line,
+                                    DWORD* error = nullptr);

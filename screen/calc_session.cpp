@@ -20,6 +20,7 @@ int session_calculate(CalcSession* session, const wchar_t* const* texts) {
     const int refused = input_values_from_texts(*session->tool, texts, session->input_values);
     if (refused >= 0) return refused;
     session->inputs_edited = false;
+    session->saved = false;
     tool_calculate(*session->tool, session->input_values, &session->outcome);
     return -1;
 }
@@ -36,9 +37,16 @@ void session_reset(CalcSession* session) {
     std::fill(std::begin(session->outcome.output_values), std::end(session->outcome.output_values),
               0.0);
     session->inputs_edited = false;
+    session->saved = false;
 }
 
 bool session_has_result(const CalcSession& session) { return !text_is_empty(session.outcome.kept); }
+
+void session_mark_saved(CalcSession* session) { session->saved = true; }
+
+bool session_result_unsaved(const CalcSession& session) {
+    return session_has_result(session) && !session.saved;
+}
 
 int session_level(const CalcSession& session) {
     return session_has_result(session) ? session.outcome.level : 0;

@@ -17,6 +17,8 @@ struct CalcSession {
     // An input's text has changed since the last Calculate that was accepted, so the outcome no
     // longer matches what the inputs show: Copy and Save refuse until the next Calculate.
     bool inputs_edited;
+    // The outcome has been saved since the Calculate that made it.
+    bool saved;
 };
 
 // A session of the tool with no result yet.
@@ -36,6 +38,12 @@ void session_reset(CalcSession* session);
 
 // True when a result exists.
 bool session_has_result(const CalcSession& session);
+
+// The result reached the record file.
+void session_mark_saved(CalcSession* session);
+
+// True when a result exists that no Save has taken since its Calculate: closing would lose it.
+bool session_result_unsaved(const CalcSession& session);
 
 // The level the verdict is coloured by: the outcome's, or 0 without a result.
 int session_level(const CalcSession& session);

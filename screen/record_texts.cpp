@@ -22,6 +22,25 @@ void build_patient_line(const PatientFields& patient, const wchar_t* blank, wcha
     }
 }
 
+void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
+                           int capacity) {
+    TextSink sink = {dest, capacity, 0};
+    dest[0] = L'\0';
+    text_sink_append(sink, title);
+    // Bed, name, then number: as a ward calls a patient.
+    const struct {
+        PatientField field;
+        const wchar_t* format;
+    } parts[] = {{PATIENT_BED, L"%ls床"}, {PATIENT_NAME, L"%ls"}, {PATIENT_NUMBER, L"%ls"}};
+    bool first = true;
+    for (const auto& part : parts) {
+        if (text_is_empty(patient.text[part.field])) continue;
+        text_sink_append(sink, first ? L" — " : L" ");
+        text_sink_format(sink, part.format, patient.text[part.field]);
+        first = false;
+    }
+}
+
 void build_inputs_line(const ToolDef& tool, const double* values, wchar_t* dest, int capacity) {
     TextSink sink = {dest, capacity, 0};
     dest[0] = L'\0';

@@ -8,6 +8,7 @@
 #include "records/record_history.h"
 
 constexpr int PATIENT_LINE_CAPACITY = 128;
+constexpr int PATIENT_CAPTION_CAPACITY = 192;
 constexpr int HISTORY_ROW_CAPACITY = 768;
 constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
 
@@ -22,6 +23,11 @@ extern const wchar_t* const TEXT_TIME_ANOMALOUS; // " 时间异常"
 // shows as blank, as a printed form keeps its place to be written in.
 void build_patient_line(const PatientFields& patient, const wchar_t* blank, wchar_t* dest,
                         int capacity);
+
+// The caption of a window opened for a patient: "<title> — <床号>床 <姓名> <住院号>", the empty
+// parts left out; the title alone when all three are empty.
+void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
+                           int capacity);
 
 // For a tool of formulas, "label=value" for every input joined by "，" (each value's shortest
 // text); empty for a tool with a report.

@@ -83,9 +83,22 @@ void build_save_status(const wchar_t* path, wchar_t* dest, int capacity) {
     text_format(dest, capacity, L"记录已保存：%ls", path);
 }
 
-void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity) {
-    text_format(dest, capacity, L"记录保存失败：无法写入 %ls", path);
+void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity,
+                             const wchar_t* reason) {
+    if (reason != nullptr && reason[0] != L'\0')
+        text_format(dest, capacity, L"记录保存失败：无法写入 %ls（%ls）", path, reason);
+    else
+        text_format(dest, capacity, L"记录保存失败：无法写入 %ls", path);
 }
+
+void build_saved_text(const wchar_t* ward_folder, wchar_t* dest, int capacity) {
+    if (ward_folder == nullptr)
+        text_copy(dest, capacity, TEXT_SAVED);
+    else
+        text_format(dest, capacity, L"本次结果已追加保存到病区记录（%ls）。", ward_folder);
+}
+
+const wchar_t* const TEXT_CLOSE_UNSAVED = L"本次计算结果尚未保存。仍要关闭吗？";
 
 void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity) {
     text_format(dest, capacity,

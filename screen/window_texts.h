@@ -80,9 +80,19 @@ void build_calc_status(const ToolDef& tool, wchar_t* dest, int capacity);
 // when the input has neither a guide nor accepted values.
 void build_guide_text(const ToolDef& tool, int index, wchar_t* dest, int capacity);
 
-// The status line after a save, and the box when a save failed.
+// The status line after a save, and the box when a save failed: "记录保存失败：无法写入 <path>",
+// and "（<reason>）" after it when the system gave one.
 void build_save_status(const wchar_t* path, wchar_t* dest, int capacity);
-void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity);
+void build_save_failure_text(const wchar_t* path, wchar_t* dest, int capacity,
+                             const wchar_t* reason = nullptr);
+
+// The 已保存 box: TEXT_SAVED for the user's own folder;
+// "本次结果已追加保存到病区记录（<folder>）。" when the records go to the ward's folder
+// (ward_folder not null).
+void build_saved_text(const wchar_t* ward_folder, wchar_t* dest, int capacity);
+
+// Asked when a window whose last result was not saved is closed (caption CAPTION_HINT).
+extern const wchar_t* const TEXT_CLOSE_UNSAVED; // "本次计算结果尚未保存。仍要关闭吗？"
 
 // The nine lines of the About box.
 void build_about_text(const ToolDef& tool, wchar_t* dest, int capacity);

@@ -7,6 +7,7 @@
 
 #include "core/text.h"
 #include "screen/calc_session.h"
+#include "screen/record_texts.h"
 #include "screen/window_texts.h"
 #include "tests/tool_programs.h"
 
@@ -122,6 +123,58 @@ TEST(CalcSession, RecordLineOfTheLastAcceptedCalculate) {
     static wchar_t expected[RECORD_LINE_CAPACITY];
     ASSERT_TRUE(build_record(braden, entry, expected, RECORD_LINE_CAPACITY));
     EXPECT_STREQ(line, expected);
+}
+
+// Closing asks only while a result exists that no Save has taken: each step of a window's life.
+TEST(CalcSession, AResultIsUnsavedFromItsCalculateToItsSave) {
+    static CalcSession session;
+    Texts texts;
+    const ToolDef& tool = program("bmi");
+    default_texts(tool, &texts);
+    session_start(&session, &tool);
+    EXPECT_FALSE(session_result_unsaved(session)) << "nothing calculated yet";
+    ASSERT_EQ(session_calculate(&session, texts.of), -1);
+    EXPECT_TRUE(session_result_unsaved(session));
+    session_mark_saved(&session);
+    EXPECT_FALSE(session_result_unsaved(session));
+    session_input_edited(&session);
+    EXPECT_FALSE(session_result_unsaved(session)) << "the saved result is still the last one";
+    const wchar_t* refused[TOOL_MAX_INPUTS] = {L"x", texts.of[1]};
+    ASSERT_EQ(session_calculate(&session, refused), 0);
+    EXPECT_FALSE(session_result_unsaved(session)) << "a refused Calculate made no new result";
+    ASSERT_EQ(session_calculate(&session, texts.of), -1);
+    EXPECT_TRUE(session_result_unsaved(session)) << "a new Calculate is a new result";
+    session_reset(&session);
+    EXPECT_FALSE(session_result_unsaved(session)) << "Reset leaves nothing to lose";
+}
+
+// A window opened for a patient names them in its caption, the empty parts left out.
+TEST(CalcSession, ThePatientCaption) {
+    const struct {
+        const wchar_t* bed;
+        const wchar_t* number;
+        const wchar_t* name;
+        const wchar_t* caption;
+    } cases[] = {
+        {L"12", L"Z2001", L"张三", L"体重指数 — 12床 张三 Z2001"},
+        {L"", L"Z2001", L"", L"体重指数 — Z2001"},
+        {L"加1", L"", L"赵强", L"体重指数 — 加1床 赵强"},
+        {L"", L"", L"", L"体重指数"},
+    };
+    for (const auto& c : cases) {
+        PatientFields patient = no_patient();
+        text_copy(patient.text[PATIENT_BED], PATIENT_FIELD_CAPACITY, c.bed);
+        text_copy(patient.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, c.number);
+        text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, c.name);
+        wchar_t caption[PATIENT_CAPTION_CAPACITY];
+        build_patient_caption(L"体重指数", patient, caption, PATIENT_CAPTION_CAPACITY);
+        EXPECT_STREQ(caption, c.caption);
+    }
+    wchar_t text[256];
+    build_saved_text(L"\\\\ward\\records", text, 256);
+    EXPECT_STREQ(text, L"本次结果已追加保存到病区记录（\\\\ward\\records）。");
+    build_save_failure_text(L"D:\\T007.csv", text, 256, L"拒绝访问。");
+    EXPECT_STREQ(text, L"记录保存失败：无法写入 D:\\T007.csv（拒绝访问。）");
 }
 
 } // namespace

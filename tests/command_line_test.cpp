@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "app/patient_argument.h"
+#include "core/text.h"
 #include "core/utf8.h"
 
 namespace {
@@ -133,6 +135,72 @@ TEST(CommandLine, ArgumentLengthIsCountedWholeWhenCut) {
     EXPECT_STREQ(argument, L"abc");
     EXPECT_EQ(length, 6);
     EXPECT_STREQ(rest, L" g");
+}
+
+// The patient a program is opened for: three whole arguments after "--patient", each checked as
+// typed text is, or none of them at all.
+TEST(CommandLine, PatientArguments) {
+    const struct {
+        const wchar_t* line;
+        PatientArgument result;
+        const wchar_t* bed;
+        const wchar_t* number;
+        const wchar_t* name;
+        PatientField refused;
+        PatientText why;
+    } cases[] = {
+        {L"braden.exe --patient 12 Z2001 \"张 三\"", PatientArgument::taken, L"12", L"Z2001",
+         L"张 三", PATIENT_BED, PatientText::taken},
+        {L"braden.exe --patient \"\" Z2001 \"\"", PatientArgument::taken, L"", L"Z2001", L"",
+         PATIENT_BED, PatientText::taken},
+        {L"braden.exe --patient \" 12 \" \"\" \"\\\"A\\\"\"", PatientArgument::taken, L"12", L"",
+         L"\"A\"", PATIENT_BED, PatientText::taken},
+        {L"braden.exe --patient 12 Z20\x200B"
+         L"01 张三",
+         PatientArgument::refused, L"", L"", L"", PATIENT_NUMBER, PatientText::control_character},
+        {L"braden.exe --patient 12 Z2001 \"张\t三\"", PatientArgument::refused, L"", L"", L"",
+         PATIENT_NAME, PatientText::control_character},
+        {L"braden.exe --patient 123456789 Z2001 张三", PatientArgument::refused, L"", L"", L"",
+         PATIENT_BED, PatientText::too_long},
+        {L"braden.exe --patient 12 Z2001", PatientArgument::incomplete, L"", L"", L"", PATIENT_BED,
+         PatientText::taken},
+        {L"braden.exe --patient", PatientArgument::incomplete, L"", L"", L"", PATIENT_BED,
+         PatientText::taken},
+        {L"braden.exe --patients 12 Z2001 张三", PatientArgument::absent, L"", L"", L"",
+         PATIENT_BED, PatientText::taken},
+        {L"\"C:\\--patient\\braden.exe\" 12 Z2001 张三", PatientArgument::absent, L"", L"", L"",
+         PATIENT_BED, PatientText::taken},
+        {L"braden.exe --selftest r.txt --patient 12 Z2001 张三", PatientArgument::taken, L"12",
+         L"Z2001", L"张三", PATIENT_BED, PatientText::taken},
+    };
+    for (const auto& c : cases) {
+        PatientFields patient;
+        for (auto& field : patient.text) text_copy(field, PATIENT_FIELD_CAPACITY, L"old");
+        const PatientArgumentRead read = patient_from_command_line(c.line, &patient);
+        EXPECT_EQ(read.result, c.result) << c.line;
+        EXPECT_STREQ(patient.text[PATIENT_BED], c.bed) << c.line;
+        EXPECT_STREQ(patient.text[PATIENT_NUMBER], c.number) << c.line;
+        EXPECT_STREQ(patient.text[PATIENT_NAME], c.name) << c.line;
+        EXPECT_STREQ(patient.text[PATIENT_ASSESSOR], L"") << c.line;
+        if (c.result != PatientArgument::refused) continue;
+        EXPECT_EQ(read.field, c.refused) << c.line;
+        EXPECT_EQ(read.why, c.why) << c.line;
+    }
+    // A value far longer than any field is refused whole, never cut to a shorter one.
+    std::wstring line =
+        L"braden.exe --patient 1 " + std::wstring(PATIENT_TYPED_CAPACITY + 5, L'9') + L" 张三";
+    PatientFields patient;
+    const PatientArgumentRead read = patient_from_command_line(line.c_str(), &patient);
+    EXPECT_EQ(read.result, PatientArgument::refused);
+    EXPECT_EQ(read.field, PATIENT_NUMBER);
+    EXPECT_EQ(read.why, PatientText::too_long);
+    // The self-test runs beside a patient, and only a whole "--selftest" starts it.
+    wchar_t path[SELFTEST_PATH_CAPACITY];
+    EXPECT_TRUE(selftest_path_from_command_line(L"braden.exe --patient 1 2 3 --selftest r.txt",
+                                                path, SELFTEST_PATH_CAPACITY));
+    EXPECT_STREQ(path, L"r.txt");
+    EXPECT_FALSE(selftest_path_from_command_line(L"braden.exe --patient \"--selftest x\" 2 3", path,
+                                                 SELFTEST_PATH_CAPACITY));
 }
 
 } // namespace

@@ -6,11 +6,14 @@
 #include "screen/record_texts.h"
 #include "ui/window_state.h"
 
-namespace {
-
-void show_message(const wchar_t* text, const wchar_t* caption, UINT icon) {
-    MessageBoxW(window_state.main_window, text, caption, MB_OK | icon);
+int show_message(const wchar_t* text, const wchar_t* caption, UINT flags) {
+    const HWND had_focus = GetFocus();
+    const int answer = MessageBoxW(window_state.main_window, text, caption, flags);
+    if (had_focus != nullptr && IsWindow(had_focus)) SetFocus(had_focus);
+    return answer;
 }
+
+namespace {
 
 void set_status(const wchar_t* text) {
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, text);
@@ -36,7 +39,7 @@ bool calculate_from_edits() {
     }
     wchar_t message[MESSAGE_TEXT_CAPACITY];
     build_input_error_text(*window_state.session.tool, refused, message, MESSAGE_TEXT_CAPACITY);
-    show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
+    show_message(message, CAPTION_INPUT_ERROR, MB_OK | MB_ICONWARNING);
     SetFocus(window_state.input_edits[refused]);
     return false;
 }
@@ -79,7 +82,7 @@ bool read_patient_fields(PatientFields* patient) {
         if (taken == PatientText::taken) continue;
         wchar_t message[MESSAGE_TEXT_CAPACITY];
         build_patient_refusal(field, taken, message, MESSAGE_TEXT_CAPACITY);
-        show_message(message, CAPTION_INPUT_ERROR, MB_ICONWARNING);
+        show_message(message, CAPTION_INPUT_ERROR, MB_OK | MB_ICONWARNING);
         SetFocus(window_state.patient_edits[f]);
         return false;
     }
@@ -89,7 +92,7 @@ bool read_patient_fields(PatientFields* patient) {
 bool result_is_current(const wchar_t* needs_result) {
     const wchar_t* refusal = session_refusal(window_state.session, needs_result);
     if (refusal == nullptr) return true;
-    show_message(refusal, CAPTION_HINT, MB_ICONINFORMATION);
+    show_message(refusal, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
     return false;
 }
 

@@ -1,8 +1,14 @@
 // The commands of the main window's buttons and keyboard shortcut.
 #pragma once
 
+#include <windows.h>
+
 #include "records/patient_fields.h"
 #include "records/record_lines.h"
+
+// A message box over the window (MessageBoxW's flags and answer); the focus then returns to the
+// control that had it.
+int show_message(const wchar_t* text, const wchar_t* caption, UINT flags);
 
 void calc_and_show();
 void record_save();

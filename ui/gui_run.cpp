@@ -3,6 +3,9 @@
 // Tab order.
 #include "ui/gui.h"
 
+#include "app/patient_argument.h"
+#include "core/text.h"
+#include "screen/record_texts.h"
 #include "ui/commands.h"
 #include "ui/history_dialog.h"
 #include "ui/input_guide.h"
@@ -63,6 +66,30 @@ bool run_shortcut(const MSG& message) {
     return false;
 }
 
+// The patient of the command line (--patient) in the strip and the caption, the focus on the
+// first input; without one, the focus on 床号. A patient that is refused is said, and the strip
+// stays empty.
+void open_for_patient() {
+    static PatientFields patient;
+    const PatientArgumentRead read = patient_from_command_line(GetCommandLineW(), &patient);
+    if (read.result == PatientArgument::taken && patient_named(patient)) {
+        for (int f = PATIENT_BED; f <= PATIENT_NAME; ++f)
+            SetWindowTextW(window_state.patient_edits[f], patient.text[f]);
+        wchar_t caption[PATIENT_CAPTION_CAPACITY];
+        build_patient_caption(window_state.session.tool->title, patient, caption,
+                              PATIENT_CAPTION_CAPACITY);
+        SetWindowTextW(window_state.main_window, caption);
+        window_state.caption_names_patient = true;
+        SetFocus(window_state.input_edits[0]);
+        return;
+    }
+    SetFocus(window_state.patient_edits[PATIENT_BED]);
+    if (read.result != PatientArgument::refused) return;
+    wchar_t message[MESSAGE_TEXT_CAPACITY];
+    build_patient_refusal(read.field, read.why, message, MESSAGE_TEXT_CAPACITY);
+    show_message(message, CAPTION_INPUT_ERROR, MB_OK | MB_ICONWARNING);
+}
+
 } // namespace
 
 int gui_run(HINSTANCE instance, const ToolDef* tool) {
@@ -89,7 +116,7 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     window_state.main_window = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    SetFocus(window_state.input_edits[0]);
+    open_for_patient();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -171,8 +171,7 @@ void show_history() {
     static PatientFields patient;
     if (!read_patient_fields(&patient)) return;
     if (!history_has_key(patient)) {
-        MessageBoxW(window_state.main_window, TEXT_HISTORY_NEEDS_KEY, CAPTION_HINT,
-                    MB_OK | MB_ICONINFORMATION);
+        show_message(TEXT_HISTORY_NEEDS_KEY, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
         return;
     }
     fill_history(patient);

@@ -169,6 +169,11 @@ bool on_input_notification(int id, int code) {
     if (id >= ID_PATIENT_BED && id <= ID_ASSESSOR) {
         if (code == EN_SETFOCUS) select_all_when_focused(id);
         if (code == EN_CHANGE) session_input_edited(&window_state.session);
+        // A caption never names a patient other than the strip's.
+        if (code == EN_CHANGE && id != ID_ASSESSOR && window_state.caption_names_patient) {
+            window_state.caption_names_patient = false;
+            SetWindowTextW(window_state.main_window, window_state.session.tool->title);
+        }
         return true;
     }
     const int index = id - ID_INPUT_BASE;
@@ -186,6 +191,14 @@ bool on_input_notification(int id, int code) {
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE: build_controls(window); return 0;
+    case WM_CLOSE:
+        // A result not yet saved is lost only when the nurse says so.
+        if (session_result_unsaved(window_state.session) &&
+            show_message(TEXT_CLOSE_UNSAVED, CAPTION_HINT,
+                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return 0;
+        DestroyWindow(window);
+        return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_PAINT: paint_main(window); return 0;
     case WM_ERASEBKGND: return 1; // paint_main covers the whole client area

@@ -29,7 +29,7 @@ void report_failure(DWORD error) {
         text_format(reason, REASON_CAPACITY, L"0x%08lX", static_cast<unsigned long>(error));
     wchar_t message[REASON_CAPACITY + 16];
     build_print_failure_text(reason, message, REASON_CAPACITY + 16);
-    MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+    show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
 }
 
 // The printer's fonts, made as the layout asks for them, by font and size, and the font the
@@ -246,7 +246,7 @@ bool wait_for_job(PrintJobFunction function, DWORD* error) {
     case PrintWaitEnd::stalled: {
         wchar_t message[REASON_CAPACITY];
         build_print_failure_text(TEXT_PRINTER_NO_RESPONSE, message, REASON_CAPACITY);
-        MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+        show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
         return false;
     }
     }
@@ -262,7 +262,7 @@ void print_result() {
     if (print_job_running()) {
         wchar_t message[REASON_CAPACITY];
         build_print_failure_text(TEXT_PRINT_STILL_RUNNING, message, REASON_CAPACITY);
-        MessageBoxW(window_state.main_window, message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+        show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
         return;
     }
     if (!read_patient_fields(&print_job.patient)) return;

@@ -12,20 +12,23 @@
 #include "records_win32/records_policy_read.h"
 #include "ui/commands.h"
 #include "ui/window_state.h"
+#include "window_kit/system_text.h"
 
 namespace {
 
-// The failure box: the path that could not be written, or, when another PC or program held the
-// file longer than a save waits, that it is busy.
-void report_failure(const wchar_t* where, bool busy = false) {
-    wchar_t message[RECORD_PATH_CAPACITY + 64];
+// The failure box: the path that could not be written, with the system's reason when there is
+// one, or, when another PC or program held the file longer than a save waits, that it is busy.
+void report_failure(const wchar_t* where, DWORD error, bool busy = false) {
+    wchar_t message[RECORD_PATH_CAPACITY + 320];
+    wchar_t reason[256] = L"";
+    if (error != 0) system_error_text(error, where, reason, 256);
     if (busy)
-        text_copy(message, RECORD_PATH_CAPACITY + 64, TEXT_RECORD_FILE_BUSY);
+        text_copy(message, RECORD_PATH_CAPACITY + 320, TEXT_RECORD_FILE_BUSY);
     else
-        build_save_failure_text(where, message, RECORD_PATH_CAPACITY + 64);
+        build_save_failure_text(where, message, RECORD_PATH_CAPACITY + 320, reason);
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, STATUS_SAVE_FAILED);
     invalidate_main_window();
-    MessageBoxW(window_state.main_window, message, CAPTION_SAVE_FAILED, MB_OK | MB_ICONWARNING);
+    show_message(message, CAPTION_SAVE_FAILED, MB_OK | MB_ICONWARNING);
 }
 
 } // namespace
@@ -45,18 +48,18 @@ void record_save() {
     if (policy.invalid_value >= 0) {
         wchar_t invalid[MESSAGE_TEXT_CAPACITY];
         build_policy_invalid_text(policy, invalid, MESSAGE_TEXT_CAPACITY);
-        MessageBoxW(window_state.main_window, invalid, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
+        show_message(invalid, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
         return; // nothing is written anywhere
     }
     if (const wchar_t* refusal = policy_save_refusal(policy, patient)) {
-        MessageBoxW(window_state.main_window, refusal, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
+        show_message(refusal, CAPTION_HINT, MB_OK | MB_ICONINFORMATION);
         return;
     }
     const ToolDef& tool = *window_state.session.tool;
     wchar_t folder[RECORD_FOLDER_CAPACITY];
     wchar_t path[RECORD_PATH_CAPACITY];
     if (!record_file_of_tool(policy, tool.id, folder, path)) {
-        report_failure(folder); // the path as far as it goes: nothing is written anywhere
+        report_failure(folder, 0); // the path as far as it goes: nothing is written anywhere
         return;
     }
     // The ward's share is never made here: one that cannot be reached fails the Save.
@@ -70,16 +73,21 @@ void record_save() {
     if (!record_id_make(system_random_fill, record_id, RECORD_ID_CAPACITY) ||
         !session_record_line(window_state.session, local_time_now(), patient, record_id, line,
                              RECORD_LINE_CAPACITY)) {
-        report_failure(path);
+        report_failure(path, 0);
         return;
     }
-    const RecordFileAppend appended = record_file_append(path, header, line);
+    DWORD error = 0;
+    const RecordFileAppend appended = record_file_append(path, header, line, &error);
     if (appended != RecordFileAppend::appended) {
-        report_failure(path, appended == RecordFileAppend::busy);
+        report_failure(path, error, appended == RecordFileAppend::busy);
         return;
     }
+    session_mark_saved(&window_state.session);
     if (policy.remember_assessor) assessor_store(patient.text[PATIENT_ASSESSOR]);
     build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
     invalidate_main_window();
-    MessageBoxW(window_state.main_window, TEXT_SAVED, CAPTION_SAVED, MB_OK | MB_ICONINFORMATION);
+    wchar_t saved[MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY];
+    build_saved_text(policy_names_folder(policy) ? folder : nullptr, saved,
+                     MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY);
+    show_message(saved, CAPTION_SAVED, MB_OK | MB_ICONINFORMATION);
 }

@@ -41,6 +41,9 @@ struct WindowState {
     PlannedControl plan[MAIN_PLAN_CAPACITY];
     HWND controls[MAIN_PLAN_CAPACITY];
     int control_count;
+    // The caption names the patient the window was opened for (--patient); an edit of the
+    // patient strip puts the tool's title back.
+    bool caption_names_patient;
 };
 
 extern WindowState window_state;

@@ -41,8 +41,8 @@ class Keyboard : public ::testing::Test {
 
 TEST_F(Keyboard, TabWalksEveryFieldAndButtonAndWraps) {
     const std::vector<HWND> order = tab_order();
-    ASSERT_EQ(window.focus(), window.edit(0)) << "the focus starts in the first input";
-    const std::size_t first = 4; // the first input
+    ASSERT_EQ(window.focus(), order[0]) << "the focus starts on 床号, the patient first";
+    const std::size_t first = 0; // 床号
     for (std::size_t step = 1; step <= order.size(); ++step) {
         window.press(window.focus(), VK_TAB);
         const HWND expected = order[(first + step) % order.size()];
@@ -59,6 +59,8 @@ TEST_F(Keyboard, TabWalksEveryFieldAndButtonAndWraps) {
         }
     }
     // Shift+Tab goes back, from the first input to the assessor.
+    window.click_into(window.edit(0));
+    ASSERT_TRUE(wait_until([&] { return window.focus() == window.edit(0); }));
     chord({VK_SHIFT, VK_TAB});
     EXPECT_TRUE(wait_until([&] { return window.focus() == order[3]; }))
         << "Shift+Tab did not go back";

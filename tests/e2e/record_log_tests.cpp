@@ -168,7 +168,16 @@ TEST_F(RecordLog, LockedFileIsReportedAsAFailure) {
     const HANDLE locked = CreateFileW(record_path().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                       nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-    save_expecting(L"保存失败", L"记录保存失败：无法写入 " + record_path());
+    window.click(ID_SAVE);
+    const HWND box = window.wait_for_message_box(L"保存失败");
+    ASSERT_NE(box, nullptr) << "no message box after Save";
+    // The path, then the system's reason.
+    const std::wstring text = window.message_box_text(box);
+    const std::wstring start = L"记录保存失败：无法写入 " + record_path() + L"（";
+    EXPECT_EQ(text.substr(0, start.size()), start) << to_utf8(text);
+    EXPECT_GT(text.size(), start.size() + 1) << "no reason given";
+    EXPECT_EQ(text.back(), L'）');
+    window.close_message_box(box);
     EXPECT_TRUE(window.open_message_boxes().empty()) << "something claimed a save";
     CloseHandle(locked);
     EXPECT_EQ(read_bytes(record_path()), before);

@@ -368,11 +368,11 @@ TEST_F(Suite, DrugNumbersOutsideTheListAreRefused) {
     }
 }
 
-TEST_F(Suite, TheChecklistHasNoRowsAndNoFocus) {
+TEST_F(Suite, TheChecklistHasNoRowsAndStartsOnThePatient) {
     ASSERT_TRUE(window.start(program_file(L"surgical-checklist")));
     EXPECT_EQ(window.guide(), nullptr) << "no guide area without inputs";
     EXPECT_EQ(window.edit(0), nullptr);
-    EXPECT_EQ(window.focus(), nullptr);
+    EXPECT_EQ(window.focus(), window.control(ID_PATIENT_BED));
     window.click(ID_CALC);
     EXPECT_EQ(window_text(verdict_label()), L"三方核查缺一不可，签字后归档");
     const std::wstring text = result();

@@ -96,7 +96,17 @@ TEST(Ward, RememberAssessorOffStartsEmptyAndRemembersNothing) {
     window.type_inputs(braden_scores);
     EXPECT_EQ(window_text(window.control(ID_ASSESSOR)), L"") << "the previous nurse's name shows";
     set_patient(window, L"9", L"ZY9", L"孙八", L"护士D");
-    EXPECT_EQ(save(window), L"已保存");
+    // The box names the ward's folder, not the user's own records.
+    window.press(window.edit(0), VK_F5);
+    window.post_click(ID_SAVE);
+    const HWND box = window.wait_for_message_box(L"已保存");
+    ASSERT_NE(box, nullptr);
+    const std::wstring saved = window.message_box_text(box);
+    const std::wstring start = L"本次结果已追加保存到病区记录（";
+    EXPECT_EQ(saved.substr(0, start.size()), start) << to_utf8(saved);
+    EXPECT_EQ(saved.substr(saved.size() - 2), L"）。") << to_utf8(saved);
+    EXPECT_NE(saved.find(L'\\'), std::wstring::npos) << "no folder named: " << to_utf8(saved);
+    window.close_message_box(box);
     window.stop();
     ASSERT_TRUE(window.start());
     window.type_inputs(braden_scores);
@@ -231,6 +241,9 @@ TEST(Ward, AFolderThatCannotBeReachedFailsTheSaveAndNothingIsWrittenLocally) {
     const std::wstring answer = refused_save(L"保存失败");
     EXPECT_NE(answer.find(ward_offline_folder), std::wstring::npos)
         << "the message does not name the folder: " << answer;
+    // The system's reason after the path, as Print gives its own.
+    EXPECT_EQ(answer.back(), L'）') << "no reason: " << to_utf8(answer);
+    EXPECT_NE(answer.find(L".csv（"), std::wstring::npos) << "no reason: " << to_utf8(answer);
 }
 
 // A RecordsFolder of the wrong type, relative, or empty fails closed: Save refuses with the

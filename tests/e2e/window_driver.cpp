@@ -110,11 +110,13 @@ HWND find_window(const wchar_t* class_name, const wchar_t* caption) {
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-bool ProgramWindow::start(const std::wstring& program, const wchar_t* class_name, int sync_id) {
+bool ProgramWindow::start(const std::wstring& program, const wchar_t* class_name, int sync_id,
+                          const std::wstring& arguments) {
     sync_id_ = sync_id;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + program + L"\"";
+    if (!arguments.empty()) command += L" " + arguments;
     // Once more after a moment: a Wine just done with a large write has been seen to refuse one.
     bool created = false;
     for (int attempt = 0; attempt < 2 && !created; ++attempt) {
@@ -140,8 +142,17 @@ void ProgramWindow::stop() {
     if (process_.hProcess == nullptr) return;
     for (HWND box : open_message_boxes()) close_message_box(box);
     if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(process_.hProcess, 99);
+    // A window with a result not saved asks first: the test is done with it.
+    const bool ended = wait_until(
+        [&] {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;
+            for (HWND box : open_message_boxes())
+                if (message_box_text(box) == L"本次计算结果尚未保存。仍要关闭吗？")
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+            return false;
+        },
+        10000);
+    if (!ended) TerminateProcess(process_.hProcess, 99);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
     process_ = PROCESS_INFORMATION{};

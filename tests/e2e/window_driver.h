@@ -44,8 +44,9 @@ class ProgramWindow {
     // window of class_name; sync_id names the control whose text limit marks a sync.
     bool start();
     bool start(const std::wstring& program, const wchar_t* class_name = L"HalviMedToolWnd",
-               int sync_id = ID_RESULT);
-    // Closes every message box and the window, and waits for the process to end.
+               int sync_id = ID_RESULT, const std::wstring& arguments = L"");
+    // Closes every message box and the window (answering 是 when it asks about a result not
+    // saved), and waits for the process to end.
     void stop();
 
     HWND main() const { return main_; }

@@ -98,7 +98,8 @@ TEST_F(Window, StartState) {
         {ID_HISTORY, L"历史记录"}};
     for (const auto& button : buttons)
         EXPECT_EQ(window_text(window.control(button.first)), button.second);
-    EXPECT_EQ(window.focus(), window.edit(0));
+    // Opened without a patient: the patient first.
+    EXPECT_EQ(window.focus(), window.control(ID_PATIENT_BED));
 }
 
 TEST_F(Window, CannotBeResized) {

@@ -1,0 +1,49 @@
+#include "app/patient_argument.h"
+
+#include <cwchar>
+
+#include "app/command_line.h"
+
+namespace {
+
+const wchar_t* const patient_switch = L"--patient";
+constexpr int SWITCH_CAPACITY = 16;
+constexpr PatientField ARGUMENT_FIELDS[] = {PATIENT_BED, PATIENT_NUMBER, PATIENT_NAME};
+
+} // namespace
+
+PatientArgumentRead patient_from_command_line(const wchar_t* command_line, PatientFields* patient) {
+    patient_fields_clear(patient);
+    PatientArgumentRead read = {PatientArgument::absent, PATIENT_BED, PatientText::taken};
+    wchar_t argument[SWITCH_CAPACITY];
+    int length = 0;
+    const wchar_t* p =
+        command_line_argument(command_line, true, argument, SWITCH_CAPACITY, &length);
+    if (p == nullptr) return read;
+    for (;;) {
+        p = command_line_argument(p, false, argument, SWITCH_CAPACITY, &length);
+        if (p == nullptr) return read;
+        if (length < SWITCH_CAPACITY && std::wcscmp(argument, patient_switch) == 0) break;
+    }
+    // Each value read whole, however long: one longer than its field is refused, never cut.
+    static wchar_t typed[PATIENT_TYPED_CAPACITY];
+    for (const PatientField field : ARGUMENT_FIELDS) {
+        p = command_line_argument(p, false, typed, PATIENT_TYPED_CAPACITY, &length);
+        if (p == nullptr) {
+            patient_fields_clear(patient);
+            read.result = PatientArgument::incomplete;
+            return read;
+        }
+        const PatientText taken =
+            length >= PATIENT_TYPED_CAPACITY
+                ? PatientText::too_long
+                : patient_field_take(field, typed, patient->text[field], PATIENT_FIELD_CAPACITY);
+        if (taken != PatientText::taken) {
+            patient_fields_clear(patient);
+            read = {PatientArgument::refused, field, taken};
+            return read;
+        }
+    }
+    read.result = PatientArgument::taken;
+    return read;
+}
