@@ -294,6 +294,7 @@ void place_outcome(Layout* layout, const PrintSource& source) {
         text_format(verdict, OUTCOME_VERDICT_CAPACITY + 16, L"%ls%ls",
                     print_level_mark(session.outcome.level), session.outcome.verdict);
         place_text(layout, verdict, PRINT_STRONG);
+        if (!text_is_empty(session.previous)) place_text(layout, session.previous, PRINT_TEXT);
         gap(layout);
         if (!text_is_empty(tool.note)) {
             place_text(layout, tool.note, PRINT_TEXT);

@@ -38,6 +38,7 @@ void session_reset(CalcSession* session) {
               0.0);
     session->inputs_edited = false;
     session->saved = false;
+    session->previous[0] = L'\0';
 }
 
 bool session_has_result(const CalcSession& session) { return !text_is_empty(session.outcome.kept); }
@@ -71,6 +72,8 @@ void session_copy_text(const CalcSession& session, const PatientFields& patient,
     build_copy_text(*session.tool, session.outcome.result, session.outcome.verdict, copy,
                     COPY_TEXT_CAPACITY);
     text_append(dest, capacity, copy);
+    if (!text_is_empty(session.previous))
+        text_append_format(dest, capacity, L"\r\n%ls", session.previous);
 }
 
 bool session_record_line(const CalcSession& session, const LocalTime& time,

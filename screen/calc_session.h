@@ -6,6 +6,7 @@
 #include "core/tool_def.h"
 #include "engine/engine.h"
 #include "records/record_lines.h"
+#include "screen/record_texts.h"
 
 struct CalcSession {
     const ToolDef* tool;
@@ -19,6 +20,9 @@ struct CalcSession {
     bool inputs_edited;
     // The outcome has been saved since the Calculate that made it.
     bool saved;
+    // The patient's last assessment with the tool beside the outcome (build_previous_line); empty
+    // when there is none. The window sets it; Copy and Print carry it under the verdict.
+    wchar_t previous[PREVIOUS_LINE_CAPACITY];
 };
 
 // A session of the tool with no result yet.
@@ -53,7 +57,8 @@ int session_level(const CalcSession& session);
 const wchar_t* session_refusal(const CalcSession& session, const wchar_t* needs_result);
 
 // What Copy puts under the title: the patient line when a patient is named, then for a tool of
-// formulas the line of its inputs, then build_copy_text of the outcome.
+// formulas the line of its inputs, then build_copy_text of the outcome, then the last
+// assessment's line when there is one.
 void session_copy_text(const CalcSession& session, const PatientFields& patient, wchar_t* dest,
                        int capacity);
 

@@ -1,8 +1,11 @@
 #include "screen/record_texts.h"
 
+#include <cwchar>
+
 #include "core/format.h"
 #include "core/text.h"
 #include "core/text_sink.h"
+#include "records/record_row.h"
 
 const wchar_t* const TEXT_HISTORY_NEEDS_KEY = L"请填写住院号，或床号和姓名。";
 const wchar_t* const CAPTION_HISTORY = L"历史记录";
@@ -58,6 +61,30 @@ void build_patient_refusal(PatientField field, PatientText why, wchar_t* dest, i
         text_format(dest, capacity, L"“%ls”最多 %d 个字符。", def.label, def.max_length);
     else
         text_format(dest, capacity, L"“%ls”不能包含控制字符。", def.label);
+}
+
+void build_previous_line(const ToolDef& tool, const HistoryRecord& last, const double* now,
+                         wchar_t* dest, int capacity) {
+    dest[0] = L'\0';
+    const int h = tool_headline_index(tool);
+    if (h < 0 || !last.has_value) return;
+    const OutputDef& output = tool.outputs[h];
+    wchar_t value[64];
+    headline_value_text(tool, last.value, value, 64);
+    TextSink sink = {dest, capacity, 0};
+    text_sink_format(sink, L"上次：%ls%ls %ls %ls %ls", last.time,
+                     last.time_anomalous ? TEXT_TIME_ANOMALOUS : L"", output.label, value,
+                     last.verdict);
+    if (now == nullptr) return;
+    // The change as the headline shows its values: its own rounding, then the sign.
+    wchar_t shown_now[64];
+    wchar_t shown_last[64];
+    format_value(output.format, *now, shown_now, 64);
+    format_value(output.format, last.value, shown_last, 64);
+    const double change = std::wcstod(shown_now, nullptr) - std::wcstod(shown_last, nullptr);
+    wchar_t magnitude[64];
+    format_value(output.format, change < 0 ? -change : change, magnitude, 64);
+    text_sink_format(sink, L"  较上次 %ls%ls", change < 0 ? L"\u2212" : L"+", magnitude);
 }
 
 void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity) {

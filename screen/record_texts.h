@@ -9,6 +9,7 @@
 
 constexpr int PATIENT_LINE_CAPACITY = 128;
 constexpr int PATIENT_CAPTION_CAPACITY = 192;
+constexpr int PREVIOUS_LINE_CAPACITY = 512;
 constexpr int HISTORY_ROW_CAPACITY = 768;
 constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
 
@@ -40,6 +41,13 @@ void build_patient_refusal(PatientField field, PatientText why, wchar_t* dest, i
 // verdict, the result's first line and the assessor, separated by tabs (the list draws each in a
 // column of its own).
 void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity);
+
+// The patient's last assessment with the tool beside the new one: "上次：<time> <headline label>
+// <value> <verdict>" (" 时间异常" after a time that cannot be right), and, when now is given (a
+// Calculate), "  较上次 +n" or "  较上次 −n": the change of the headline in its format. Empty
+// when the tool has no headline or the record no value.
+void build_previous_line(const ToolDef& tool, const HistoryRecord& last, const double* now,
+                         wchar_t* dest, int capacity);
 
 // The dialog's last line: how many records are shown, and why others are not (skipped records,
 // a file larger than what was read, or the reason the file could not be read).

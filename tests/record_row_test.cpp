@@ -17,6 +17,7 @@
 #include "records/record_scan.h"
 #include "records/record_tail.h"
 #include "screen/calc_session.h"
+#include "screen/record_texts.h"
 #include "tests/memory_record_file.h"
 #include "tests/tool_programs.h"
 #include "toolbox/ward_overview.h"
@@ -476,6 +477,56 @@ TEST(RecordTail, ReadsEveryRecordOfTheDaysWhateverTheFileSize) {
                     << fail;
             }
         }
+}
+
+// The last assessment beside the new one: the change as the headline shows both values, so that a
+// change too small to show is "+0", and a fall gets the minus sign, at each format.
+TEST(PreviousAssessment, TheChangeAtEachFormat) {
+    const struct {
+        const char* program;
+        double last;
+        double now;
+        const wchar_t* change; // the line's end after the verdict
+    } cases[] = {
+        {"braden", 14, 12, L"  较上次 \u22122"}, {"braden", 12, 14, L"  较上次 +2"},
+        {"braden", 13, 13, L"  较上次 +0"},      {"bmi", 22.04, 22.06, L"  较上次 +0.1"},
+        {"bmi", 22.01, 22.04, L"  较上次 +0.0"}, {"bmi", 27.96, 18.4, L"  较上次 \u22129.6"},
+        {"drip-rate", 42, 41.6, L"  较上次 +0"},
+    };
+    for (const auto& c : cases) {
+        const ToolDef& tool = program(c.program);
+        HistoryRecord last = {};
+        text_copy(last.time, HISTORY_TIME_CAPACITY, L"2026-12-09 08:30:05");
+        text_copy(last.verdict, HISTORY_TEXT_CAPACITY, L"结论");
+        last.has_value = true;
+        last.value = c.last;
+        wchar_t line[PREVIOUS_LINE_CAPACITY];
+        build_previous_line(tool, last, nullptr, line, PREVIOUS_LINE_CAPACITY);
+        wchar_t value[64];
+        headline_value_text(tool, c.last, value, 64);
+        const std::wstring before = std::wstring(L"上次：2026-12-09 08:30:05 ") +
+                                    tool.outputs[tool_headline_index(tool)].label + L" " + value +
+                                    L" 结论";
+        EXPECT_EQ(std::wstring(line), before) << c.program;
+        build_previous_line(tool, last, &c.now, line, PREVIOUS_LINE_CAPACITY);
+        EXPECT_EQ(std::wstring(line), before + c.change) << c.program << " " << c.now;
+    }
+    // No line without a value, or for a tool without a headline; a time that cannot be right is
+    // flagged.
+    HistoryRecord last = {};
+    text_copy(last.time, HISTORY_TIME_CAPACITY, L"2031-01-01 00:00:00");
+    wchar_t line[PREVIOUS_LINE_CAPACITY];
+    build_previous_line(program("braden"), last, nullptr, line, PREVIOUS_LINE_CAPACITY);
+    EXPECT_STREQ(line, L"");
+    last.has_value = true;
+    last.value = 9;
+    build_previous_line(program("shift-rotation"), last, nullptr, line, PREVIOUS_LINE_CAPACITY);
+    EXPECT_STREQ(line, L"");
+    last.time_anomalous = true;
+    build_previous_line(program("braden"), last, nullptr, line, PREVIOUS_LINE_CAPACITY);
+    EXPECT_EQ(std::wstring(line).rfind(L"上次：2031-01-01 00:00:00 时间异常 Braden 总分 9 分", 0),
+              0u)
+        << std::wstring(line).size();
 }
 
 } // namespace

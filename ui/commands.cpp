@@ -4,6 +4,7 @@
 #include "core/input_text.h"
 #include "core/text.h"
 #include "screen/record_texts.h"
+#include "ui/patient_history.h"
 #include "ui/window_state.h"
 
 int show_message(const wchar_t* text, const wchar_t* caption, UINT flags) {
@@ -96,6 +97,32 @@ bool result_is_current(const wchar_t* needs_result) {
     return false;
 }
 
+void show_previous_assessment(const PatientFields& patient, bool calculated) {
+    CalcSession& session = window_state.session;
+    session.previous[0] = L'\0';
+    static History history;
+    wchar_t reason[HISTORY_REASON_CAPACITY];
+    if (history_has_key(patient) &&
+        read_patient_history(patient, &history, reason, HISTORY_REASON_CAPACITY) == nullptr &&
+        history.count > 0) {
+        const double now = session.outcome.headline;
+        const bool has_now = calculated && now == now; // NaN: no headline this time
+        build_previous_line(*session.tool, history.records[0], has_now ? &now : nullptr,
+                            session.previous, PREVIOUS_LINE_CAPACITY);
+    }
+    // The line under the result, where the panel shows it.
+    static wchar_t shown[OUTCOME_RESULT_CAPACITY + PREVIOUS_LINE_CAPACITY + 4];
+    const wchar_t* result = calculated ? session.outcome.result : L"";
+    text_copy(shown, OUTCOME_RESULT_CAPACITY + PREVIOUS_LINE_CAPACITY + 4, result);
+    if (!text_is_empty(session.previous)) {
+        const int length = text_length(shown);
+        if (length > 0 && shown[length - 1] != L'\n')
+            text_append(shown, OUTCOME_RESULT_CAPACITY + PREVIOUS_LINE_CAPACITY + 4, L"\r\n");
+        text_append(shown, OUTCOME_RESULT_CAPACITY + PREVIOUS_LINE_CAPACITY + 4, session.previous);
+    }
+    SetWindowTextW(window_state.result_box, shown);
+}
+
 void calc_and_show() {
     // The patient is checked with the inputs: a text too long or with a hidden character is
     // refused here, before a result can pair with it.
@@ -104,7 +131,7 @@ void calc_and_show() {
     if (!calculate_from_edits()) return;
     const ToolDef& tool = *window_state.session.tool;
     const CalcOutcome& outcome = window_state.session.outcome;
-    SetWindowTextW(window_state.result_box, outcome.result);
+    show_previous_assessment(patient, true);
     SetWindowTextW(window_state.verdict_label, outcome.verdict);
     // The verdict label is erased so that it redraws in the colour of the new level.
     InvalidateRect(window_state.verdict_label, nullptr, TRUE);

@@ -11,6 +11,11 @@
 int show_message(const wchar_t* text, const wchar_t* caption, UINT flags);
 
 void calc_and_show();
+
+// The patient's last assessment with the tool, read from the records when the strip names a
+// patient (history_has_key), shown under the result and kept in the session for Copy and Print;
+// with the change of the headline after a Calculate (calculated).
+void show_previous_assessment(const PatientFields& patient, bool calculated);
 void record_save();
 void copy_result();
 void print_result();

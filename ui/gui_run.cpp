@@ -80,6 +80,7 @@ void open_for_patient() {
                               PATIENT_CAPTION_CAPACITY);
         SetWindowTextW(window_state.main_window, caption);
         window_state.caption_names_patient = true;
+        show_previous_assessment(patient, false);
         SetFocus(window_state.input_edits[0]);
         return;
     }

@@ -16,6 +16,7 @@
 #include "screen/scale.h"
 #include "ui/commands.h"
 #include "ui/painting.h"
+#include "ui/patient_history.h"
 #include "ui/window_state.h"
 #include "window_kit/colours.h"
 #include "window_kit/drawing.h"
@@ -45,40 +46,9 @@ HistoryView view;
 
 void fill_history(const PatientFields& patient) {
     const ToolDef& tool = *window_state.session.tool;
-    view.history.count = 0;
-    view.history.skipped = 0;
-    view.history.older_not_read = false;
-    wchar_t folder[RECORD_FOLDER_CAPACITY];
-    wchar_t path[RECORD_PATH_CAPACITY];
-    wchar_t reason[RECORD_PATH_CAPACITY + 64];
-    const wchar_t* why = nullptr;
-    RecordsPolicy policy;
-    records_policy_read(&policy);
-    if (policy.invalid_value >= 0) {
-        build_policy_invalid_text(policy, reason, RECORD_PATH_CAPACITY + 64);
-        why = reason;
-    } else if (!record_file_of_tool(policy, tool.id, folder, path)) {
-        text_copy(reason, RECORD_PATH_CAPACITY + 64, L"找不到记录文件夹，无法读取记录");
-        why = reason;
-    } else {
-        RecordTail tail;
-        const RecordTailRead read = record_tail_read(path, &tail);
-        if (read == RecordTailRead::read) {
-            SYSTEMTIME now;
-            GetLocalTime(&now);
-            wchar_t latest_valid[RECORD_TIME_CAPACITY];
-            record_latest_valid_time(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
-                                     now.wSecond, latest_valid, RECORD_TIME_CAPACITY);
-            history_read(tool, patient, tail.bytes, tail.length, tail.whole, &view.history,
-                         tail.head, tail.head_length, latest_valid);
-        } else {
-            text_format(reason, RECORD_PATH_CAPACITY + 64,
-                        read == RecordTailRead::missing ? L"尚无记录文件：%ls"
-                                                        : L"记录文件无法读取（可能正被占用）：%ls",
-                        path);
-            why = reason;
-        }
-    }
+    wchar_t reason[HISTORY_REASON_CAPACITY];
+    const wchar_t* why =
+        read_patient_history(patient, &view.history, reason, HISTORY_REASON_CAPACITY);
     build_history_last_line(view.history, why, view.last_line, HISTORY_LAST_LINE_CAPACITY);
     view.chart = tool_headline_index(tool) >= 0;
     view.edge_count = rule_band_edges(tool, view.edges, BAND_EDGES_MAX);

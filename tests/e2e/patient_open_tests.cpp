@@ -113,4 +113,40 @@ TEST_F(PatientOpen, ClosingAnUnsavedResultAsksFirst) {
     EXPECT_TRUE(window.open_message_boxes().empty());
 }
 
+// Braden 14 saved, then the window opened again for the patient: the panel shows the last
+// assessment, and after a Calculate of 12 its change; Copy carries the line.
+TEST_F(PatientOpen, TheLastAssessmentBesideTheNewOne) {
+    const std::wstring arguments = L"--patient 5 Z3101 王五";
+    const std::wstring braden = program_folder() + L"\\braden.exe";
+    ASSERT_TRUE(window.start(braden, L"HalviMedToolWnd", ID_RESULT, arguments));
+    EXPECT_EQ(window_text(window.control(ID_RESULT)), L"") << "no earlier record, no line";
+    window.type_inputs({L"3", L"3", L"2", L"2", L"2", L"2"});
+    window.set_text(window.control(ID_ASSESSOR), L"护士甲");
+    window.click(ID_CALC);
+    EXPECT_EQ(window_text(window.control(ID_RESULT)).find(L"上次"), std::wstring::npos);
+    window.click(ID_SAVE);
+    const HWND box = window.wait_for_message_box(L"已保存");
+    ASSERT_NE(box, nullptr);
+    window.close_message_box(box);
+    window.stop();
+
+    ASSERT_TRUE(window.start(braden, L"HalviMedToolWnd", ID_RESULT, arguments));
+    const std::wstring opened = window_text(window.control(ID_RESULT));
+    EXPECT_EQ(opened.rfind(L"上次：", 0), 0u) << to_utf8(opened);
+    EXPECT_NE(opened.find(L" Braden 总分 14 分 "), std::wstring::npos) << to_utf8(opened);
+    EXPECT_EQ(opened.find(L"较上次"), std::wstring::npos) << "no change before a Calculate";
+    window.type_inputs({L"3", L"2", L"2", L"2", L"2", L"1"});
+    window.set_text(window.control(ID_ASSESSOR), L"护士甲");
+    window.click(ID_CALC);
+    const std::wstring shown = window_text(window.control(ID_RESULT));
+    EXPECT_EQ(shown.rfind(L"Braden 总分：12 分\r\n上次：", 0), 0u) << to_utf8(shown);
+    EXPECT_NE(shown.find(L" Braden 总分 14 分 "), std::wstring::npos) << to_utf8(shown);
+    const std::wstring change = L"较上次 \u22122";
+    EXPECT_EQ(shown.substr(shown.size() - change.size()), change) << to_utf8(shown);
+    empty_clipboard();
+    window.click(ID_COPY);
+    const std::wstring copied = clipboard_text();
+    EXPECT_EQ(copied.substr(copied.size() - change.size()), change) << to_utf8(copied);
+}
+
 } // namespace
