@@ -246,6 +246,29 @@ TEST(Ward, AFolderThatCannotBeReachedFailsTheSaveAndNothingIsWrittenLocally) {
     EXPECT_NE(answer.find(L".csv（"), std::wstring::npos) << "no reason: " << to_utf8(answer);
 }
 
+// The overview of a folder that cannot be read says so with the system's reason, never "共 0 位
+// 患者" as if the ward were empty.
+TEST(Ward, AFolderThatCannotBeReadIsSaidInTheOverviewNotShownAsAnEmptyWard) {
+    if (!ward_offline) GTEST_SKIP() << "runs with RecordsFolder set to a share that is offline";
+    ProgramWindow toolbox;
+    ASSERT_TRUE(start_toolbox(toolbox));
+    toolbox.post_click(ID_TOOLBOX_OVERVIEW);
+    HWND overview = nullptr;
+    std::wstring last;
+    ASSERT_TRUE(wait_until([&] {
+        overview = find_window(L"HalviMedWardOverview", OVERVIEW_CAPTION);
+        if (overview == nullptr) return false;
+        last = window_text(GetDlgItem(overview, ID_OVERVIEW_LAST_LINE));
+        return !last.empty();
+    })) << "no overview";
+    const std::wstring start = L"记录文件夹无法读取：" + ward_offline_folder + L"（";
+    EXPECT_EQ(last.substr(0, start.size()), start) << to_utf8(last);
+    EXPECT_EQ(last.back(), L'）') << to_utf8(last);
+    EXPECT_EQ(last.find(L"共 0 位患者"), std::wstring::npos) << to_utf8(last);
+    PostMessageW(overview, WM_COMMAND, IDCANCEL, 0);
+    toolbox.stop();
+}
+
 // A RecordsFolder of the wrong type, relative, or empty fails closed: Save refuses with the
 // policy's name, and nothing is written anywhere, the user's own folder included.
 TEST(Ward, AnInvalidFolderPolicyRefusesTheSave) {
