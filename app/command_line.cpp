@@ -116,19 +116,24 @@ const wchar_t* command_line_argument(const wchar_t* line, bool first, wchar_t* d
                  : later_argument(p, dest, capacity, length);
 }
 
-bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path, int capacity) {
+const wchar_t* command_line_after_switch(const wchar_t* command_line, const wchar_t* name) {
     // An argument longer than the switch cannot be it, so the switch's buffer is small.
     constexpr int SWITCH_CAPACITY = 16;
     wchar_t argument[SWITCH_CAPACITY];
     int length = 0;
     const wchar_t* p =
         command_line_argument(command_line, true, argument, SWITCH_CAPACITY, &length);
-    if (p == nullptr) return false;
-    for (;;) {
+    while (p != nullptr) {
         p = command_line_argument(p, false, argument, SWITCH_CAPACITY, &length);
-        if (p == nullptr) return false;
-        if (length < SWITCH_CAPACITY && std::wcscmp(argument, selftest_switch) == 0) break;
+        if (p != nullptr && length < SWITCH_CAPACITY && std::wcscmp(argument, name) == 0) return p;
     }
+    return nullptr;
+}
+
+bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path, int capacity) {
+    const wchar_t* p = command_line_after_switch(command_line, selftest_switch);
+    if (p == nullptr) return false;
+    int length = 0;
     if (command_line_argument(p, false, path, capacity, &length) == nullptr || length == 0) {
         text_copy(path, capacity, default_report_path);
     } else if (length >= capacity) {

@@ -16,6 +16,10 @@ constexpr int COMMAND_LINE_CAPACITY = 32768;
 const wchar_t* command_line_argument(const wchar_t* line, bool first, wchar_t* dest, int capacity,
                                      int* length);
 
+// Where the line goes on after the first argument after the program's own name that is exactly
+// name (a switch such as "--selftest", at most 15 characters); null when there is none.
+const wchar_t* command_line_after_switch(const wchar_t* command_line, const wchar_t* name);
+
 // True when an argument after the program's own name is exactly "--selftest"; then the argument
 // after it is written into path, or "selftest.txt" when there is none or it is empty. A path
 // longer than capacity - 1 characters is not cut: path is left empty, and the self-test fails

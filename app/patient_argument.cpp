@@ -1,13 +1,10 @@
 #include "app/patient_argument.h"
 
-#include <cwchar>
-
 #include "app/command_line.h"
 
 namespace {
 
 const wchar_t* const patient_switch = L"--patient";
-constexpr int SWITCH_CAPACITY = 16;
 constexpr PatientField ARGUMENT_FIELDS[] = {PATIENT_BED, PATIENT_NUMBER, PATIENT_NAME};
 
 } // namespace
@@ -15,16 +12,9 @@ constexpr PatientField ARGUMENT_FIELDS[] = {PATIENT_BED, PATIENT_NUMBER, PATIENT
 PatientArgumentRead patient_from_command_line(const wchar_t* command_line, PatientFields* patient) {
     patient_fields_clear(patient);
     PatientArgumentRead read = {PatientArgument::absent, PATIENT_BED, PatientText::taken};
-    wchar_t argument[SWITCH_CAPACITY];
-    int length = 0;
-    const wchar_t* p =
-        command_line_argument(command_line, true, argument, SWITCH_CAPACITY, &length);
+    const wchar_t* p = command_line_after_switch(command_line, patient_switch);
     if (p == nullptr) return read;
-    for (;;) {
-        p = command_line_argument(p, false, argument, SWITCH_CAPACITY, &length);
-        if (p == nullptr) return read;
-        if (length < SWITCH_CAPACITY && std::wcscmp(argument, patient_switch) == 0) break;
-    }
+    int length = 0;
     // Each value read whole, however long: one longer than its field is refused, never cut.
     static wchar_t typed[PATIENT_TYPED_CAPACITY];
     for (const PatientField field : ARGUMENT_FIELDS) {

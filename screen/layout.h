@@ -110,3 +110,13 @@ constexpr LayoutRect LAST_LINE = {16, 514, 640, 36};
 constexpr LayoutRect CLOSE_BUTTON = {672, 516, 92, 32};
 
 } // namespace history_layout
+
+// The print progress window, in its own client pixels: its size, the "正在打印 …" text and 取消.
+struct ProgressWindowLayout {
+    int client_width;
+    int client_height;
+    LayoutRect text;
+    LayoutRect cancel;
+};
+constexpr ProgressWindowLayout PRINT_PROGRESS_LAYOUT = {
+    320, 104, {20, 20, 280, 24}, {120, 58, 80, 28}};

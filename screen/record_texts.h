@@ -8,8 +8,6 @@
 #include "records/record_history.h"
 
 constexpr int PATIENT_LINE_CAPACITY = 128;
-constexpr int PATIENT_CAPTION_CAPACITY = 192;
-constexpr int PREVIOUS_LINE_CAPACITY = 512;
 constexpr int HISTORY_ROW_CAPACITY = 768;
 constexpr int HISTORY_LAST_LINE_CAPACITY = 512;
 
@@ -27,6 +25,7 @@ void build_patient_line(const PatientFields& patient, const wchar_t* blank, wcha
 
 // The caption of a window opened for a patient: "<title> — <床号>床 <姓名> <住院号>", the empty
 // parts left out; the title alone when all three are empty.
+constexpr int PATIENT_CAPTION_CAPACITY = 192;
 void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
                            int capacity);
 
@@ -46,6 +45,7 @@ void build_history_row(const HistoryRecord& record, wchar_t* dest, int capacity)
 // <value> <verdict>" (" 时间异常" after a time that cannot be right), and, when now is given (a
 // Calculate), "  较上次 +n" or "  较上次 −n": the change of the headline in its format. Empty
 // when the tool has no headline or the record no value.
+constexpr int PREVIOUS_LINE_CAPACITY = 512;
 void build_previous_line(const ToolDef& tool, const HistoryRecord& last, const double* now,
                          wchar_t* dest, int capacity);
 

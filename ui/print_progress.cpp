@@ -1,6 +1,7 @@
 #include "ui/print_progress.h"
 
 #include "print/print_texts.h"
+#include "screen/layout.h"
 #include "screen/scale.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
@@ -14,12 +15,6 @@ constexpr UINT MESSAGE_JOB_DONE = WM_APP + 41;
 constexpr UINT_PTR TIMER_ID = 1;
 constexpr UINT TIMER_MS = 250;
 constexpr int ID_PROGRESS_TEXT = 100;
-
-// At 96 DPI: the window's client area, its text and its button.
-constexpr int CLIENT_WIDTH = 320;
-constexpr int CLIENT_HEIGHT = 104;
-constexpr LayoutRect TEXT_RECT = {20, 20, 280, 24};
-constexpr LayoutRect CANCEL_RECT = {120, 58, 80, 28};
 
 // The one job at a time: the thread's side, then the window's.
 struct Job {
@@ -109,16 +104,17 @@ HWND create_progress_window(HWND owner) {
     const double scale = window_state.scale;
     const HWND window =
         create_owned_popup(window_state.instance, PROGRESS_CLASS, CAPTION_PRINT_PROGRESS, owner,
-                           scaled_length(CLIENT_WIDTH, scale), scaled_length(CLIENT_HEIGHT, scale));
+                           scaled_length(PRINT_PROGRESS_LAYOUT.client_width, scale),
+                           scaled_length(PRINT_PROGRESS_LAYOUT.client_height, scale));
     if (window == nullptr) return nullptr;
     wchar_t text[PRINT_PROGRESS_CAPACITY];
     build_print_progress_text(0, 0, text, PRINT_PROGRESS_CAPACITY);
     create_child_control(window, window_state.instance, L"STATIC", 0, SS_CENTER,
-                         scaled_rect(TEXT_RECT, scale), ID_PROGRESS_TEXT,
+                         scaled_rect(PRINT_PROGRESS_LAYOUT.text, scale), ID_PROGRESS_TEXT,
                          window_state.fonts[FONT_SMALL], text);
     create_child_control(window, window_state.instance, L"BUTTON", 0, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                         scaled_rect(CANCEL_RECT, scale), IDCANCEL, window_state.fonts[FONT_SMALL],
-                         L"取消");
+                         scaled_rect(PRINT_PROGRESS_LAYOUT.cancel, scale), IDCANCEL,
+                         window_state.fonts[FONT_SMALL], L"取消");
     return window;
 }
 
