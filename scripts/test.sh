@@ -6,8 +6,9 @@
 #
 # Each phase prints its wall time as it ends ("== phase: 3 min 12 s"), and a table of all phases
 # closes the run, also when a phase fails. The Wine passes run two at a time, each in a display,
-# a prefix and a records folder of its own; the second build of the reproducibility check and the
-# fuzz smoke runs go beside them, since the window tests mostly wait on windows.
+# a prefix and a records folder of its own; the second build of the reproducibility check, the
+# fuzz smoke runs and the native tests go beside them, since the window tests mostly wait on
+# windows.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
@@ -33,6 +34,7 @@ print_phase_table() {
     printf '  %-34s %12s\n' "total" "$(minutes $((SECONDS - run_start)))"
     [ -n "${reproducible_pid:-}" ] && kill "$reproducible_pid" 2>/dev/null
     [ -n "${fuzz_pid:-}" ] && kill "$fuzz_pid" 2>/dev/null
+    [ -n "${native_pid:-}" ] && kill "$native_pid" 2>/dev/null
     rm -rf "$work"
     return $status
 }
@@ -89,8 +91,8 @@ phase "static analysis" scripts/static-analysis.sh
 phase "Windows build" build_windows
 phase "packages" scripts/package.sh
 
-# Beside the Wine tests: the second build of the reproducibility check, and the fuzz smoke runs
-# (each target still runs its 15 s). Their results are taken after the tests.
+# Beside the Wine tests: the second build of the reproducibility check, the fuzz smoke runs (each
+# target still runs its 15 s) and the native tests. Their results are taken after the Wine tests.
 beside() { # NAME LOG COMMAND...: started in the background; its pid in beside_pid
     local log="$2"
     shift 2
@@ -110,6 +112,8 @@ beside "reproducible packages" "$work/reproducible.log" scripts/package.sh --che
 reproducible_pid=$beside_pid
 beside "fuzz smoke runs" "$work/fuzz.log" scripts/fuzz.sh 15
 fuzz_pid=$beside_pid
+beside "native tests" "$work/native.log" ctest --test-dir build/linux --output-on-failure -j"$jobs"
+native_pid=$beside_pid
 
 status=0
 windows_tests() {
@@ -119,7 +123,8 @@ windows_tests() {
     return "$result"
 }
 phase "Windows tests under Wine" windows_tests || status=1
-phase "native tests" ctest --test-dir build/linux --output-on-failure -j"$jobs" || status=1
+beside_result "native tests" "$native_pid" "$work/native.log" "$beside_start" || status=1
+native_pid=""
 beside_result "fuzz smoke runs" "$fuzz_pid" "$work/fuzz.log" "$beside_start" || status=1
 fuzz_pid=""
 beside_result "reproducible packages" "$reproducible_pid" "$work/reproducible.log" \
