@@ -267,8 +267,9 @@ TEST_F(Print, CancelAbortsTheRosterAndTheWindowAnswersMeanwhile) {
 }
 
 // A print server that takes the job's connection and never answers: the job makes no progress,
-// and after its 30 s it is aborted and said so, while the window answers all along. The runner
-// stops the server once the print dialog is open (--print-stalled, the file stop-server).
+// and after its 30 s it is aborted and said so, while the window answers all along. Run by hand
+// (run_window_tests.sh print-stalled): the runner stops the machine's print server once the
+// print dialog is open (--print-stalled, the file stop-server).
 TEST_F(Print, AStalledPrinterIsAbortedAndSaidSo) {
     if (!print_stalled) GTEST_SKIP() << "runs with the print server stopped";
     ASSERT_TRUE(start(L"braden"));
@@ -290,7 +291,8 @@ TEST_F(Print, AStalledPrinterIsAbortedAndSaidSo) {
         DWORD_PTR answer = 0;
         if (SendMessageTimeoutW(window.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) == 0)
             answered = false;
-        box = window.open_message_boxes().empty() ? nullptr : window.open_message_boxes().front();
+        const std::vector<HWND> boxes = window.open_message_boxes();
+        box = boxes.empty() ? nullptr : boxes.front();
         return box != nullptr && window_text(box) == L"打印失败";
     });
     ASSERT_NE(box, nullptr) << "the stalled job was never given up";
