@@ -1,6 +1,8 @@
 // Calculate, Copy, Reset and About.
 #include "ui/commands.h"
 
+#include <cmath>
+
 #include "core/input_text.h"
 #include "core/text.h"
 #include "screen/record_texts.h"
@@ -106,7 +108,7 @@ void show_previous_assessment(const PatientFields& patient, bool calculated) {
         read_patient_history(patient, &history, reason, HISTORY_REASON_CAPACITY) == nullptr &&
         history.count > 0) {
         const double now = session.outcome.headline;
-        const bool has_now = calculated && now == now; // NaN: no headline this time
+        const bool has_now = calculated && !std::isnan(now); // NaN: no headline this time
         build_previous_line(*session.tool, history.records[0], has_now ? &now : nullptr,
                             session.previous, PREVIOUS_LINE_CAPACITY);
     }

@@ -21,15 +21,20 @@ namespace {
 constexpr int REASON_CAPACITY = 256;
 constexpr int PRINTER_NAME_CAPACITY = 256;
 
+// The failure box: "打印失败：" and the reason.
+void report_failure_reason(const wchar_t* reason) {
+    wchar_t message[REASON_CAPACITY + 16];
+    build_print_failure_text(reason, message, REASON_CAPACITY + 16);
+    show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+}
+
 // The failure box with the system's words for the error, or its number where it has none (the
 // print dialog's own errors).
 void report_failure(DWORD error) {
     wchar_t reason[REASON_CAPACITY];
     if (system_error_text(error, nullptr, reason, REASON_CAPACITY) == 0)
         text_format(reason, REASON_CAPACITY, L"0x%08lX", static_cast<unsigned long>(error));
-    wchar_t message[REASON_CAPACITY + 16];
-    build_print_failure_text(reason, message, REASON_CAPACITY + 16);
-    show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+    report_failure_reason(reason);
 }
 
 // The printer's fonts, made as the layout asks for them, by font and size, and the font the
@@ -243,12 +248,7 @@ bool wait_for_job(PrintJobFunction function, DWORD* error) {
         break;
     case PrintWaitEnd::cancelled: break;
     case PrintWaitEnd::not_started: report_failure(*error); return false;
-    case PrintWaitEnd::stalled: {
-        wchar_t message[REASON_CAPACITY];
-        build_print_failure_text(TEXT_PRINTER_NO_RESPONSE, message, REASON_CAPACITY);
-        show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
-        return false;
-    }
+    case PrintWaitEnd::stalled: report_failure_reason(TEXT_PRINTER_NO_RESPONSE); return false;
     }
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, TEXT_PRINT_CANCELLED);
     invalidate_main_window();
@@ -260,9 +260,7 @@ bool wait_for_job(PrintJobFunction function, DWORD* error) {
 void print_result() {
     if (!result_is_current(TEXT_COPY_NEEDS_RESULT)) return;
     if (print_job_running()) {
-        wchar_t message[REASON_CAPACITY];
-        build_print_failure_text(TEXT_PRINT_STILL_RUNNING, message, REASON_CAPACITY);
-        show_message(message, CAPTION_PRINT_FAILED, MB_OK | MB_ICONERROR);
+        report_failure_reason(TEXT_PRINT_STILL_RUNNING);
         return;
     }
     if (!read_patient_fields(&print_job.patient)) return;
