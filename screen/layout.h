@@ -105,7 +105,14 @@ constexpr int LIST_ROW_HEIGHT = 22;
 // The list's columns from its left edge: time, level, verdict, the result's first line, assessor.
 constexpr int LIST_COLUMNS[5] = {4, 156, 216, 446, 646};
 constexpr LayoutRect CHART = {16, 318, 748, 186};
-constexpr int CHART_MARGIN = 24; // inside the chart's frame, around the plotted area
+// The plotted area inside the chart's frame: the value labels left of it, the caption and the
+// top point's value above it, the dates below it.
+constexpr int CHART_AXIS_WIDTH = 56;
+constexpr int CHART_TOP_MARGIN = 38;
+constexpr int CHART_RIGHT_MARGIN = 28;
+constexpr int CHART_DATE_HEIGHT = 24;
+constexpr int CHART_LABEL_HEIGHT = 16;
+constexpr int CHART_LABEL_HALF_WIDTH = 44;
 constexpr LayoutRect LAST_LINE = {16, 514, 640, 36};
 constexpr LayoutRect CLOSE_BUTTON = {672, 516, 92, 32};
 

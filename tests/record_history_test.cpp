@@ -2,6 +2,8 @@
 // back what the writer wrote, skips and counts what it cannot read, and reads only a file's tail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "records/csv.h"
 #include "records/record_history.h"
 #include "records/record_lines.h"
+#include "screen/history_chart.h"
 #include "screen/record_texts.h"
 #include "tests/tool_programs.h"
 
@@ -250,6 +253,86 @@ TEST(RecordHistory, BandEdgesOfTheRules) {
             EXPECT_EQ(std::vector<double>(edges, edges + count), c.edges) << c.program;
         }
     }
+}
+
+// The chart's value axis is labelled where each band edge's line is drawn and at the bottom and top
+// of the range; the points carry their values in the headline's format, oldest left, and the first
+// and last dates stand under them. A record without a value is no point.
+TEST(HistoryChart, LabelsAtTheBandEdges) {
+    const struct {
+        const char* program;
+        std::vector<double> values; // newest first, as the history holds them; NaN: no value
+        std::vector<std::pair<std::wstring, int>> axis;
+        std::vector<std::wstring> points;
+    } cases[] = {
+        // Braden's edges 9.5, 12.5 and 14.5; the lowest edge is the bottom, labelled once.
+        {"braden",
+         {14, NAN, 12, 16},
+         {{L"9.5", 100}, {L"12.5", 54}, {L"14.5", 23}, {L"16", 0}},
+         {L"16", L"12", L"14"}},
+        // A value beyond every edge widens the range; BMI's points at its one decimal.
+        {"bmi",
+         {31.26, 17.04},
+         {{L"17.04", 100}, {L"18.45", 90}, {L"23.95", 51}, {L"27.95", 23}, {L"31.26", 0}},
+         {L"17.0", L"31.3"}},
+    };
+    for (const auto& c : cases) {
+        const ToolDef& tool = program(c.program);
+        double edges[BAND_EDGES_MAX];
+        const int edge_count = rule_band_edges(tool, edges, BAND_EDGES_MAX);
+        static History history;
+        history = {};
+        for (const double value : c.values) {
+            HistoryRecord& record = history.records[history.count];
+            text_format(record.time, HISTORY_TIME_CAPACITY, L"2026-12-%02d 08:00:00",
+                        10 - history.count);
+            record.has_value = !std::isnan(value);
+            record.value = record.has_value ? value : 0;
+            ++history.count;
+        }
+        ChartPlan plan;
+        plan_history_chart(history, tool.outputs[tool_headline_index(tool)], edges, edge_count, 100,
+                           0, 300, 100, &plan);
+        std::vector<std::pair<std::wstring, int>> axis;
+        for (int a = 0; a < plan.axis_count; ++a) {
+            axis.emplace_back(plan.axis[a].text, plan.axis[a].y);
+            EXPECT_EQ(plan.axis[a].x, 100) << c.program;
+        }
+        EXPECT_EQ(axis, c.axis) << c.program;
+        ASSERT_EQ(plan.edge_count, edge_count);
+        for (int e = 0; e < edge_count; ++e) {
+            const bool labelled = std::any_of(axis.begin(), axis.end(), [&](const auto& a) {
+                return a.second == plan.edge_y[e];
+            });
+            EXPECT_TRUE(labelled) << c.program << " edge " << edges[e];
+        }
+        std::vector<std::wstring> points;
+        for (int i = 0; i < plan.point_count; ++i) points.emplace_back(plan.points[i].text);
+        EXPECT_EQ(points, c.points) << c.program;
+        EXPECT_EQ(plan.points[0].x, 100);
+        EXPECT_EQ(plan.points[plan.point_count - 1].x, 300);
+        const int oldest = static_cast<int>(c.values.size()) - 1;
+        EXPECT_EQ(std::wstring(plan.first_date.text), L"2026-12-0" + std::to_wstring(10 - oldest))
+            << c.program;
+        EXPECT_STREQ(plan.last_date.text, L"2026-12-10") << c.program;
+    }
+    // One value and no edges: a range of 1 each way, the point in the middle, no second date.
+    static History one;
+    one = {};
+    one.count = 1;
+    text_copy(one.records[0].time, HISTORY_TIME_CAPACITY, L"2026-12-09 08:00:00");
+    one.records[0].has_value = true;
+    one.records[0].value = 7;
+    ChartPlan plan;
+    plan_history_chart(one, program("braden").outputs[0], nullptr, 0, 0, 0, 200, 100, &plan);
+    ASSERT_EQ(plan.axis_count, 2);
+    EXPECT_STREQ(plan.axis[0].text, L"6");
+    EXPECT_STREQ(plan.axis[1].text, L"8");
+    ASSERT_EQ(plan.point_count, 1);
+    EXPECT_EQ(plan.points[0].x, 100);
+    EXPECT_EQ(plan.points[0].y, 50);
+    EXPECT_STREQ(plan.first_date.text, L"2026-12-09");
+    EXPECT_STREQ(plan.last_date.text, L"");
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "core/text.h"
 #include "engine/band_edges.h"
 #include "records/record_history.h"
@@ -12,6 +10,7 @@
 #include "records_win32/record_folder.h"
 #include "records_win32/record_tail.h"
 #include "records_win32/records_policy_read.h"
+#include "screen/history_chart.h"
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "ui/commands.h"
@@ -77,58 +76,65 @@ void draw_row(const DRAWITEMSTRUCT& item) {
     }
 }
 
-// The headline's values, oldest left, with the rules' band edges as faint lines.
+// The headline's values, oldest left, with the rules' band edges as faint lines; the value axis
+// labelled at each edge and at the bottom and top, each point with its value, the first and last
+// dates under the axis.
 void paint_chart(HDC dc) {
-    const RECT frame = at_scale(hl::CHART, window_state.scale);
+    const double scale = window_state.scale;
+    const RECT frame = at_scale(hl::CHART, scale);
     frame_rect_color(dc, frame, colour_chart_frame);
     const ToolDef& tool = *window_state.session.tool;
     if (!view.chart) return;
+    const OutputDef& headline = tool.outputs[tool_headline_index(tool)];
+    const HFONT small = window_state.fonts[FONT_SMALL];
     wchar_t caption[128];
-    text_format(caption, 128, L"趋势：%ls", tool.outputs[tool_headline_index(tool)].label);
+    text_format(caption, 128, L"趋势：%ls", headline.label);
     draw_text_rect(dc,
-                   {frame.left + at_scale(8, window_state.scale),
-                    frame.top + at_scale(2, window_state.scale),
-                    frame.right - at_scale(8, window_state.scale),
-                    frame.top + at_scale(20, window_state.scale)},
-                   caption, colour_muted_text, window_state.fonts[FONT_SMALL], DT_LEFT);
-    double values[HISTORY_MAX_RECORDS];
-    int count = 0;
-    for (int i = view.history.count - 1; i >= 0; --i)
-        if (view.history.records[i].has_value) values[count++] = view.history.records[i].value;
-    if (count == 0) return;
-    double low = *std::min_element(values, values + count);
-    double high = *std::max_element(values, values + count);
-    for (int e = 0; e < view.edge_count; ++e) {
-        low = std::min(low, view.edges[e]);
-        high = std::max(high, view.edges[e]);
+                   {frame.left + at_scale(8, scale), frame.top + at_scale(2, scale),
+                    frame.right - at_scale(8, scale), frame.top + at_scale(20, scale)},
+                   caption, colour_muted_text, small, DT_LEFT);
+    const int left = frame.left + at_scale(hl::CHART_AXIS_WIDTH, scale);
+    const int right = frame.right - at_scale(hl::CHART_RIGHT_MARGIN, scale);
+    const int top = frame.top + at_scale(hl::CHART_TOP_MARGIN, scale);
+    const int bottom = frame.bottom - at_scale(hl::CHART_DATE_HEIGHT, scale);
+    static ChartPlan plan;
+    plan_history_chart(view.history, headline, view.edges, view.edge_count, left, top, right,
+                       bottom, &plan);
+    const int label = at_scale(hl::CHART_LABEL_HEIGHT, scale);
+    const int half = at_scale(hl::CHART_LABEL_HALF_WIDTH, scale);
+    const int gap = at_scale(6, scale);
+    for (int e = 0; e < plan.edge_count; ++e)
+        fill_rect_color(dc, {left, plan.edge_y[e], right, plan.edge_y[e] + 1}, colour_band_edge);
+    for (int a = 0; a < plan.axis_count; ++a) {
+        const ChartMark& mark = plan.axis[a];
+        draw_text_rect(dc, {frame.left + gap, mark.y - label / 2, mark.x - gap, mark.y + label / 2},
+                       mark.text, colour_muted_text, small, DT_RIGHT);
     }
-    if (high - low < 1e-9) {
-        low -= 1;
-        high += 1;
-    }
-    const int margin = at_scale(hl::CHART_MARGIN, window_state.scale);
-    const int left = frame.left + margin;
-    const int right = frame.right - margin;
-    const int top = frame.top + margin;
-    const int bottom = frame.bottom - margin / 2;
-    const auto y_of = [&](double v) {
-        return bottom - static_cast<int>((v - low) / (high - low) * (bottom - top) + 0.5);
-    };
-    for (int e = 0; e < view.edge_count; ++e)
-        fill_rect_color(dc, {left, y_of(view.edges[e]), right, y_of(view.edges[e]) + 1},
-                        colour_band_edge);
+    if (plan.point_count == 0) return;
+    // The first date starts at its point and the last ends at its own, clear of the value labels.
+    const bool one = plan.point_count == 1;
+    draw_text_rect(dc,
+                   {one ? plan.first_date.x - half : plan.first_date.x, bottom + gap / 2,
+                    plan.first_date.x + half * 2, bottom + gap / 2 + label},
+                   plan.first_date.text, colour_muted_text, small, one ? DT_CENTER : DT_LEFT);
+    if (!one)
+        draw_text_rect(dc,
+                       {plan.last_date.x - half * 2, bottom + gap / 2, plan.last_date.x,
+                        bottom + gap / 2 + label},
+                       plan.last_date.text, colour_muted_text, small, DT_RIGHT);
     // Owned before it is selected, so that it is selected out before it is deleted.
-    const GdiObject<HPEN> pen(
-        CreatePen(PS_SOLID, at_scale(2, window_state.scale), colour_chart_line));
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, at_scale(2, scale), colour_chart_line));
     const SelectedObject selected(dc, pen);
     POINT points[HISTORY_MAX_RECORDS];
-    for (int i = 0; i < count; ++i) {
-        const int x = count == 1 ? (left + right) / 2 : left + (right - left) * i / (count - 1);
-        points[i] = {x, y_of(values[i])};
-        const int dot = at_scale(3, window_state.scale);
-        Ellipse(dc, x - dot, points[i].y - dot, x + dot + 1, points[i].y + dot + 1);
+    const int dot = at_scale(3, scale);
+    for (int i = 0; i < plan.point_count; ++i) {
+        const ChartMark& point = plan.points[i];
+        points[i] = {point.x, point.y};
+        Ellipse(dc, point.x - dot, point.y - dot, point.x + dot + 1, point.y + dot + 1);
+        draw_text_rect(dc, {point.x - half, point.y - dot - label, point.x + half, point.y - dot},
+                       point.text, colour_chart_line, small, DT_CENTER);
     }
-    if (count > 1) Polyline(dc, points, count);
+    if (plan.point_count > 1) Polyline(dc, points, plan.point_count);
 }
 
 void history_row_text(int row, wchar_t* dest, int capacity) {
@@ -145,10 +151,12 @@ void show_history() {
         return;
     }
     fill_history(patient);
+    static wchar_t caption[PATIENT_CAPTION_CAPACITY];
+    build_patient_caption(CAPTION_HISTORY, patient, caption, PATIENT_CAPTION_CAPACITY);
     // At the main window's scale, centred on it.
     static ListWindow window;
     window = {HISTORY_CLASS_NAME,
-              CAPTION_HISTORY,
+              caption,
               window_state.instance,
               window_state.main_window,
               &window_state.fonts,
@@ -166,6 +174,7 @@ void show_history() {
               history_row_text,
               draw_row,
               paint_chart,
+              nullptr,
               nullptr};
     run_list_window(window, view.history.count, view.last_line);
 }

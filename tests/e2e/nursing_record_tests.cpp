@@ -111,8 +111,9 @@ TEST_F(NursingRecord, TheHistoryListsThePatientNewestFirst) {
     window.set_text(patient(1), L"Z001");
     window.press(window.edit(0), VK_F3);
     HWND dialog = nullptr;
-    ASSERT_TRUE(
-        wait_until([&] { return (dialog = find_window(L"HalviMedHistory", L"历史记录")); }));
+    ASSERT_TRUE(wait_until([&] {
+        return (dialog = find_window(L"HalviMedHistory", L"历史记录 — 12床 王五 Z001"));
+    })) << "the caption names the patient";
     const HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
     const std::vector<std::wstring> rows = list_box_texts(list);
     ASSERT_EQ(rows.size(), 2u);
@@ -158,8 +159,8 @@ TEST_F(NursingRecord, AHundredMegabyteFileOpensFromItsTail) {
     const DWORD start = GetTickCount();
     window.post_click(ID_HISTORY);
     HWND dialog = nullptr;
-    ASSERT_TRUE(
-        wait_until([&] { return (dialog = find_window(L"HalviMedHistory", L"历史记录")); }));
+    ASSERT_TRUE(wait_until(
+        [&] { return (dialog = find_window(L"HalviMedHistory", L"历史记录 — 12床 Z001")); }));
     const HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
     ASSERT_TRUE(wait_until([&] { return list_box_texts(list).size() == 1; }));
     const DWORD elapsed = GetTickCount() - start;
@@ -182,8 +183,8 @@ TEST_F(NursingRecord, TheHistoryNeedsANumberOrABedAndAName) {
     window.set_text(patient(2), L"张三");
     window.click(ID_HISTORY);
     HWND dialog = nullptr;
-    ASSERT_TRUE(
-        wait_until([&] { return (dialog = find_window(L"HalviMedHistory", L"历史记录")); }));
+    ASSERT_TRUE(wait_until(
+        [&] { return (dialog = find_window(L"HalviMedHistory", L"历史记录 — 7床 张三")); }));
     EXPECT_TRUE(list_box_texts(FindWindowExW(dialog, nullptr, L"ListBox", nullptr)).empty());
     EXPECT_NE(window_text(FindWindowExW(dialog, nullptr, L"Static", nullptr)).find(L"尚无记录文件"),
               std::wstring::npos);
