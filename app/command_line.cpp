@@ -77,8 +77,9 @@ void append_backslashes(wchar_t* dest, int capacity, int n) {
     for (int i = 0; i < n; ++i) text_append_char(dest, capacity, L'\\');
 }
 
-// Appends one argument so that later_argument reads it back.
-void append_quoted(wchar_t* dest, int capacity, const wchar_t* argument) {
+} // namespace
+
+void command_line_append_argument(wchar_t* dest, int capacity, const wchar_t* argument) {
     if (!needs_quotes(argument, true)) {
         text_append(dest, capacity, argument);
         return;
@@ -99,8 +100,6 @@ void append_quoted(wchar_t* dest, int capacity, const wchar_t* argument) {
     append_backslashes(dest, capacity, 2 * backslashes);
     text_append_char(dest, capacity, L'"');
 }
-
-} // namespace
 
 const wchar_t* command_line_argument(const wchar_t* line, bool first, wchar_t* dest, int capacity,
                                      int* length) {
@@ -149,7 +148,7 @@ void command_line_from_arguments(int argc, const char* const* argv, wchar_t* des
         wide_from_utf8(argv[i], argument, COMMAND_LINE_CAPACITY);
         if (i > 0) {
             text_append(dest, capacity, L" ");
-            append_quoted(dest, capacity, argument);
+            command_line_append_argument(dest, capacity, argument);
             continue;
         }
         // The program's name has no escapes: quoted when it holds a blank.

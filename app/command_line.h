@@ -26,6 +26,10 @@ const wchar_t* command_line_after_switch(const wchar_t* command_line, const wcha
 // without writing anywhere. Nothing in the program's own name starts the self-test.
 bool selftest_path_from_command_line(const wchar_t* command_line, wchar_t* path, int capacity);
 
+// Appends one argument so that command_line_argument reads it back whole: quoted, with its quotes
+// and the backslashes before them escaped, when it is empty or holds a blank or a quote.
+void command_line_append_argument(wchar_t* dest, int capacity, const wchar_t* argument);
+
 // Builds a Windows command line from argv that command_line_argument splits back into the same
 // arguments: an argument that is empty or holds a blank or a quote is quoted, with its quotes and
 // the backslashes before them escaped. Arguments are read as UTF-8.

@@ -1,6 +1,7 @@
 #include "app/patient_argument.h"
 
 #include "app/command_line.h"
+#include "core/text.h"
 
 namespace {
 
@@ -36,4 +37,21 @@ PatientArgumentRead patient_from_command_line(const wchar_t* command_line, Patie
     }
     read.result = PatientArgument::taken;
     return read;
+}
+
+bool build_patient_command_line(const wchar_t* program, const PatientFields& patient, wchar_t* dest,
+                                int capacity) {
+    // The program's own name has no escapes: quoted whole, as CreateProcess expects it.
+    text_format(dest, capacity, L"\"%ls\"", program);
+    if (patient_named(patient)) {
+        text_append(dest, capacity, L" ");
+        text_append(dest, capacity, patient_switch);
+        for (const PatientField field : ARGUMENT_FIELDS) {
+            text_append(dest, capacity, L" ");
+            command_line_append_argument(dest, capacity, patient.text[field]);
+        }
+    }
+    if (text_length(dest) < capacity - 1) return true;
+    dest[0] = L'\0';
+    return false;
 }

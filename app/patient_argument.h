@@ -21,3 +21,10 @@ struct PatientArgumentRead {
 // into patient's bed, inpatient number and name, with the checks of patient_field_take. Unless
 // taken, every field of patient is left empty: a refused patient is never half filled in.
 PatientArgumentRead patient_from_command_line(const wchar_t* command_line, PatientFields* patient);
+
+// The command line that opens program (its full path) for the patient: the path quoted, then
+// "--patient" and the bed, inpatient number and name, each escaped so that
+// patient_from_command_line reads back exactly these texts. Without a named patient, the path
+// alone. False, with dest empty, when it does not fit whole.
+bool build_patient_command_line(const wchar_t* program, const PatientFields& patient, wchar_t* dest,
+                                int capacity);

@@ -25,23 +25,35 @@ void build_patient_line(const PatientFields& patient, const wchar_t* blank, wcha
     }
 }
 
-void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
-                           int capacity) {
+void build_patient_called(const PatientFields& patient, wchar_t* dest, int capacity) {
     TextSink sink = {dest, capacity, 0};
     dest[0] = L'\0';
-    text_sink_append(sink, title);
     // Bed, name, then number: as a ward calls a patient.
     const struct {
         PatientField field;
         const wchar_t* format;
     } parts[] = {{PATIENT_BED, L"%ls床"}, {PATIENT_NAME, L"%ls"}, {PATIENT_NUMBER, L"%ls"}};
-    bool first = true;
     for (const auto& part : parts) {
         if (text_is_empty(patient.text[part.field])) continue;
-        text_sink_append(sink, first ? L" — " : L" ");
+        if (sink.length > 0) text_sink_put(sink, L' ');
         text_sink_format(sink, part.format, patient.text[part.field]);
-        first = false;
     }
+}
+
+void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
+                           int capacity) {
+    wchar_t called[PATIENT_CAPTION_CAPACITY];
+    build_patient_called(patient, called, PATIENT_CAPTION_CAPACITY);
+    if (text_is_empty(called))
+        text_copy(dest, capacity, title);
+    else
+        text_format(dest, capacity, L"%ls — %ls", title, called);
+}
+
+bool caption_is_of_tool(const wchar_t* caption, const wchar_t* title) {
+    const std::size_t length = std::wcslen(title);
+    if (std::wcsncmp(caption, title, length) != 0) return false;
+    return caption[length] == L'\0' || std::wcsncmp(caption + length, L" — ", 3) == 0;
 }
 
 void build_inputs_line(const ToolDef& tool, const double* values, wchar_t* dest, int capacity) {

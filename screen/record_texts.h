@@ -23,11 +23,17 @@ extern const wchar_t* const TEXT_TIME_ANOMALOUS; // " 时间异常"
 void build_patient_line(const PatientFields& patient, const wchar_t* blank, wchar_t* dest,
                         int capacity);
 
+// The patient as a ward calls one: "<床号>床 <姓名> <住院号>", the empty parts left out.
+void build_patient_called(const PatientFields& patient, wchar_t* dest, int capacity);
+
 // The caption of a window opened for a patient: "<title> — <床号>床 <姓名> <住院号>", the empty
 // parts left out; the title alone when all three are empty.
 constexpr int PATIENT_CAPTION_CAPACITY = 192;
 void build_patient_caption(const wchar_t* title, const PatientFields& patient, wchar_t* dest,
                            int capacity);
+
+// True when caption is a window of the tool: its title alone, or its title for a patient.
+bool caption_is_of_tool(const wchar_t* caption, const wchar_t* title);
 
 // For a tool of formulas, "label=value" for every input joined by "，" (each value's shortest
 // text); empty for a tool with a report.

@@ -15,9 +15,16 @@ constexpr LayoutRect TITLE = {26, 12, CLIENT_WIDTH - 52, 38};
 constexpr LayoutRect HINT_LINE = {28, 48, CLIENT_WIDTH - 54, 28};
 
 constexpr LayoutRect PANEL = {20, 96, CLIENT_WIDTH - 40, 552};
-constexpr LayoutRect FILTER_LABEL = {36, 106, 56, 24};
-constexpr LayoutRect FILTER_EDIT = {96, 104, 400, 27};
-constexpr LayoutRect LIST = {36, 144, CLIENT_WIDTH - 72, 492};
+// The patient strip: bed, inpatient number and name, each after its label, then the ward's
+// patients to choose from (its list drops below it).
+constexpr LayoutRect PATIENT_LABELS[3] = {
+    {30, 108, 44, 24}, {148, 108, 60, 24}, {336, 108, 44, 24}};
+constexpr LayoutRect PATIENT_EDITS[3] = {
+    {78, 104, 64, 27}, {212, 104, 118, 27}, {384, 104, 110, 27}};
+constexpr LayoutRect WARD_PATIENTS = {504, 104, CLIENT_WIDTH - 540, 320};
+constexpr LayoutRect FILTER_LABEL = {30, 146, 44, 24};
+constexpr LayoutRect FILTER_EDIT = {78, 142, 416, 27};
+constexpr LayoutRect LIST = {36, 182, CLIENT_WIDTH - 72, 454};
 
 // A list row: its height, the text's inset from the row's sides, a program's further indent,
 // and the title's and subtitle's bands within the row.
@@ -53,7 +60,8 @@ constexpr int NAME_X = 62;
 constexpr int TOOLS_X = 160;
 constexpr int TOOL_WIDTH = 98;
 constexpr int CELL_INSET = 4;
-constexpr LayoutRect LAST_LINE = {16, 566, 720, 40};
+constexpr LayoutRect LAST_LINE = {16, 566, 560, 40};
+constexpr LayoutRect ASSESS_BUTTON = {588, 568, 152, 36};
 constexpr LayoutRect EXPORT_BUTTON = {760, 568, 152, 36};
 constexpr LayoutRect CLOSE_BUTTON = {932, 568, 152, 36};
 

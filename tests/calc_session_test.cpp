@@ -169,7 +169,11 @@ TEST(CalcSession, ThePatientCaption) {
         wchar_t caption[PATIENT_CAPTION_CAPACITY];
         build_patient_caption(L"体重指数", patient, caption, PATIENT_CAPTION_CAPACITY);
         EXPECT_STREQ(caption, c.caption);
+        EXPECT_TRUE(caption_is_of_tool(caption, L"体重指数")) << c.caption;
+        EXPECT_FALSE(caption_is_of_tool(caption, L"体重")) << c.caption;
     }
+    // Another tool whose title starts with this one's is not this tool.
+    EXPECT_FALSE(caption_is_of_tool(L"体重指数计算 — 12床", L"体重指数"));
     wchar_t text[256];
     build_saved_text(L"\\\\ward\\records", text, 256);
     EXPECT_STREQ(text, L"本次结果已追加保存到病区记录（\\\\ward\\records）。");

@@ -203,4 +203,39 @@ TEST(CommandLine, PatientArguments) {
                                                  SELFTEST_PATH_CAPACITY));
 }
 
+// What the toolbox passes reads back as exactly the strip's texts, whatever they hold; a line that
+// would be cut is refused, never passed short.
+TEST(CommandLine, ThePatientPassedIsThePatientRead) {
+    const std::vector<std::vector<std::wstring>> patients = {
+        {L"12", L"Z2001", L"张 三"}, {L"", L"Z2001", L""},        {L"\\", L"a\\\"b", L"\""},
+        {L"3", L"", L"O'Brien \\"},  {L"加1", L"Z 1\\", L"\"\""},
+    };
+    for (const auto& fields : patients) {
+        PatientFields sent;
+        patient_fields_clear(&sent);
+        for (int f = 0; f < 3; ++f)
+            text_copy(sent.text[f], PATIENT_FIELD_CAPACITY, fields[f].c_str());
+        wchar_t line[COMMAND_LINE_CAPACITY];
+        ASSERT_TRUE(build_patient_command_line(L"C:\\Program Files\\HalviMed\\braden.exe", sent,
+                                               line, COMMAND_LINE_CAPACITY));
+        PatientFields read;
+        EXPECT_EQ(patient_from_command_line(line, &read).result, PatientArgument::taken) << line;
+        for (int f = 0; f < 3; ++f) EXPECT_STREQ(read.text[f], sent.text[f]) << line;
+    }
+    PatientFields nobody;
+    patient_fields_clear(&nobody);
+    wchar_t line[64];
+    ASSERT_TRUE(build_patient_command_line(L"C:\\a b\\braden.exe", nobody, line, 64));
+    EXPECT_STREQ(line, L"\"C:\\a b\\braden.exe\"") << "no patient: the program alone";
+    PatientFields named = nobody;
+    text_copy(named.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, L"张三");
+    const wchar_t* program = L"C:\\braden.exe";
+    // "C:\braden.exe" --patient "" "" 张三: 34 characters. A line that fills the buffer to its last
+    // place cannot be told from a cut one, so 36 is the least capacity that passes it.
+    EXPECT_TRUE(build_patient_command_line(program, named, line, 36));
+    EXPECT_STREQ(line, L"\"C:\\braden.exe\" --patient \"\" \"\" 张三");
+    EXPECT_FALSE(build_patient_command_line(program, named, line, 35));
+    EXPECT_STREQ(line, L"");
+}
+
 } // namespace

@@ -228,6 +228,22 @@ TEST(WardOverview, ATailReachesBackWhenItsFirstRecordIsOlderThanTheDays) {
     EXPECT_TRUE(record_tail_reaches(file.data(), file.size(), true, L"2026-11-09"));
 }
 
+// The toolbox offers the ward's patients newest first; patients of the same time keep the rows'
+// order, and no more are written than the caller holds.
+TEST(WardOverview, NewestPatientsFirst) {
+    static WardOverview overview;
+    overview_clear(&overview);
+    const wchar_t* latest[] = {L"2026-12-01 08:00:00", L"2026-12-09 10:00:00",
+                               L"2026-12-09 09:59:59", L"2026-12-09 10:00:00"};
+    for (const wchar_t* time : latest)
+        std::wcscpy(overview.patients[overview.count++].latest, time);
+    int order[OVERVIEW_MAX_PATIENTS];
+    ASSERT_EQ(overview_newest_first(overview, order, OVERVIEW_MAX_PATIENTS), 4);
+    EXPECT_EQ(std::vector<int>(order, order + 4), (std::vector<int>{1, 3, 2, 0}));
+    EXPECT_EQ(overview_newest_first(overview, order, 2), 2);
+    EXPECT_EQ(std::vector<int>(order, order + 2), (std::vector<int>{1, 3})) << "the newest two";
+}
+
 TEST(WardOverview, TheColumnsAreProgramsOfTheCatalog) {
     for (const char* name : OVERVIEW_PROGRAMS) {
         const ToolDef& tool = program(name);

@@ -31,7 +31,6 @@ bool same_patient(const OverviewPatient& row, const RecordPatient& patient) {
            text_equal(row.name, patient.name);
 }
 
-// The row of the patient, made when new; null when the rows are full.
 // The row of the patient, made when new. When the rows are full, a patient newer than the one
 // whose latest record is oldest takes that one's row, whose records are then counted as not
 // shown: the patients left out are always the oldest, never the newest admissions. Null when the
@@ -160,6 +159,25 @@ void overview_add(WardOverview* overview, int column, const ToolDef& tool, const
 
 void overview_sort(WardOverview* overview) {
     std::stable_sort(overview->patients, overview->patients + overview->count, bed_before);
+}
+
+void overview_row_patient(const OverviewPatient& row, PatientFields* patient) {
+    patient_fields_clear(patient);
+    text_copy(patient->text[PATIENT_BED], PATIENT_FIELD_CAPACITY, row.bed);
+    text_copy(patient->text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, row.number);
+    text_copy(patient->text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, row.name);
+}
+
+int overview_newest_first(const WardOverview& overview, int* order, int capacity) {
+    int all[OVERVIEW_MAX_PATIENTS];
+    for (int i = 0; i < overview.count; ++i) all[i] = i;
+    // Record times are "YYYY-MM-DD HH:MM:SS": their text order is their time order.
+    std::stable_sort(all, all + overview.count, [&overview](int a, int b) {
+        return std::wcscmp(overview.patients[a].latest, overview.patients[b].latest) > 0;
+    });
+    const int count = std::min(overview.count, capacity);
+    std::copy(all, all + count, order);
+    return count;
 }
 
 bool overview_csv(const WardOverview& overview, const ToolDef* const* tools, wchar_t* dest,

@@ -68,6 +68,14 @@ void overview_add(WardOverview* overview, int column, const ToolDef& tool, const
 // text, an empty bed last.
 void overview_sort(WardOverview* overview);
 
+// The row's patient as a strip holds one: bed, inpatient number and name.
+void overview_row_patient(const OverviewPatient& row, PatientFields* patient);
+
+// The rows' indexes, newest first by the latest record of each patient, rows of the same time in
+// their order: the ward's patients as the toolbox offers them. Returns how many were written, at
+// most capacity.
+int overview_newest_first(const WardOverview& overview, int* order, int capacity);
+
 // The overview as CSV (RFC 4180 cells, CR LF lines): 床号,住院号,姓名, then for each tool its
 // title, "等级" and "日期"; one line per patient. Every cell that could start like a formula is
 // written with a leading "'" (csv_append_typed_cell). False when it does not fit whole.

@@ -2,19 +2,26 @@
 // toolbox list: category headings, and programs with their title and, in the small font, their
 // subtitle. Typing into the filter narrows the rows; Up and Down move the selection from the
 // filter, Enter or a double click or the button starts the program, Escape empties the filter,
-// and Tab moves between the controls.
+// and Tab moves between the controls. The patient strip above names the patient every program
+// opens for: typed in, or chosen from the ward's patients of the records (newest first) or from
+// the ward overview. A program already open for that patient is brought forward instead.
 #include "toolbox_window/toolbox_window.h"
 
+#include "app/patient_argument.h"
 #include "core/text.h"
+#include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
+#include "screen/window_texts.h"
 #include "toolbox/toolbox_list.h"
 #include "toolbox_window/ward_overview_window.h"
+#include "toolbox_window/ward_read.h"
 #include "window_kit/app_window.h"
 #include "window_kit/colours.h"
 #include "window_kit/controls.h"
 #include "window_kit/drawing.h"
 #include "window_kit/system_text.h"
+#include "window_kit/tool_windows.h"
 #include "window_kit/window_fonts.h"
 
 const wchar_t* const TOOLBOX_TITLE = L"HalviMed 护理工具箱";
@@ -27,6 +34,8 @@ namespace tl = toolbox_layout;
 constexpr int STATUS_CAPACITY = 256;
 constexpr int PATH_CAPACITY = 520;
 constexpr int MESSAGE_CAPACITY = 1024;
+constexpr int COMMAND_LINE_CAPACITY = PATH_CAPACITY + 128;
+constexpr int STRIP_FIELDS = 3; // bed, inpatient number and name
 constexpr COLORREF colour_selected = RGB(214, 236, 246);
 
 struct ToolboxState {
@@ -37,6 +46,9 @@ struct ToolboxState {
     HWND open;
     HWND overview;
     HWND filter_label;
+    HWND patient_labels[STRIP_FIELDS];
+    HWND patient_edits[STRIP_FIELDS];
+    HWND ward_patients;
     int dpi;
     double scale; // of the layout, for the display (screen/scale.h)
     WindowFonts fonts;
@@ -46,6 +58,16 @@ struct ToolboxState {
 };
 
 ToolboxState state;
+
+// The ward's patients that the drop-down list offers, newest first.
+struct WardPatients {
+    WardOverview overview;
+    int order[OVERVIEW_MAX_PATIENTS];
+    int count;
+    wchar_t line[WARD_READ_LINE_CAPACITY];
+};
+
+WardPatients ward;
 
 void set_status(const wchar_t* text) {
     text_copy(state.status, STATUS_CAPACITY, text);
@@ -103,16 +125,59 @@ void warn(const wchar_t* text) {
     MessageBoxW(state.main, text, L"无法启动", MB_OK | MB_ICONWARNING);
 }
 
-// Starts the selected program from the toolbox's folder, without a shell.
-void open_selected() {
-    const int program = selected_program();
+// The patient the strip names; false, after the warning and with the focus on the field, when a
+// field is refused as the tools refuse it.
+bool read_strip(PatientFields* patient) {
+    patient_fields_clear(patient);
+    for (int f = 0; f < STRIP_FIELDS; ++f) {
+        static wchar_t typed[PATIENT_TYPED_CAPACITY];
+        GetWindowTextW(state.patient_edits[f], typed, PATIENT_TYPED_CAPACITY);
+        const auto field = static_cast<PatientField>(f);
+        const PatientText taken =
+            patient_field_take(field, typed, patient->text[f], PATIENT_FIELD_CAPACITY);
+        if (taken == PatientText::taken) continue;
+        wchar_t message[MESSAGE_CAPACITY];
+        build_patient_refusal(field, taken, message, MESSAGE_CAPACITY);
+        MessageBoxW(state.main, message, CAPTION_INPUT_ERROR, MB_OK | MB_ICONWARNING);
+        SetFocus(state.patient_edits[f]);
+        return false;
+    }
+    return true;
+}
+
+void set_strip(const PatientFields& patient) {
+    for (int f = 0; f < STRIP_FIELDS; ++f) SetWindowTextW(state.patient_edits[f], patient.text[f]);
+    wchar_t called[PATIENT_CAPTION_CAPACITY];
+    build_patient_called(patient, called, PATIENT_CAPTION_CAPACITY);
+    wchar_t status[STATUS_CAPACITY];
+    text_format(status, STATUS_CAPACITY, L"当前患者：%ls", called);
+    set_status(status);
+}
+
+// Starts the program from the toolbox's folder, without a shell, for the strip's patient; a
+// window of it already open for that patient is brought forward instead.
+void open_program(int program) {
     if (program < 0) return;
     const ToolDef& tool = *TOOL_PROGRAMS[program].tool;
+    static PatientFields patient;
+    if (!read_strip(&patient)) return;
+    wchar_t caption[PATIENT_CAPTION_CAPACITY];
+    build_patient_caption(tool.title, patient, caption, PATIENT_CAPTION_CAPACITY);
+    wchar_t status[STATUS_CAPACITY];
+    const HWND open = patient_named(patient) ? find_tool_window(caption) : nullptr;
+    if (open != nullptr) {
+        bring_window_forward(open);
+        text_format(status, STATUS_CAPACITY, L"已在前台：%ls", caption);
+        set_status(status);
+        return;
+    }
     wchar_t path[PATH_CAPACITY];
     wchar_t folder[PATH_CAPACITY];
     wchar_t message[MESSAGE_CAPACITY];
+    wchar_t command_line[COMMAND_LINE_CAPACITY];
     if (!toolbox_program_path(TOOL_PROGRAMS[program].name, path, PATH_CAPACITY) ||
-        !toolbox_folder(folder, PATH_CAPACITY)) {
+        !toolbox_folder(folder, PATH_CAPACITY) ||
+        !build_patient_command_line(path, patient, command_line, COMMAND_LINE_CAPACITY)) {
         text_format(message, MESSAGE_CAPACITY, L"无法启动“%ls”：程序路径过长。", tool.title);
         warn(message);
         return;
@@ -123,8 +188,6 @@ void open_selected() {
         warn(message);
         return;
     }
-    wchar_t command_line[PATH_CAPACITY + 2];
-    text_format(command_line, PATH_CAPACITY + 2, L"\"%ls\"", path);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -139,9 +202,53 @@ void open_selected() {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    wchar_t status[STATUS_CAPACITY];
-    text_format(status, STATUS_CAPACITY, L"已启动：%ls", tool.title);
+    text_format(status, STATUS_CAPACITY, L"已启动：%ls", caption);
     set_status(status);
+}
+
+void open_selected() { open_program(selected_program()); }
+
+// The program of that name in the catalogue; -1 when there is none.
+int program_named(const char* name) {
+    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
+        if (lstrcmpA(TOOL_PROGRAMS[p].name, name) == 0) return p;
+    return -1;
+}
+
+// The overview's actions: its patient becomes the strip's, and a tool's cell opens that tool.
+void choose_from_overview(const PatientFields& patient) { set_strip(patient); }
+
+void open_from_overview(const char* name, const PatientFields& patient) {
+    set_strip(patient);
+    open_program(program_named(name));
+}
+
+// The drop-down list, read again each time it opens: the ward's patients, newest first; when
+// there are none, the status says what was read, or why nothing could be.
+void fill_ward_patients() {
+    const ToolDef* tools[OVERVIEW_TOOL_COUNT];
+    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t)
+        tools[t] = toolbox_tool_named(OVERVIEW_PROGRAMS[t]);
+    read_ward_overview(tools, &ward.overview, ward.line, WARD_READ_LINE_CAPACITY);
+    ward.count = overview_newest_first(ward.overview, ward.order, OVERVIEW_MAX_PATIENTS);
+    SendMessageW(state.ward_patients, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < ward.count; ++i) {
+        const OverviewPatient& row = ward.overview.patients[ward.order[i]];
+        PatientFields patient;
+        overview_row_patient(row, &patient);
+        wchar_t called[PATIENT_CAPTION_CAPACITY];
+        build_patient_called(patient, called, PATIENT_CAPTION_CAPACITY);
+        SendMessageW(state.ward_patients, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(called));
+    }
+    if (ward.count == 0) set_status(ward.line);
+}
+
+void choose_ward_patient() {
+    const auto chosen = static_cast<int>(SendMessageW(state.ward_patients, CB_GETCURSEL, 0, 0));
+    if (chosen < 0 || chosen >= ward.count) return;
+    PatientFields patient;
+    overview_row_patient(ward.overview.patients[ward.order[chosen]], &patient);
+    set_strip(patient);
 }
 
 HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, const LayoutRect& rect,
@@ -152,6 +259,14 @@ HWND create_child(const wchar_t* control_class, DWORD ex_style, DWORD style, con
 
 // Controls and rows at the window's new scale, with its new fonts.
 void relayout() {
+    for (int f = 0; f < STRIP_FIELDS; ++f) {
+        move_child_control(state.patient_labels[f], scaled_rect(tl::PATIENT_LABELS[f], state.scale),
+                           state.fonts[FONT_LABEL]);
+        move_child_control(state.patient_edits[f], scaled_rect(tl::PATIENT_EDITS[f], state.scale),
+                           state.fonts[FONT_INPUT]);
+    }
+    move_child_control(state.ward_patients, scaled_rect(tl::WARD_PATIENTS, state.scale),
+                       state.fonts[FONT_INPUT]);
     move_child_control(state.filter_label, scaled_rect(tl::FILTER_LABEL, state.scale),
                        state.fonts[FONT_LABEL]);
     move_child_control(state.filter, scaled_rect(tl::FILTER_EDIT, state.scale),
@@ -171,6 +286,18 @@ void rescale(int dpi, const RECT& suggested) {
 
 void build_controls(HWND window) {
     state.main = window;
+    for (int f = 0; f < STRIP_FIELDS; ++f) {
+        state.patient_labels[f] = create_child(L"STATIC", 0, SS_RIGHT, tl::PATIENT_LABELS[f], 0,
+                                               state.fonts[FONT_LABEL], PATIENT_FIELDS[f].label);
+        state.patient_edits[f] = create_child(
+            L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, tl::PATIENT_EDITS[f],
+            ID_TOOLBOX_PATIENT_BASE + f, state.fonts[FONT_INPUT], L"");
+        // As the tools' strip: a pasted text is refused whole when too long, never cut.
+        SendMessageW(state.patient_edits[f], EM_LIMITTEXT, PATIENT_TYPED_CAPACITY - 1, 0);
+    }
+    state.ward_patients =
+        create_child(L"COMBOBOX", 0, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, tl::WARD_PATIENTS,
+                     ID_TOOLBOX_WARD_PATIENTS, state.fonts[FONT_INPUT], L"");
     state.filter_label =
         create_child(L"STATIC", 0, SS_RIGHT, tl::FILTER_LABEL, 0, state.fonts[FONT_LABEL], L"筛选");
     state.filter = create_child(L"EDIT", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP,
@@ -247,7 +374,10 @@ void draw_footer_button(const DRAWITEMSTRUCT& item) {
 void on_command(int id, int code) {
     if (id == ID_TOOLBOX_OPEN) open_selected();
     if (id == ID_TOOLBOX_OVERVIEW)
-        show_ward_overview(state.main, state.instance, state.fonts, state.scale);
+        show_ward_overview(state.main, state.instance, state.fonts, state.scale,
+                           {choose_from_overview, open_from_overview});
+    if (id == ID_TOOLBOX_WARD_PATIENTS && code == CBN_DROPDOWN) fill_ward_patients();
+    if (id == ID_TOOLBOX_WARD_PATIENTS && code == CBN_SELENDOK) choose_ward_patient();
     if (id == ID_TOOLBOX_FILTER && code == EN_CHANGE) rebuild_list();
     if (id == ID_TOOLBOX_LIST && code == LBN_DBLCLK) open_selected();
     if (id == ID_TOOLBOX_LIST && code == LBN_SELCHANGE) keep_selection_on_a_program();
@@ -286,6 +416,8 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
 bool handle_key(const MSG& message) {
     if (message.message != WM_KEYDOWN) return false;
     if (message.hwnd != state.main && !IsChild(state.main, message.hwnd)) return false;
+    // The drop-down list, while open, takes its own keys.
+    if (SendMessageW(state.ward_patients, CB_GETDROPPEDSTATE, 0, 0) != 0) return false;
     switch (message.wParam) {
     case VK_RETURN: open_selected(); return true;
     case VK_ESCAPE: SetWindowTextW(state.filter, L""); return true;

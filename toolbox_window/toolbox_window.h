@@ -1,5 +1,6 @@
-// The toolbox window: every program of the suite by category, a filter above the list, and a
-// button that starts the selected program from the toolbox's own folder.
+// The toolbox window: the patient the nurse works for, every program of the suite by category, a
+// filter above the list, and a button that starts the selected program from the toolbox's own
+// folder, for that patient.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,9 @@ constexpr int ID_TOOLBOX_OPEN = 1001;
 constexpr int ID_TOOLBOX_OVERVIEW = 1002;
 constexpr int ID_TOOLBOX_FILTER = 1010;
 constexpr int ID_TOOLBOX_LIST = 1011;
+// The patient strip: bed, inpatient number and name (PatientField order), and the ward's patients.
+constexpr int ID_TOOLBOX_PATIENT_BASE = 1020;
+constexpr int ID_TOOLBOX_WARD_PATIENTS = 1023;
 
 extern const wchar_t* const TOOLBOX_TITLE;
 extern const wchar_t* const TOOLBOX_CLASS_NAME;

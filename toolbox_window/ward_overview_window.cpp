@@ -4,21 +4,17 @@
 
 #include <cstring>
 
-#include "core/civil_date.h"
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "core/utf8.h"
 #include "records/record_lines.h"
-#include "records/record_scan.h"
 #include "records_win32/file_replace_win32.h"
-#include "records_win32/record_folder.h"
-#include "records_win32/record_tail.h"
-#include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "toolbox/toolbox_list.h"
 #include "toolbox/ward_overview.h"
+#include "toolbox_window/ward_read.h"
 #include "window_kit/colours.h"
 #include "window_kit/drawing.h"
 #include "window_kit/list_window.h"
@@ -31,7 +27,9 @@ namespace {
 namespace ol = overview_layout;
 
 const wchar_t* const OVERVIEW_CLASS_NAME = L"HalviMedWardOverview";
-constexpr int LAST_LINE_CAPACITY = RECORD_FOLDER_CAPACITY + 128;
+constexpr int LAST_LINE_CAPACITY = WARD_READ_LINE_CAPACITY;
+constexpr COLORREF colour_selected_row = RGB(232, 243, 250);
+constexpr COLORREF colour_selected_cell = RGB(214, 236, 246);
 constexpr int EXPORT_CAPACITY = 1 << 18;
 
 struct OverviewView {
@@ -41,96 +39,11 @@ struct OverviewView {
     const ToolDef* tools[OVERVIEW_TOOL_COUNT];
     WardOverview overview;
     wchar_t last_line[LAST_LINE_CAPACITY];
+    OverviewActions actions;
+    int column; // the selected cell's tool
 };
 
 OverviewView view;
-
-// True when the folder's list can be read; error says why not. A folder that is not there counts
-// as readable and empty unless it must be there.
-bool folder_readable(const wchar_t* folder, bool must_exist, DWORD* error) {
-    wchar_t pattern[RECORD_FOLDER_CAPACITY + 4];
-    text_format(pattern, RECORD_FOLDER_CAPACITY + 4, L"%ls\\*", folder);
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(pattern, &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        return true;
-    }
-    *error = GetLastError();
-    if (*error == ERROR_FILE_NOT_FOUND) return true; // there, and empty
-    return *error == ERROR_PATH_NOT_FOUND && !must_exist;
-}
-
-// One tool's file as it is read, window by window.
-struct OverviewFile {
-    int column;
-    const ToolDef* tool;
-    const wchar_t* since;
-    const wchar_t* latest_valid;
-};
-
-void add_window(void* context, const RecordTail& window) {
-    const auto* file = static_cast<const OverviewFile*>(context);
-    overview_add(&view.overview, file->column, *file->tool, window.bytes, window.length,
-                 window.whole, file->since, window.head, window.head_length, file->latest_valid);
-}
-
-// Every assessment tool's file of the records folder, read back to the last days' edge, whatever
-// its size; a file that is missing has no records, one that cannot be read is counted.
-void read_overview() {
-    overview_clear(&view.overview);
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    wchar_t since[DATE_TEXT_CAPACITY];
-    overview_since(today.wYear, today.wMonth, today.wDay, since, DATE_TEXT_CAPACITY);
-    wchar_t folder[RECORD_FOLDER_CAPACITY];
-    RecordsPolicy policy;
-    records_policy_read(&policy);
-    if (policy.invalid_value >= 0) {
-        build_policy_invalid_text(policy, view.last_line, LAST_LINE_CAPACITY);
-        return;
-    }
-    if (!records_folder(policy, folder, RECORD_FOLDER_CAPACITY)) {
-        text_format(view.last_line, LAST_LINE_CAPACITY, L"找不到记录文件夹，无法读取记录：%ls",
-                    folder);
-        return;
-    }
-    // A folder that cannot be read is said so, never shown as an empty ward. The user's own folder
-    // before the first Save is simply empty; a policy's folder must be there.
-    DWORD folder_error = 0;
-    if (!folder_readable(folder, policy_names_folder(policy), &folder_error)) {
-        wchar_t reason[256];
-        system_error_text(folder_error, folder, reason, 256);
-        text_format(view.last_line, LAST_LINE_CAPACITY, L"记录文件夹无法读取：%ls（%ls）", folder,
-                    reason);
-        return;
-    }
-    wchar_t latest_valid[RECORD_TIME_CAPACITY];
-    record_latest_valid_time(today.wYear, today.wMonth, today.wDay, today.wHour, today.wMinute,
-                             today.wSecond, latest_valid, RECORD_TIME_CAPACITY);
-    int unreadable = 0;
-    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t) {
-        const ToolDef* tool = view.tools[t];
-        wchar_t path[RECORD_PATH_CAPACITY];
-        if (tool == nullptr || !build_record_path(folder, tool->id, path, RECORD_PATH_CAPACITY))
-            continue;
-        OverviewFile file = {t, tool, since, latest_valid};
-        if (record_read_since(path, since, add_window, &file) == RecordTailRead::unreadable)
-            ++unreadable;
-    }
-    overview_sort(&view.overview);
-    TextSink sink = {view.last_line, LAST_LINE_CAPACITY, 0};
-    view.last_line[0] = L'\0';
-    text_sink_format(sink, L"共 %d 位患者（%ls 起），记录文件夹：%ls", view.overview.count, since,
-                     folder);
-    if (view.overview.not_shown > 0)
-        text_sink_format(sink, L"；另有 %d 条记录超出 %d 位患者未显示（%d 位较早的患者）",
-                         view.overview.not_shown, OVERVIEW_MAX_PATIENTS,
-                         view.overview.patients_not_shown);
-    if (unreadable > 0) text_sink_format(sink, L"；%d 个记录文件无法读取", unreadable);
-    if (view.overview.skipped > 0)
-        text_sink_format(sink, L"；%d 条记录无法读取", view.overview.skipped);
-}
 
 void draw_headings(HDC dc) {
     const LayoutRect list = scaled_rect(ol::LIST, view.scale);
@@ -161,8 +74,16 @@ void draw_row(const DRAWITEMSTRUCT& item) {
         static_cast<int>(item.itemID) >= view.overview.count)
         return;
     const OverviewPatient& row = view.overview.patients[item.itemID];
-    fill_rect_color(item.hDC, item.rcItem, colour_panel);
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    fill_rect_color(item.hDC, item.rcItem, selected ? colour_selected_row : colour_panel);
     const RECT& r = item.rcItem;
+    if (selected) {
+        // The cell that 评估… opens.
+        const int x = r.left + at_scale(ol::TOOLS_X + view.column * ol::TOOL_WIDTH, view.scale);
+        const RECT cell = {x, r.top, x + at_scale(ol::TOOL_WIDTH, view.scale), r.bottom};
+        fill_rect_color(item.hDC, cell, colour_selected_cell);
+        frame_rect_color(item.hDC, cell, colour_header);
+    }
     const int middle = (r.top + r.bottom) / 2;
     const HFONT label = (*view.fonts)[FONT_LABEL];
     const HFONT small = (*view.fonts)[FONT_SMALL];
@@ -236,8 +157,46 @@ void export_overview(HWND window) {
     MessageBoxW(window, message, L"导出失败", MB_OK | MB_ICONWARNING);
 }
 
+PatientFields row_patient(int row) {
+    PatientFields patient;
+    overview_row_patient(view.overview.patients[row], &patient);
+    return patient;
+}
+
+// The tool whose cell lies at x of the list; -1 left of the cells (the bed and the name).
+int column_at(int x) {
+    const int first = at_scale(ol::TOOLS_X, view.scale);
+    if (x < first) return -1;
+    const int column = (x - first) / at_scale(ol::TOOL_WIDTH, view.scale);
+    return column < OVERVIEW_TOOL_COUNT ? column : OVERVIEW_TOOL_COUNT - 1;
+}
+
+void open_cell(int row) {
+    if (row < 0 || row >= view.overview.count || view.tools[view.column] == nullptr) return;
+    view.actions.open(OVERVIEW_PROGRAMS[view.column], row_patient(row));
+}
+
+void on_row_event(HWND window, ListRowEvent event, int row, int x) {
+    if (row < 0 || row >= view.overview.count) return;
+    const int column = x < 0 ? -1 : column_at(x);
+    if (event == ListRowEvent::pressed) {
+        if (column >= 0) view.column = column;
+        InvalidateRect(GetDlgItem(window, ID_OVERVIEW_LIST), nullptr, FALSE);
+        return;
+    }
+    if (event == ListRowEvent::double_clicked && column >= 0) {
+        open_cell(row);
+        return;
+    }
+    view.actions.choose(row_patient(row));
+    DestroyWindow(window);
+}
+
 void on_command(HWND window, int id) {
     if (id == ID_OVERVIEW_EXPORT) export_overview(window);
+    if (id == ID_OVERVIEW_ASSESS)
+        open_cell(
+            static_cast<int>(SendDlgItemMessageW(window, ID_OVERVIEW_LIST, LB_GETCURSEL, 0, 0)));
 }
 
 // The row's text, for readers of the list: bed, name and inpatient number.
@@ -248,12 +207,15 @@ void overview_row_text(int row, wchar_t* dest, int capacity) {
 
 } // namespace
 
-void show_ward_overview(HWND owner, HINSTANCE instance, const WindowFonts& fonts, double scale) {
+void show_ward_overview(HWND owner, HINSTANCE instance, const WindowFonts& fonts, double scale,
+                        const OverviewActions& actions) {
     view.fonts = &fonts;
     view.scale = scale;
+    view.actions = actions;
+    view.column = 0;
     for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t)
         view.tools[t] = toolbox_tool_named(OVERVIEW_PROGRAMS[t]);
-    read_overview();
+    read_ward_overview(view.tools, &view.overview, view.last_line, LAST_LINE_CAPACITY);
     if (view.white_brush == nullptr) view.white_brush = CreateSolidBrush(colour_panel);
     static ListWindow window;
     window = {OVERVIEW_CLASS_NAME,
@@ -270,12 +232,14 @@ void show_ward_overview(HWND owner, HINSTANCE instance, const WindowFonts& fonts
               ID_OVERVIEW_LIST,
               ol::LAST_LINE,
               ID_OVERVIEW_LAST_LINE,
-              {{ol::EXPORT_BUTTON, ID_OVERVIEW_EXPORT, L"导出", false},
+              {{ol::ASSESS_BUTTON, ID_OVERVIEW_ASSESS, L"评估…", false},
+               {ol::EXPORT_BUTTON, ID_OVERVIEW_EXPORT, L"导出", false},
                {ol::CLOSE_BUTTON, IDCANCEL, L"关闭", true}},
-              2,
+              3,
               overview_row_text,
               draw_row,
               draw_headings,
-              on_command};
+              on_command,
+              on_row_event};
     run_list_window(window, view.overview.count, view.last_line);
 }

@@ -12,6 +12,7 @@
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
 #include "window_kit/colours.h"
+#include "window_kit/tool_windows.h"
 
 namespace {
 
@@ -103,18 +104,19 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     create_fonts_and_brushes(window_state);
     // Without its class the window cannot be made; without the guide's, it shows no guide.
     if (!register_app_class(instance, main_window_proc, window_state.background_brush,
-                            WINDOW_CLASS_NAME)) {
+                            TOOL_WINDOW_CLASS)) {
         free_fonts_and_brushes(window_state);
         return 1;
     }
     register_input_guide_class(instance);
 
-    const HWND window = create_app_window(instance, WINDOW_CLASS_NAME, tool->title, fit);
+    const HWND window = create_app_window(instance, TOOL_WINDOW_CLASS, tool->title, fit);
     if (window == nullptr) {
         free_fonts_and_brushes(window_state);
         return 1;
     }
     window_state.main_window = window;
+    place_clear_of_same_tool(window, tool->title);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     open_for_patient();

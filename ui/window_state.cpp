@@ -4,7 +4,6 @@
 #include "window_kit/app_window.h"
 #include "window_kit/drawing.h"
 
-const wchar_t* const WINDOW_CLASS_NAME = L"HalviMedToolWnd";
 WindowState window_state;
 
 SIZE main_window_outer_size() {

@@ -14,8 +14,6 @@
 
 constexpr int BUTTON_COUNT = layout::BUTTON_COUNT;
 
-extern const wchar_t* const WINDOW_CLASS_NAME;
-
 struct WindowState {
     HINSTANCE instance;
     HWND main_window;

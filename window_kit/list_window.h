@@ -18,6 +18,10 @@ struct ListWindowButton {
     bool is_default;
 };
 
+// What happened on a row of the list: a mouse button pressed over it (at x in the list's
+// client pixels), a double click, or Enter.
+enum class ListRowEvent { pressed, double_clicked, entered };
+
 struct ListWindow {
     const wchar_t* class_name;
     const wchar_t* caption;
@@ -40,6 +44,10 @@ struct ListWindow {
     void (*draw_row)(const DRAWITEMSTRUCT& item);
     void (*paint)(HDC dc);                // null: the background only
     void (*command)(HWND window, int id); // null: no button but 关闭
+    // null: the rows answer nothing. x is where the press or the double click was, in the list's
+    // client pixels (for Enter, the last press; -1 before any); row is the list's selection, or
+    // the pressed row.
+    void (*row_event)(HWND window, ListRowEvent event, int row, int x);
 };
 
 // Shows the window with row_count rows and the last line, the focus on the list, and runs it

@@ -231,6 +231,17 @@ void chord(const std::vector<WORD>& keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void double_click_at(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
 HWND ProgramWindow::focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

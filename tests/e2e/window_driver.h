@@ -121,6 +121,9 @@ std::wstring version_string(const std::wstring& path, const wchar_t* name);
 // Real key strokes through the system's input, so that Shift and Ctrl are down when the program
 // reads them: each key of keys pressed in order, then released in reverse.
 void chord(const std::vector<WORD>& keys);
+// A double click of the left button into a window at a point of its client area, the cursor
+// moved there first, as the window reads where a double click was.
+void double_click_at(HWND window, POINT client);
 // Saves a window's client area, or the whole screen, as a 24-bit bitmap file.
 bool save_window_screenshot(HWND window, const std::wstring& path);
 bool save_screen_screenshot(const std::wstring& path);
