@@ -8,8 +8,20 @@ void records_policy_clear(RecordsPolicy* policy) {
     policy->require_patient = false;
     policy->require_assessor = false;
     policy->remember_assessor = true;
+    policy->fhir_server[0] = L'\0';
+    policy->fhir_authorization[0] = L'\0';
+    policy->fhir_patient_system[0] = L'\0';
     policy->invalid_value = -1;
 }
+
+int policy_text_capacity(PolicyValue value) {
+    if (value == POLICY_FHIR_AUTHORIZATION) return FHIR_AUTHORIZATION_CAPACITY;
+    if (value == POLICY_FHIR_SERVER || value == POLICY_FHIR_PATIENT_SYSTEM)
+        return FHIR_ADDRESS_CAPACITY;
+    return RECORD_FOLDER_CAPACITY;
+}
+
+bool policy_exports(const RecordsPolicy& policy) { return policy.fhir_server[0] != L'\0'; }
 
 bool policy_folder_absolute(const wchar_t* folder) {
     if (folder == nullptr) return false;
@@ -64,6 +76,43 @@ void policy_folder(const PolicyReading& reading, RecordsPolicy* policy) {
     text_copy(policy->records_folder, RECORD_FOLDER_CAPACITY, reading.text);
 }
 
+// True when the text starts with prefix, ASCII letters in either case.
+bool starts_with_ascii(const wchar_t* text, const wchar_t* prefix) {
+    for (; *prefix != L'\0'; ++text, ++prefix) {
+        const wchar_t c = *text >= L'A' && *text <= L'Z' ? *text - L'A' + L'a' : *text;
+        if (c != *prefix) return false;
+    }
+    return true;
+}
+
+// Printable ASCII only: what an HTTP header or an address may hold, with no line break to start
+// another header.
+bool printable_ascii(const wchar_t* text, bool blank_allowed) {
+    for (; *text != L'\0'; ++text)
+        if (*text < L' ' || *text > L'~' || (*text == L' ' && !blank_allowed)) return false;
+    return true;
+}
+
+bool address_valid(const wchar_t* text) {
+    const wchar_t* rest = starts_with_ascii(text, L"https://")  ? text + 8
+                          : starts_with_ascii(text, L"http://") ? text + 7
+                                                                : nullptr;
+    return rest != nullptr && *rest != L'\0' && *rest != L'/' && printable_ascii(text, false);
+}
+
+// One of the export's texts: REG_SZ, within its room, and as its check wants; anything else set
+// is invalid, and the value stays empty.
+void policy_text(const PolicyReading& reading, PolicyValue value, bool (*valid)(const wchar_t*),
+                 wchar_t* dest, RecordsPolicy* policy) {
+    if (!reading.present) return;
+    if (reading.type != POLICY_TYPE_SZ || reading.text_too_long || reading.text == nullptr ||
+        (reading.text[0] != L'\0' && !valid(reading.text))) {
+        mark_invalid(policy, value);
+        return;
+    }
+    text_copy(dest, policy_text_capacity(value), reading.text);
+}
+
 } // namespace
 
 void records_policy_from(const PolicyReading* machine, const PolicyReading* user,
@@ -77,6 +126,16 @@ void records_policy_from(const PolicyReading* machine, const PolicyReading* user
     // A wrong RememberAssessor remembers nothing: nurses sharing a login keep their names apart.
     policy->remember_assessor = policy_switch(deciding(machine, user, POLICY_REMEMBER_ASSESSOR),
                                               POLICY_REMEMBER_ASSESSOR, true, false, policy);
+    policy_text(deciding(machine, user, POLICY_FHIR_SERVER), POLICY_FHIR_SERVER, address_valid,
+                policy->fhir_server, policy);
+    policy_text(
+        deciding(machine, user, POLICY_FHIR_AUTHORIZATION), POLICY_FHIR_AUTHORIZATION,
+        [](const wchar_t* text) { return printable_ascii(text, true); }, policy->fhir_authorization,
+        policy);
+    policy_text(
+        deciding(machine, user, POLICY_FHIR_PATIENT_SYSTEM), POLICY_FHIR_PATIENT_SYSTEM,
+        [](const wchar_t* text) { return printable_ascii(text, false); },
+        policy->fhir_patient_system, policy);
 }
 
 void build_policy_invalid_text(const RecordsPolicy& policy, wchar_t* dest, int capacity) {

@@ -9,16 +9,28 @@
 constexpr const wchar_t* POLICY_KEY = L"SOFTWARE\\Policies\\HalviMed\\Tools";
 
 enum PolicyValue {
-    POLICY_RECORDS_FOLDER,    // REG_SZ or REG_EXPAND_SZ: the folder of every record file
-    POLICY_REQUIRE_PATIENT,   // DWORD 1: Save needs an inpatient number, or a bed and a name
-    POLICY_REQUIRE_ASSESSOR,  // DWORD 1: Save needs an assessor
-    POLICY_REMEMBER_ASSESSOR, // DWORD 0: the assessor starts empty and is never remembered
+    POLICY_RECORDS_FOLDER,      // REG_SZ or REG_EXPAND_SZ: the folder of every record file
+    POLICY_REQUIRE_PATIENT,     // DWORD 1: Save needs an inpatient number, or a bed and a name
+    POLICY_REQUIRE_ASSESSOR,    // DWORD 1: Save needs an assessor
+    POLICY_REMEMBER_ASSESSOR,   // DWORD 0: the assessor starts empty and is never remembered
+    POLICY_FHIR_SERVER,         // REG_SZ: the FHIR base address saves are exported to
+    POLICY_FHIR_AUTHORIZATION,  // REG_SZ: the Authorization header sent with them, as written
+    POLICY_FHIR_PATIENT_SYSTEM, // REG_SZ: the identifier system of inpatient numbers
     POLICY_VALUE_COUNT
 };
 
 // Indexed by PolicyValue.
 constexpr const wchar_t* POLICY_VALUE_NAMES[POLICY_VALUE_COUNT] = {
-    L"RecordsFolder", L"RequirePatient", L"RequireAssessor", L"RememberAssessor"};
+    L"RecordsFolder", L"RequirePatient",    L"RequireAssessor",  L"RememberAssessor",
+    L"FhirServer",    L"FhirAuthorization", L"FhirPatientSystem"};
+
+// The most characters (terminator included) of the export's texts: an address or a system, and
+// an Authorization header (a bearer token may be long).
+constexpr int FHIR_ADDRESS_CAPACITY = 512;
+constexpr int FHIR_AUTHORIZATION_CAPACITY = 4096;
+
+// The room a value's text has, terminator included: a folder's, or the export's.
+int policy_text_capacity(PolicyValue value);
 
 struct RecordsPolicy {
     // The folder the policy names, expanded; empty when none is set. Set but too long to hold:
@@ -28,6 +40,12 @@ struct RecordsPolicy {
     bool require_patient;
     bool require_assessor;
     bool remember_assessor;
+    // The export (empty: none): the server's base address, http:// or https://; the
+    // Authorization header, never written anywhere; the inpatient numbers' system (empty: the
+    // default one).
+    wchar_t fhir_server[FHIR_ADDRESS_CAPACITY];
+    wchar_t fhir_authorization[FHIR_AUTHORIZATION_CAPACITY];
+    wchar_t fhir_patient_system[FHIR_ADDRESS_CAPACITY];
     // The first value that is set but not as its policy defines it (a wrong registry type, an
     // empty or relative folder, a number other than 0 or 1); -1 when none is. Policies fail
     // closed: Save refuses and the overview says so, and the assessor is not remembered.
@@ -46,7 +64,7 @@ struct PolicyReading {
     unsigned long number; // a REG_DWORD's value; size_ok tells it was four bytes
     bool size_ok;
     const wchar_t* text; // a string's text, REG_EXPAND_SZ already expanded; null: none
-    bool text_too_long;  // the string (or its expansion) does not fit RECORD_FOLDER_CAPACITY
+    bool text_too_long;  // the string (or its expansion) does not fit policy_text_capacity
 };
 
 // The policy from the machine's readings and the user's, each indexed by PolicyValue: a value
@@ -62,6 +80,9 @@ void build_policy_invalid_text(const RecordsPolicy& policy, wchar_t* dest, int c
 
 // True when the policy names the records folder, usable or not: the user's own is not used then.
 bool policy_names_folder(const RecordsPolicy& policy);
+
+// True when saves are exported: the policy names a FHIR server.
+bool policy_exports(const RecordsPolicy& policy);
 
 // Without any policy value: the user's own folder, nothing required, the assessor remembered.
 void records_policy_clear(RecordsPolicy* policy);

@@ -6,22 +6,26 @@
 
 namespace {
 
-// Room for a folder value as stored, its terminator and one character more, which tells a value
-// too long to hold.
-constexpr DWORD RAW_CAPACITY = RECORD_FOLDER_CAPACITY + 2;
+// The most any value's text takes (policy_text_capacity).
+constexpr int TEXT_CAPACITY = FHIR_AUTHORIZATION_CAPACITY;
+// Room for a value as stored, its terminator and one character more, which tells a value too long
+// to hold.
+constexpr DWORD RAW_CAPACITY = TEXT_CAPACITY + 2;
 
 struct RootReadings {
     PolicyReading readings[POLICY_VALUE_COUNT];
-    wchar_t texts[POLICY_VALUE_COUNT][RECORD_FOLDER_CAPACITY];
+    wchar_t texts[POLICY_VALUE_COUNT][TEXT_CAPACITY];
 };
 
 // One value of the open key as it is stored: its type, and a number or a text.
 void read_value(HKEY key, PolicyValue value, PolicyReading* reading, wchar_t* text) {
     *reading = {};
-    union {
+    const int capacity = policy_text_capacity(value);
+    static union {
         DWORD number;
         wchar_t chars[RAW_CAPACITY];
-    } raw = {};
+    } raw;
+    raw = {};
     DWORD type = 0;
     DWORD size = sizeof raw.chars;
     const LONG status = RegQueryValueExW(key, POLICY_VALUE_NAMES[value], nullptr, &type,
@@ -35,7 +39,7 @@ void read_value(HKEY key, PolicyValue value, PolicyReading* reading, wchar_t* te
         return;
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) return;
-    // Stored strings need not be terminated; a value longer than the folder's room is never cut.
+    // Stored strings need not be terminated; a value longer than its room is never cut.
     const DWORD chars = size / sizeof(wchar_t);
     if (status == ERROR_MORE_DATA || chars >= RAW_CAPACITY - 1) {
         reading->text_too_long = true;
@@ -43,11 +47,12 @@ void read_value(HKEY key, PolicyValue value, PolicyReading* reading, wchar_t* te
     }
     raw.chars[chars] = L'\0';
     if (type == REG_SZ) {
-        reading->text_too_long = text_length(raw.chars) >= RECORD_FOLDER_CAPACITY;
-        if (!reading->text_too_long) text_copy(text, RECORD_FOLDER_CAPACITY, raw.chars);
+        reading->text_too_long = text_length(raw.chars) >= capacity;
+        if (!reading->text_too_long) text_copy(text, capacity, raw.chars);
     } else {
-        const DWORD needed = ExpandEnvironmentStringsW(raw.chars, text, RECORD_FOLDER_CAPACITY);
-        reading->text_too_long = needed == 0 || needed > RECORD_FOLDER_CAPACITY;
+        const DWORD needed =
+            ExpandEnvironmentStringsW(raw.chars, text, static_cast<DWORD>(capacity));
+        reading->text_too_long = needed == 0 || needed > static_cast<DWORD>(capacity);
     }
     if (!reading->text_too_long) reading->text = text;
 }

@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix mingw-w64
     wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
     zip unzip wixl msitools osslsigncode openssl python3 libreoffice-calc-nogui
-    cups cups-client printer-driver-cups-pdf poppler-utils libxml2-utils
+    cups cups-client printer-driver-cups-pdf poppler-utils libxml2-utils rapidjson-dev
 )
 
 missing=()

@@ -138,6 +138,56 @@ TEST(RecordsPolicy, ValuesOfEveryTypeFailClosed) {
     }
 }
 
+// The export's values: an address of http or https with a host, a header and a system of printable
+// ASCII with no line break to start another header; anything else fails closed, and an empty
+// value is unset.
+TEST(RecordsPolicy, TheExportsValues) {
+    const auto sz = [](const wchar_t* value) {
+        return PolicyReading{true, POLICY_TYPE_SZ, 0, false, value, false};
+    };
+    const struct {
+        PolicyValue value;
+        PolicyReading reading;
+        bool invalid;
+        const wchar_t* taken;
+    } cases[] = {
+        {POLICY_FHIR_SERVER, sz(L"https://fhir.hospital.local/fhir/R4"), false,
+         L"https://fhir.hospital.local/fhir/R4"},
+        {POLICY_FHIR_SERVER, sz(L"HTTP://127.0.0.1:8103/fhir"), false,
+         L"HTTP://127.0.0.1:8103/fhir"},
+        {POLICY_FHIR_SERVER, sz(L""), false, L""},
+        {POLICY_FHIR_SERVER, sz(L"fhir.hospital.local"), true, L""},
+        {POLICY_FHIR_SERVER, sz(L"https:///fhir"), true, L""},
+        {POLICY_FHIR_SERVER, sz(L"ftp://fhir"), true, L""},
+        {POLICY_FHIR_SERVER, sz(L"https://fhir host/"), true, L""},
+        {POLICY_FHIR_SERVER, PolicyReading{true, POLICY_TYPE_DWORD, 1, true, nullptr, false}, true,
+         L""},
+        {POLICY_FHIR_SERVER, PolicyReading{true, POLICY_TYPE_SZ, 0, false, nullptr, true}, true,
+         L""},
+        {POLICY_FHIR_AUTHORIZATION, sz(L"Bearer abc.def"), false, L"Bearer abc.def"},
+        {POLICY_FHIR_AUTHORIZATION, sz(L"Bearer a\r\nX-Other: 1"), true, L""},
+        {POLICY_FHIR_AUTHORIZATION, sz(L"Basic 张三"), true, L""},
+        {POLICY_FHIR_PATIENT_SYSTEM, sz(L"http://hospital.example.cn/inpatient"), false,
+         L"http://hospital.example.cn/inpatient"},
+        {POLICY_FHIR_PATIENT_SYSTEM, sz(L"urn:a b"), true, L""},
+    };
+    for (const auto& c : cases) {
+        PolicyReading machine[POLICY_VALUE_COUNT] = {};
+        PolicyReading user[POLICY_VALUE_COUNT] = {};
+        machine[c.value] = c.reading;
+        static RecordsPolicy policy;
+        records_policy_from(machine, user, &policy);
+        const std::string what = std::to_string(&c - cases);
+        EXPECT_EQ(policy.invalid_value, c.invalid ? c.value : -1) << what;
+        const wchar_t* taken = c.value == POLICY_FHIR_SERVER          ? policy.fhir_server
+                               : c.value == POLICY_FHIR_AUTHORIZATION ? policy.fhir_authorization
+                                                                      : policy.fhir_patient_system;
+        EXPECT_STREQ(taken, c.taken) << what;
+        EXPECT_EQ(policy_exports(policy), c.value == POLICY_FHIR_SERVER && c.taken[0] != L'\0')
+            << what;
+    }
+}
+
 // A typed field is trimmed, then checked: whole or refused, never cut, and nothing invisible in
 // it (a control or format character, or half a surrogate pair) that would split one patient in
 // two.
