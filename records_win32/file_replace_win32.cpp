@@ -4,10 +4,7 @@
 
 namespace {
 
-struct Replace {
-    HANDLE file;
-    DWORD error; // of the first step that failed
-};
+using Replace = FileReplaceWin32;
 
 bool failed(Replace* replace) {
     if (replace->error == 0) replace->error = GetLastError();
@@ -44,14 +41,20 @@ bool move_over(void* context, const wchar_t* from, const wchar_t* to) {
            failed(&of(context));
 }
 
-bool delete_file(void*, const wchar_t* path) { return DeleteFileW(path) != 0; }
+bool delete_file(void* context, const wchar_t* path) {
+    return DeleteFileW(path) || failed(&of(context));
+}
 
 } // namespace
 
+FileReplaceOps file_replace_ops_win32(FileReplaceWin32* state) {
+    *state = {INVALID_HANDLE_VALUE, 0};
+    return {state, create_file, write_file, flush_file, close_file, move_over, delete_file};
+}
+
 bool file_replace_write(const wchar_t* path, const char* bytes, std::size_t length, DWORD* error) {
-    Replace replace = {INVALID_HANDLE_VALUE, 0};
-    const FileReplaceOps ops = {&replace,   create_file, write_file, flush_file,
-                                close_file, move_over,   delete_file};
+    Replace replace;
+    const FileReplaceOps ops = file_replace_ops_win32(&replace);
     const bool done = file_replace(ops, path, bytes, length);
     *error = done ? 0 : (replace.error != 0 ? replace.error : ERROR_FILENAME_EXCED_RANGE);
     return done;

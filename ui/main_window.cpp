@@ -8,6 +8,7 @@
 #include "ui/history_dialog.h"
 #include "ui/input_guide.h"
 #include "ui/painting.h"
+#include "ui/record_export.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
 #include "window_kit/controls.h"
@@ -186,6 +187,13 @@ bool on_input_notification(int id, int code) {
     return true;
 }
 
+// A run of the sender under the policy as it is now.
+void start_export_run() {
+    RecordsPolicy policy;
+    records_policy_read(&policy);
+    if (policy.invalid_value < 0) record_export_start(policy);
+}
+
 } // namespace
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -200,6 +208,11 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         DestroyWindow(window);
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_FHIR_RUN_ENDED: record_export_run_ended(); return 0;
+    case WM_TIMER:
+        if (wparam != FHIR_TIMER_ID) break;
+        start_export_run();
+        return 0;
     case WM_PAINT: paint_main(window); return 0;
     case WM_ERASEBKGND: return 1; // paint_main covers the whole client area
     case WM_GETMINMAXINFO: {

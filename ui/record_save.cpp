@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/text.h"
+#include "fhir/export_status.h"
 #include "records/record_id.h"
 #include "records/record_lines.h"
 #include "records_win32/assessor_setting.h"
@@ -11,6 +12,7 @@
 #include "records_win32/record_folder.h"
 #include "records_win32/records_policy_read.h"
 #include "ui/commands.h"
+#include "ui/record_export.h"
 #include "ui/window_state.h"
 #include "window_kit/system_text.h"
 
@@ -70,22 +72,39 @@ void record_save() {
     build_record_header(tool, header, RECORD_HEADER_CAPACITY);
     // One id per Save, made before the record is written: a record is never saved without one.
     wchar_t record_id[RECORD_ID_CAPACITY];
+    const LocalTime now = local_time_now();
     if (!record_id_make(system_random_fill, record_id, RECORD_ID_CAPACITY) ||
-        !session_record_line(window_state.session, local_time_now(), patient, record_id, line,
+        !session_record_line(window_state.session, now, patient, record_id, line,
                              RECORD_LINE_CAPACITY)) {
         report_failure(path, 0);
         return;
     }
+    // The export's copy is queued first and taken back when the record fails: a Save that says
+    // 已保存 has both, and one that fails leaves neither.
+    const RecordExport exported = record_export_of(policy, patient);
     DWORD error = 0;
+    if (exported == RecordExport::queued) {
+        wchar_t outbox[RECORD_PATH_CAPACITY];
+        if (!record_export_queue(policy, patient, record_id, now, outbox, RECORD_PATH_CAPACITY,
+                                 &error)) {
+            report_failure(outbox, error);
+            return;
+        }
+    }
     const RecordFileAppend appended = record_file_append(path, header, line, &error);
     if (appended != RecordFileAppend::appended) {
+        if (exported == RecordExport::queued) record_export_withdraw(record_id);
         report_failure(path, error, appended == RecordFileAppend::busy);
         return;
     }
     session_mark_saved(&window_state.session);
     if (policy.remember_assessor) assessor_store(patient.text[PATIENT_ASSESSOR]);
-    build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
+    if (exported == RecordExport::no_number)
+        text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, STATUS_SAVED_NOT_EXPORTED);
+    else
+        build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
     invalidate_main_window();
+    if (exported == RecordExport::queued) record_export_start(policy);
     wchar_t saved[MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY];
     build_saved_text(policy_names_folder(policy) ? folder : nullptr, saved,
                      MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY);

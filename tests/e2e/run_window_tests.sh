@@ -4,7 +4,8 @@
 #   run_window_tests.sh PASS WINE_PREFIX DRIVER_EXE BRADEN_EXE [SCREENSHOT_PNG]
 # PASS is main (every window test but the record log's), records (the record log's, then the
 # full-disk pass), print (a real print queue), display
-# (the prefix's DPI at 96 to 192, and a small screen) or ward (two PCs on one policy folder). The
+# (the prefix's DPI at 96 to 192, and a small screen), ward (two PCs on one policy folder) or fhir
+# (the export against a real FHIR server). The
 # pass's prefix is a copy of WINE_PREFIX, made ready first; its records, registry and wineserver
 # are its own.
 set -u
@@ -243,15 +244,34 @@ ward_pass() {
     clear_ward_policy
 }
 
+fhir_pass() {
+    # A real FHIR server on this machine's loopback, the export turned on by policy; the tests
+    # steer the server and read what it holds through its control folder.
+    # shellcheck source=../../scripts/fhir-server.sh
+    . "$here/scripts/fhir-server.sh"
+    local control="$work/fhir"
+    start_fhir_server "$control" || { status=1; return; }
+    local control_windows key='HKLM\SOFTWARE\Policies\HalviMed\Tools'
+    control_windows=$(wine winepath -w "$control" 2>/dev/null | tr -d '\r')
+    wine reg add "$key" /v FhirServer /t REG_SZ /d "http://127.0.0.1:$fhir_port/fhir/R4" /f >/dev/null 2>&1
+    wine reg add "$key" /v FhirAuthorization /t REG_SZ /d "Bearer e2e-secret-token-7f3a" /f \
+        >/dev/null 2>&1
+    wine "$driver" "$windows_program" "--fhir=$control_windows" --gtest_filter='Export.*' ||
+        status=1
+    echo "Observations the server holds: $(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))))' "$control/observations.json")"
+    stop_fhir_server
+}
+
 case "$pass" in
 main) main_pass ;;
+fhir) fhir_pass ;;
 records) records_pass ;;
 print) print_pass ;;
 print-stalled) print_stalled_pass ;;
 display) display_pass ;;
 ward) ward_pass ;;
 *)
-    echo "no pass $pass: main, records, print, print-stalled, display or ward"
+    echo "no pass $pass: main, records, print, print-stalled, display, ward or fhir"
     exit 2
     ;;
 esac

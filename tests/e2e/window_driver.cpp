@@ -15,6 +15,7 @@ bool ward_offline = false;
 bool ward_invalid = false;
 bool ward_large = false;
 std::wstring ward_offline_folder;
+std::wstring fhir_control;
 bool small_screen = false;
 
 namespace {

@@ -3,9 +3,9 @@
 # folder holds portable code or Win32 code, never both: check_layers.sh REPOSITORY_ROOT
 set -u
 cd "$1" || exit 1
-layers=(core expr reports engine records fhir screen print app tools toolbox records_win32 window_kit ui
-    toolbox_window)
-win32=(records_win32 window_kit ui toolbox_window)
+layers=(core expr reports engine records fhir screen print app tools toolbox records_win32 window_kit
+    fhir_win32 ui toolbox_window)
+win32=(records_win32 window_kit fhir_win32 ui toolbox_window)
 failures=0
 for i in "${!layers[@]}"; do
     layer="${layers[$i]}"
