@@ -31,17 +31,21 @@ int count_files(const wchar_t* folder, const wchar_t* pattern, bool (*counted)(c
 
 } // namespace
 
-bool outbox_folder_ready(wchar_t* dest, int capacity) {
+bool outbox_folder_path(wchar_t* dest, int capacity) {
     wchar_t app_data[MAX_PATH + 1] = L"";
-    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) !=
-            S_OK ||
-        app_data[0] == L'\0')
-        return false;
+    return SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, app_data) ==
+               S_OK &&
+           app_data[0] != L'\0' &&
+           text_format_whole(dest, capacity, L"%ls\\HalviMedSuite\\outbox", app_data);
+}
+
+bool outbox_folder_ready(wchar_t* dest, int capacity) {
+    if (!outbox_folder_path(dest, capacity)) return false;
     wchar_t suite[OUTBOX_FOLDER_CAPACITY];
     wchar_t rejected[OUTBOX_FOLDER_CAPACITY + 16];
-    return text_format_whole(suite, OUTBOX_FOLDER_CAPACITY, L"%ls\\HalviMedSuite", app_data) &&
-           text_format_whole(dest, capacity, L"%ls\\outbox", suite) &&
-           text_format_whole(rejected, OUTBOX_FOLDER_CAPACITY + 16, L"%ls\\rejected", dest) &&
+    text_copy(suite, OUTBOX_FOLDER_CAPACITY, dest);
+    suite[text_length(suite) - 7] = L'\0'; // without "\\outbox"
+    return text_format_whole(rejected, OUTBOX_FOLDER_CAPACITY + 16, L"%ls\\rejected", dest) &&
            folder_there(suite) && folder_there(dest) && folder_there(rejected);
 }
 

@@ -24,6 +24,9 @@ constexpr LayoutRect PATIENT_EDITS[3] = {
 constexpr LayoutRect WARD_PATIENTS = {504, 104, CLIENT_WIDTH - 540, 320};
 constexpr LayoutRect FILTER_LABEL = {30, 146, 44, 24};
 constexpr LayoutRect FILTER_EDIT = {78, 142, 416, 27};
+// The outbox's line, which opens the list of uploads; shown only while records wait or were
+// refused.
+constexpr LayoutRect UPLOADS_LINE = {504, 142, CLIENT_WIDTH - 540, 27};
 constexpr LayoutRect LIST = {36, 182, CLIENT_WIDTH - 72, 454};
 
 // A list row: its height, the text's inset from the row's sides, a program's further indent,
@@ -66,3 +69,18 @@ constexpr LayoutRect EXPORT_BUTTON = {760, 568, 152, 36};
 constexpr LayoutRect CLOSE_BUTTON = {932, 568, 152, 36};
 
 } // namespace overview_layout
+
+// The list of uploads: the outbox's records waiting and refused, with 重新上传 and 关闭.
+namespace uploads_layout {
+
+constexpr int CLIENT_WIDTH = 900;
+constexpr int CLIENT_HEIGHT = 520;
+constexpr LayoutRect LIST = {16, 16, 868, 420};
+constexpr int ROW_HEIGHT = 28;
+// The columns from the list's left edge: time, tool, patient, reason.
+constexpr int COLUMNS[4] = {6, 166, 386, 546};
+constexpr LayoutRect LAST_LINE = {16, 448, 520, 40};
+constexpr LayoutRect REQUEUE_BUTTON = {560, 452, 152, 36};
+constexpr LayoutRect CLOSE_BUTTON = {732, 452, 152, 36};
+
+} // namespace uploads_layout

@@ -5,7 +5,11 @@
 
 #include <string>
 
+#include "core/text.h"
+#include "fhir/observation.h"
 #include "fhir/outbox.h"
+#include "fhir/outbox_entry.h"
+#include "tests/tool_programs.h"
 #include "tests/memory_folder.h"
 
 namespace {
@@ -102,6 +106,39 @@ TEST(Outbox, WhatTheServersAnswerMeans) {
             << c.status << " " << c.body;
         EXPECT_STREQ(reason, c.reason) << c.status << " " << c.body;
     }
+}
+
+// The list of uploads reads its rows back from the outbox's own files: the body a Save queued,
+// and the reason beside a refused one.
+TEST(Outbox, TheUploadListReadsTheQueuedBody) {
+    const ToolDef& tool = program("gcs");
+    double inputs[TOOL_MAX_INPUTS] = {4, 5, 6};
+    CalcOutcome outcome;
+    tool_calculate(tool, inputs, &outcome);
+    for (const wchar_t* name : {L"张\"三", L""}) {
+        PatientFields patient;
+        patient_fields_clear(&patient);
+        text_copy(patient.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, L"Z7");
+        text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, name);
+        const ObservationSource source = {&tool,   "gcs",    id,     {2026, 12, 9, 23, 5, 0},
+                                          -300,    &patient, inputs, &outcome, nullptr};
+        static char body[FHIR_BODY_CAPACITY];
+        int length = 0;
+        ASSERT_TRUE(build_observation_bundle(source, id, body, FHIR_BODY_CAPACITY, &length));
+        OutboxEntry entry;
+        ASSERT_TRUE(outbox_entry_read(body, static_cast<std::size_t>(length), &entry));
+        EXPECT_STREQ(entry.time, L"2026-12-09 23:05:00");
+        EXPECT_STREQ(entry.tool, tool.title);
+        EXPECT_EQ(std::wstring(entry.patient), name[0] != L'\0' ? L"Z7 张\"三" : L"Z7");
+    }
+    OutboxEntry entry;
+    char not_a_bundle[] = "{\"resourceType\":\"Patient\"}";
+    EXPECT_FALSE(outbox_entry_read(not_a_bundle, sizeof not_a_bundle - 1, &entry));
+    EXPECT_STREQ(entry.tool, L"");
+    const std::string reason = "\xEF\xBB\xBFHTTP 422\r\n患者不存在\r\n";
+    wchar_t line[128];
+    outbox_reason_line(reason.data(), reason.size(), line, 128);
+    EXPECT_STREQ(line, L"HTTP 422：患者不存在");
 }
 
 } // namespace

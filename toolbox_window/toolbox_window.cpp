@@ -9,11 +9,16 @@
 
 #include "app/patient_argument.h"
 #include "core/text.h"
+#include "fhir/export_status.h"
+#include "fhir_win32/fhir_sender.h"
+#include "fhir_win32/outbox_folder.h"
+#include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
 #include "screen/window_texts.h"
 #include "toolbox/toolbox_list.h"
+#include "toolbox_window/uploads_window.h"
 #include "toolbox_window/ward_overview_window.h"
 #include "toolbox_window/ward_read.h"
 #include "window_kit/app_window.h"
@@ -49,6 +54,9 @@ struct ToolboxState {
     HWND patient_labels[STRIP_FIELDS];
     HWND patient_edits[STRIP_FIELDS];
     HWND ward_patients;
+    HWND uploads;
+    wchar_t uploads_text[STATUS_CAPACITY];
+    int uploads_refused;
     int dpi;
     double scale; // of the layout, for the display (screen/scale.h)
     WindowFonts fonts;
@@ -58,6 +66,13 @@ struct ToolboxState {
 };
 
 ToolboxState state;
+
+// Posted by the sender when a run ends; the timers of the outbox's line and of the runs.
+constexpr UINT WM_FHIR_RUN_ENDED = WM_APP + 20;
+constexpr UINT_PTR UPLOADS_TIMER_ID = 1;
+constexpr UINT UPLOADS_REFRESH_MS = 10 * 1000;
+constexpr UINT_PTR FHIR_TIMER_ID = 2;
+constexpr UINT FHIR_RUN_INTERVAL_MS = 5 * 60 * 1000;
 
 // The ward's patients that the drop-down list offers, newest first.
 struct WardPatients {
@@ -208,6 +223,40 @@ void open_program(int program) {
 
 void open_selected() { open_program(selected_program()); }
 
+// The outbox's line: "待上传 n 条，被拒绝 m 条", hidden when both are 0.
+void refresh_uploads() {
+    wchar_t folder[OUTBOX_FOLDER_CAPACITY];
+    OutboxCount count = {0, 0};
+    if (outbox_folder_path(folder, OUTBOX_FOLDER_CAPACITY)) count = outbox_count(folder);
+    wchar_t text[STATUS_CAPACITY];
+    text_format(text, STATUS_CAPACITY, L"待上传 %d 条，被拒绝 %d 条", count.waiting, count.refused);
+    const bool shown = count.waiting > 0 || count.refused > 0;
+    state.uploads_refused = count.refused;
+    if (!text_equal(text, state.uploads_text)) {
+        text_copy(state.uploads_text, STATUS_CAPACITY, text);
+        SetWindowTextW(state.uploads, text);
+        InvalidateRect(state.uploads, nullptr, FALSE);
+    }
+    ShowWindow(state.uploads, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+// A run of the sender under the policy as it is now, when it names a server.
+void send_now() {
+    RecordsPolicy policy;
+    records_policy_read(&policy);
+    if (policy.invalid_value >= 0 || !policy_exports(policy)) return;
+    SetTimer(state.main, FHIR_TIMER_ID, FHIR_RUN_INTERVAL_MS, nullptr);
+    fhir_send_start(state.main, WM_FHIR_RUN_ENDED, policy);
+}
+
+void run_ended() {
+    const FhirRunReport report = fhir_last_run();
+    wchar_t status[STATUS_CAPACITY];
+    build_fhir_run_status(report, status, STATUS_CAPACITY);
+    if (status[0] != L'\0') set_status(status);
+    refresh_uploads();
+}
+
 // The program of that name in the catalogue; -1 when there is none.
 int program_named(const char* name) {
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
@@ -267,6 +316,7 @@ void relayout() {
     }
     move_child_control(state.ward_patients, scaled_rect(tl::WARD_PATIENTS, state.scale),
                        state.fonts[FONT_INPUT]);
+    move_child_control(state.uploads, scaled_rect(tl::UPLOADS_LINE, state.scale), nullptr);
     move_child_control(state.filter_label, scaled_rect(tl::FILTER_LABEL, state.scale),
                        state.fonts[FONT_LABEL]);
     move_child_control(state.filter, scaled_rect(tl::FILTER_EDIT, state.scale),
@@ -310,6 +360,10 @@ void build_controls(HWND window) {
                               ID_TOOLBOX_OPEN, nullptr, L"打开");
     state.overview = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, tl::OVERVIEW_BUTTON,
                                   ID_TOOLBOX_OVERVIEW, nullptr, OVERVIEW_CAPTION);
+    // Hidden until records wait or were refused; Tab passes it by while hidden.
+    state.uploads = create_child(L"BUTTON", 0, BS_OWNERDRAW | WS_TABSTOP, tl::UPLOADS_LINE,
+                                 ID_TOOLBOX_UPLOADS, nullptr, L"");
+    ShowWindow(state.uploads, SW_HIDE);
     text_format(state.status, STATUS_CAPACITY, L"就绪：共 %d 个程序", TOOL_PROGRAM_COUNT);
     rebuild_list();
 }
@@ -364,6 +418,15 @@ void draw_row(const DRAWITEMSTRUCT& item) {
                    state.fonts[FONT_SMALL], DT_LEFT);
 }
 
+// The outbox's line: the counts as a link, in the colour of a refusal when one was refused.
+void draw_uploads_line(const DRAWITEMSTRUCT& item) {
+    fill_rect_color(item.hDC, item.rcItem, colour_panel);
+    draw_text_rect(item.hDC, item.rcItem, state.uploads_text,
+                   state.uploads_refused > 0 ? level_colour(3) : colour_header,
+                   state.fonts[FONT_SMALL], DT_RIGHT);
+    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
 void draw_footer_button(const DRAWITEMSTRUCT& item) {
     const bool open = item.CtlID == ID_TOOLBOX_OPEN;
     draw_owner_button(item, open ? primary_button : secondary_button, state.fonts[FONT_BUTTON],
@@ -376,6 +439,10 @@ void on_command(int id, int code) {
     if (id == ID_TOOLBOX_OVERVIEW)
         show_ward_overview(state.main, state.instance, state.fonts, state.scale,
                            {choose_from_overview, open_from_overview});
+    if (id == ID_TOOLBOX_UPLOADS) {
+        show_uploads(state.main, state.instance, state.fonts, state.scale, send_now);
+        refresh_uploads();
+    }
     if (id == ID_TOOLBOX_WARD_PATIENTS && code == CBN_DROPDOWN) fill_ward_patients();
     if (id == ID_TOOLBOX_WARD_PATIENTS && code == CBN_SELENDOK) choose_ward_patient();
     if (id == ID_TOOLBOX_FILTER && code == EN_CHANGE) rebuild_list();
@@ -387,6 +454,14 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     switch (message) {
     case WM_CREATE: build_controls(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_FHIR_RUN_ENDED: run_ended(); return 0;
+    case WM_TIMER:
+        if (wparam == UPLOADS_TIMER_ID) refresh_uploads();
+        if (wparam == FHIR_TIMER_ID) send_now();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) != WA_INACTIVE) refresh_uploads();
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_PAINT: paint(window); return 0;
     case WM_ERASEBKGND: return 1; // the paint covers the whole client area
     case WM_MEASUREITEM:
@@ -398,6 +473,7 @@ LRESULT CALLBACK toolbox_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         if (item.CtlID == ID_TOOLBOX_LIST) draw_row(item);
         if (item.CtlID == ID_TOOLBOX_OPEN || item.CtlID == ID_TOOLBOX_OVERVIEW)
             draw_footer_button(item);
+        if (item.CtlID == ID_TOOLBOX_UPLOADS) draw_uploads_line(item);
         return TRUE;
     }
     case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
@@ -495,6 +571,9 @@ int toolbox_run(HINSTANCE instance) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     SetFocus(state.filter);
+    refresh_uploads();
+    SetTimer(window, UPLOADS_TIMER_ID, UPLOADS_REFRESH_MS, nullptr);
+    send_now();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (handle_key(message)) continue;

@@ -13,6 +13,8 @@ constexpr int ID_TOOLBOX_LIST = 1011;
 // The patient strip: bed, inpatient number and name (PatientField order), and the ward's patients.
 constexpr int ID_TOOLBOX_PATIENT_BASE = 1020;
 constexpr int ID_TOOLBOX_WARD_PATIENTS = 1023;
+// The outbox's line "待上传 n 条，被拒绝 m 条", a button that opens the list of uploads.
+constexpr int ID_TOOLBOX_UPLOADS = 1030;
 
 extern const wchar_t* const TOOLBOX_TITLE;
 extern const wchar_t* const TOOLBOX_CLASS_NAME;

@@ -14,6 +14,7 @@
 
 #include "tests/e2e/window_driver.h"
 #include "toolbox/toolbox_list.h"
+#include "toolbox_window/toolbox_window.h"
 
 namespace {
 
@@ -209,6 +210,34 @@ TEST_F(Export, ARefusedRecordMovesToRejectedWithTheServersText) {
     trigger();
     Sleep(1500);
     EXPECT_TRUE(observations_of(id).empty()) << "a refused record was sent again";
+
+    // The toolbox shows it; its list of uploads says why, and 重新上传 sends it by hand.
+    ProgramWindow toolbox;
+    ASSERT_TRUE(
+        toolbox.start(program_folder() + L"\\toolbox.exe", TOOLBOX_CLASS_NAME, ID_TOOLBOX_FILTER));
+    const HWND line = toolbox.control(ID_TOOLBOX_UPLOADS);
+    EXPECT_TRUE(wait_until([&] { return IsWindowVisible(line) != FALSE; }));
+    EXPECT_EQ(window_text(line), L"待上传 0 条，被拒绝 1 条");
+    toolbox.post_click(ID_TOOLBOX_UPLOADS);
+    HWND uploads = nullptr;
+    ASSERT_TRUE(
+        wait_until([&] { return (uploads = find_window(L"HalviMedUploads", L"上传记录")); }));
+    const HWND list = GetDlgItem(uploads, 1);
+    const std::vector<std::wstring> rows = list_box_texts(list);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NE(
+        rows[0].find(
+            L"\tBraden 压疮风险评估\tZ5001 张三\t被拒绝：HTTP 422：测试服务器拒绝：患者不存在"),
+        std::wstring::npos)
+        << to_utf8(rows[0]);
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    PostMessageW(uploads, WM_COMMAND, MAKEWPARAM(3, BN_CLICKED), 0);
+    EXPECT_TRUE(wait_until([&] { return observations_of(id).size() == 1; }))
+        << "重新上传 did not send the mended record";
+    EXPECT_TRUE(wait_until([&] { return !present(rejected + L".json"); }));
+    EXPECT_TRUE(wait_until([&] { return IsWindowVisible(line) == FALSE; }))
+        << "the line stays with nothing waiting";
+    toolbox.stop();
 }
 
 // A record without an inpatient number is saved, and never queued.
@@ -217,6 +246,34 @@ TEST_F(Export, ARecordWithoutANumberIsSavedNotSent) {
     Sleep(1500);
     EXPECT_FALSE(present(queued(id)));
     EXPECT_TRUE(observations_of(id).empty());
+}
+
+// https to localhost: the test's own certificate, trusted in the prefix's LocalMachine Root store,
+// is sent; one that no authority vouches for keeps the record queued (--fhir-https=trusted or
+// untrusted, the server started with that certificate).
+class ExportHttps : public Export {
+  protected:
+    void SetUp() override {
+        if (fhir_https.empty()) GTEST_SKIP() << "runs in the fhir pass's https steps";
+        Export::SetUp();
+    }
+};
+
+TEST_F(ExportHttps, ATrustedCertificateIsSent) {
+    if (fhir_https != L"trusted") GTEST_SKIP();
+    const std::wstring id = save_braden();
+    EXPECT_TRUE(wait_until([&] { return observations_of(id).size() == 1; }));
+    EXPECT_TRUE(wait_until([&] { return !present(queued(id)); }));
+}
+
+TEST_F(ExportHttps, AnUntrustedCertificateKeepsTheRecordQueued) {
+    if (fhir_https != L"untrusted") GTEST_SKIP();
+    const std::wstring id = save_braden();
+    Sleep(3000);
+    EXPECT_TRUE(present(queued(id))) << "sent past a certificate no one trusts";
+    EXPECT_TRUE(observations_of(id).empty());
+    // The record leaves the queue once the server is trusted: for the next steps, it goes.
+    DeleteFileW(queued(id).c_str());
 }
 
 } // namespace

@@ -260,6 +260,29 @@ fhir_pass() {
         status=1
     echo "Observations the server holds: $(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))))' "$control/observations.json")"
     stop_fhir_server
+    # https to localhost: a certificate of the test's own, trusted in the prefix as IT trusts a
+    # hospital's authority; then one that nothing vouches for.
+    for name in trusted untrusted; do
+        openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=localhost \
+            -addext subjectAltName=DNS:localhost -keyout "$control/$name.key" \
+            -out "$control/$name.pem" >/dev/null 2>&1 || status=1
+    done
+    wine "$(dirname "$driver")/trust_certificate.exe" \
+        "$(wine winepath -w "$control/trusted.pem" 2>/dev/null | tr -d '\r')" || status=1
+    for name in trusted untrusted; do
+        start_fhir_server "$control" "$control/$name.pem" "$control/$name.key" || {
+            status=1
+            continue
+        }
+        echo "== https with the $name certificate"
+        wine reg add "$key" /v FhirServer /t REG_SZ /d "https://localhost:$fhir_port/fhir/R4" /f \
+            >/dev/null 2>&1
+        local test='ExportHttps.ATrusted*'
+        [ "$name" = untrusted ] && test='ExportHttps.AnUntrusted*'
+        wine "$driver" "$windows_program" "--fhir=$control_windows" "--fhir-https=$name" \
+            "--gtest_filter=$test" || status=1
+        stop_fhir_server
+    done
 }
 
 case "$pass" in

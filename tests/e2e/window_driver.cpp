@@ -16,6 +16,7 @@ bool ward_invalid = false;
 bool ward_large = false;
 std::wstring ward_offline_folder;
 std::wstring fhir_control;
+std::wstring fhir_https;
 bool small_screen = false;
 
 namespace {

@@ -32,6 +32,8 @@ extern bool ward_large;   // --ward-large: RecordsFolder holds a year of large f
 extern std::wstring ward_offline_folder;
 // The FHIR server's control folder (--fhir=FOLDER), in the fhir pass; empty elsewhere.
 extern std::wstring fhir_control;
+// The https step of the fhir pass (--fhir-https=trusted or untrusted); empty elsewhere.
+extern std::wstring fhir_https;
 // The DPI the runner set for the prefix (--dpi=N); 0 in the passes at the usual DPI.
 extern int display_dpi;
 // Set when the runner has made the screen 1366 x 768 with a 40-pixel taskbar (--small-screen).

@@ -453,6 +453,7 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--ward-large") ward_large = true;
         if (option == L"--ward-invalid") ward_invalid = true;
         if (option.rfind(L"--fhir=", 0) == 0) fhir_control = option.substr(7);
+        if (option.rfind(L"--fhir-https=", 0) == 0) fhir_https = option.substr(13);
         if (option.rfind(L"--ward-offline=", 0) == 0) {
             ward_offline = true;
             ward_offline_folder = option.substr(15);
