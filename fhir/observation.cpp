@@ -65,7 +65,7 @@ void number(Body& body, double value) {
     format_shortest(value, shown, 40);
     char ascii[40];
     int length = 0;
-    for (; shown[length] != L'\0' && length < 39; ++length)
+    for (; length < 39 && shown[length] != L'\0'; ++length)
         ascii[length] = static_cast<char>(shown[length]);
     ascii[length] = '\0';
     body.ok = body.json.RawValue(ascii, static_cast<std::size_t>(length), rapidjson::kNumberType) &&
@@ -124,9 +124,9 @@ void component(Body& body, const char* system, const char* code_key, const char*
 void effective_time(Body& body, const LocalTime& t, int offset_minutes) {
     const int magnitude = offset_minutes < 0 ? -offset_minutes : offset_minutes;
     char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year, t.month,
-                  t.day, t.hour, t.minute, t.second, offset_minutes < 0 ? '-' : '+',
-                  magnitude / 60 % 100, magnitude % 60);
+    (void)std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year,
+                        t.month, t.day, t.hour, t.minute, t.second, offset_minutes < 0 ? '-' : '+',
+                        magnitude / 60 % 100, magnitude % 60);
     member(body, "effectiveDateTime", text);
 }
 
@@ -205,7 +205,7 @@ void observation(Body& body, const ObservationSource& source, const ObservationC
     key(body, "coding");
     body.json.StartArray();
     char level[8];
-    std::snprintf(level, sizeof level, "%d", outcome.level);
+    (void)std::snprintf(level, sizeof level, "%d", outcome.level);
     coding(body, "urn:halvimed:level", level);
     body.json.EndArray();
     wide_member(body, "text", outcome.verdict);

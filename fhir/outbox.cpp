@@ -3,11 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <rapidjson/document.h>
-
 #include "core/text.h"
 #include "core/utf8.h"
-#include "fhir/json_bounds.h"
+#include "fhir/json_read.h"
 
 namespace {
 
@@ -17,39 +15,12 @@ bool hex(wchar_t c) {
     return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
 }
 
-// The answer's body read as JSON; the pools hold any body up to this size.
-constexpr std::size_t ANSWER_PARSED_MAX = 64 * 1024;
-
-using AnswerDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, JsonPool, JsonPool>;
-using AnswerValue = rapidjson::GenericValue<rapidjson::UTF8<>, JsonPool>;
-
-const AnswerValue* member(const AnswerValue& object, const char* name) {
-    if (!object.IsObject()) return nullptr;
-    const auto found = object.FindMember(name);
-    return found != object.MemberEnd() ? &found->value : nullptr;
-}
-
-const AnswerValue* first_of(const AnswerValue* array) {
-    return array != nullptr && array->IsArray() && array->Size() > 0 ? &(*array)[0] : nullptr;
-}
-
-void set_reason(wchar_t* reason, int capacity, const char* utf8) {
-    if (wide_from_utf8(utf8, reason, capacity) < 0) reason[0] = L'\0';
-}
-
 // The OperationOutcome's first issue: its diagnostics, else its details' text.
-bool outcome_text(const AnswerValue* outcome, wchar_t* reason, int capacity) {
-    if (outcome == nullptr) return false;
-    const AnswerValue* issue = first_of(member(*outcome, "issue"));
-    if (issue == nullptr) return false;
-    const AnswerValue* text = member(*issue, "diagnostics");
-    if (text == nullptr || !text->IsString()) {
-        const AnswerValue* details = member(*issue, "details");
-        text = details != nullptr ? member(*details, "text") : nullptr;
-    }
-    if (text == nullptr || !text->IsString()) return false;
-    set_reason(reason, capacity, text->GetString());
-    return reason[0] != L'\0';
+bool outcome_text(const JsonReadValue* outcome, wchar_t* reason, int capacity) {
+    const JsonReadValue* issue = json_first(json_member(outcome, "issue"));
+    const char* text = json_text(json_member(issue, "diagnostics"));
+    if (text[0] == '\0') text = json_text(json_member(json_member(issue, "details"), "text"));
+    return text[0] != '\0' && wide_from_utf8(text, reason, capacity) >= 0;
 }
 
 bool refusing(int status) {
@@ -90,32 +61,26 @@ FhirAnswer fhir_read_answer(int http_status, char* body, std::size_t length, wch
                             int capacity) {
     text_format(reason, capacity, L"HTTP %d", http_status);
     if (http_status != 200 && !refusing(http_status)) return FhirAnswer::not_known;
-    // The pools of one parse: values, and the parser's own stack.
-    alignas(8) static char value_memory[4 * ANSWER_PARSED_MAX];
-    alignas(8) static char stack_memory[ANSWER_PARSED_MAX];
-    NoHeapAllocator none;
-    JsonPool values(value_memory, sizeof value_memory, sizeof value_memory, &none);
-    JsonPool stack(stack_memory, sizeof stack_memory, sizeof stack_memory, &none);
-    AnswerDocument answer(&values, sizeof stack_memory / 2, &stack);
-    const bool parsed = body != nullptr && length > 0 && length <= ANSWER_PARSED_MAX &&
-                        body[length] == '\0' && !answer.ParseInsitu(body).HasParseError();
+    const JsonReadValue* answer = json_read(body, length);
     if (http_status != 200) {
-        if (parsed) outcome_text(&answer, reason, capacity);
+        if (!outcome_text(answer, reason, capacity))
+            text_format(reason, capacity, L"HTTP %d", http_status);
         return FhirAnswer::refused;
     }
     // A transaction-response: its one entry's status, "201 Created" or "200 OK".
-    const AnswerValue* entry = parsed ? first_of(member(answer, "entry")) : nullptr;
-    const AnswerValue* response = entry != nullptr ? member(*entry, "response") : nullptr;
-    const AnswerValue* status = response != nullptr ? member(*response, "status") : nullptr;
+    const JsonReadValue* response =
+        json_member(json_first(json_member(answer, "entry")), "response");
+    const JsonReadValue* status = json_member(response, "status");
     if (status == nullptr || !status->IsString()) return FhirAnswer::not_known;
-    const int entry_status = std::atoi(status->GetString());
+    const long entry_status = std::strtol(status->GetString(), nullptr, 10);
     if (entry_status == 200 || entry_status == 201) {
         reason[0] = L'\0';
         return FhirAnswer::sent;
     }
-    text_format(reason, capacity, L"HTTP %d", entry_status);
-    if (!refusing(entry_status)) return FhirAnswer::not_known;
-    outcome_text(member(*response, "outcome"), reason, capacity);
+    text_format(reason, capacity, L"HTTP %ld", entry_status);
+    if (!refusing(static_cast<int>(entry_status))) return FhirAnswer::not_known;
+    if (!outcome_text(json_member(response, "outcome"), reason, capacity))
+        text_format(reason, capacity, L"HTTP %ld", entry_status);
     return FhirAnswer::refused;
 }
 
@@ -135,7 +100,10 @@ bool outbox_settle(const FileReplaceOps& ops, const wchar_t* folder, const wchar
     wchar_t text[FHIR_REASON_CAPACITY + 32];
     text_format(text, FHIR_REASON_CAPACITY + 32, L"HTTP %d\r\n%ls\r\n", http_status, reason);
     static char bytes[(FHIR_REASON_CAPACITY + 32) * UTF8_MAX_BYTES_PER_WIDE_UNIT + 3];
-    std::memcpy(bytes, "\xEF\xBB\xBF", 3);
+    // The byte-order mark, then the text.
+    bytes[0] = '\xEF';
+    bytes[1] = '\xBB';
+    bytes[2] = '\xBF';
     const int length = utf8_from_wide(text, bytes + 3, static_cast<int>(sizeof bytes) - 3);
     return length >= 0 && file_replace(ops, why, bytes, static_cast<std::size_t>(length) + 3) &&
            ops.rename(ops.context, queued, rejected);

@@ -3,33 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include <rapidjson/document.h>
-
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "core/utf8.h"
-#include "fhir/json_bounds.h"
+#include "fhir/json_read.h"
 
 namespace {
-
-constexpr std::size_t BODY_PARSED_MAX = 64 * 1024;
-
-using EntryDocument = rapidjson::GenericDocument<rapidjson::UTF8<>, JsonPool, JsonPool>;
-using EntryValue = rapidjson::GenericValue<rapidjson::UTF8<>, JsonPool>;
-
-const EntryValue* at(const EntryValue* object, const char* name) {
-    if (object == nullptr || !object->IsObject()) return nullptr;
-    const auto found = object->FindMember(name);
-    return found != object->MemberEnd() ? &found->value : nullptr;
-}
-
-const EntryValue* first(const EntryValue* array) {
-    return array != nullptr && array->IsArray() && array->Size() > 0 ? &(*array)[0] : nullptr;
-}
-
-const char* text_of(const EntryValue* value) {
-    return value != nullptr && value->IsString() ? value->GetString() : "";
-}
 
 void take(const char* utf8, wchar_t* dest) {
     if (wide_from_utf8(utf8, dest, OUTBOX_ENTRY_TEXT_CAPACITY) < 0) dest[0] = L'\0';
@@ -39,28 +18,21 @@ void take(const char* utf8, wchar_t* dest) {
 
 bool outbox_entry_read(char* body, std::size_t length, OutboxEntry* entry) {
     *entry = {};
-    if (body == nullptr || length == 0 || length > BODY_PARSED_MAX || body[length] != '\0')
+    const JsonReadValue* observation =
+        json_member(json_first(json_member(json_read(body, length), "entry")), "resource");
+    if (std::strcmp(json_text(json_member(observation, "resourceType")), "Observation") != 0)
         return false;
-    alignas(8) static char value_memory[4 * BODY_PARSED_MAX];
-    alignas(8) static char stack_memory[BODY_PARSED_MAX];
-    NoHeapAllocator none;
-    JsonPool values(value_memory, sizeof value_memory, sizeof value_memory, &none);
-    JsonPool stack(stack_memory, sizeof stack_memory, sizeof stack_memory, &none);
-    EntryDocument bundle(&values, sizeof stack_memory / 2, &stack);
-    if (bundle.ParseInsitu(body).HasParseError()) return false;
-    const EntryValue* observation = at(first(at(&bundle, "entry")), "resource");
-    if (std::strcmp(text_of(at(observation, "resourceType")), "Observation") != 0) return false;
     // "2026-12-09T08:30:05+08:00" as the record wrote it: "2026-12-09 08:30:05".
     char time[20] = "";
-    std::strncpy(time, text_of(at(observation, "effectiveDateTime")), sizeof time - 1);
+    std::strncpy(time, json_text(json_member(observation, "effectiveDateTime")), sizeof time - 1);
     if (time[10] == 'T') time[10] = ' ';
     take(time, entry->time);
-    take(text_of(at(at(observation, "code"), "text")), entry->tool);
-    const EntryValue* subject = at(observation, "subject");
-    const char* name = text_of(at(subject, "display"));
+    take(json_text(json_member(json_member(observation, "code"), "text")), entry->tool);
+    const JsonReadValue* subject = json_member(observation, "subject");
+    const char* name = json_text(json_member(subject, "display"));
     char patient[OUTBOX_ENTRY_TEXT_CAPACITY * 4];
-    std::snprintf(patient, sizeof patient, name[0] != '\0' ? "%s %s" : "%s",
-                  text_of(at(at(subject, "identifier"), "value")), name);
+    (void)std::snprintf(patient, sizeof patient, name[0] != '\0' ? "%s %s" : "%s",
+                        json_text(json_member(json_member(subject, "identifier"), "value")), name);
     take(patient, entry->patient);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "screen/history_chart.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/format.h"
 #include "core/text.h"
@@ -8,7 +9,7 @@
 namespace {
 
 int y_of(double value, double low, double high, int top, int bottom) {
-    return bottom - static_cast<int>((value - low) / (high - low) * (bottom - top) + 0.5);
+    return bottom - static_cast<int>(std::lround((value - low) / (high - low) * (bottom - top)));
 }
 
 // Adds an axis label unless one already stands at that height.

@@ -12,7 +12,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 mapfile -t sources < <(python3 - "$(pwd)" <<'PY'
 import json, os, sys
 root = sys.argv[1]
-layers = ("core", "expr", "reports", "engine", "records", "screen", "app", "tools", "toolbox")
+layers = ("core", "expr", "reports", "engine", "records", "fhir", "screen", "app", "tools", "toolbox")
 seen = set()
 for entry in json.load(open("build/linux/compile_commands.json")):
     path = os.path.relpath(os.path.join(entry["directory"], entry["file"]), root)

@@ -9,8 +9,8 @@
 #include "fhir/observation.h"
 #include "fhir/outbox.h"
 #include "fhir/outbox_entry.h"
-#include "tests/tool_programs.h"
 #include "tests/memory_folder.h"
+#include "tests/tool_programs.h"
 
 namespace {
 
@@ -96,6 +96,13 @@ TEST(Outbox, WhatTheServersAnswerMeans) {
         {503, outcome, FhirAnswer::not_known, L"HTTP 503"},
         {201, created, FhirAnswer::not_known, L"HTTP 201"},
         {302, "", FhirAnswer::not_known, L"HTTP 302"},
+        // Bodies that would run the parser out of its fixed memory are never parsed: nested
+        // deeper than it reads, or longer, whatever else they hold.
+        {200, std::string(65, '[') + std::string(65, ']'), FhirAnswer::not_known, L"HTTP 200"},
+        {422, std::string(100000, '['), FhirAnswer::refused, L"HTTP 422"},
+        {200, created + std::string(70000, ' '), FhirAnswer::not_known, L"HTTP 200"},
+        {200, std::string(R"({"x":")") + std::string(100, '[') + R"(",)" + created.substr(1),
+         FhirAnswer::sent, L""}, // brackets in a string are no nesting
     };
     for (const auto& c : cases) {
         std::string body = c.body;
@@ -120,8 +127,8 @@ TEST(Outbox, TheUploadListReadsTheQueuedBody) {
         patient_fields_clear(&patient);
         text_copy(patient.text[PATIENT_NUMBER], PATIENT_FIELD_CAPACITY, L"Z7");
         text_copy(patient.text[PATIENT_NAME], PATIENT_FIELD_CAPACITY, name);
-        const ObservationSource source = {&tool,   "gcs",    id,     {2026, 12, 9, 23, 5, 0},
-                                          -300,    &patient, inputs, &outcome, nullptr};
+        const ObservationSource source = {
+            &tool, "gcs", id, {2026, 12, 9, 23, 5, 0}, -300, &patient, inputs, &outcome, nullptr};
         static char body[FHIR_BODY_CAPACITY];
         int length = 0;
         ASSERT_TRUE(build_observation_bundle(source, id, body, FHIR_BODY_CAPACITY, &length));
