@@ -18,10 +18,11 @@ constexpr LayoutRect PANEL = {20, 96, CLIENT_WIDTH - 40, 552};
 // The patient strip: bed, inpatient number and name, each after its label, then the ward's
 // patients to choose from (its list drops below it).
 constexpr LayoutRect PATIENT_LABELS[3] = {
-    {30, 108, 44, 24}, {148, 108, 60, 24}, {336, 108, 44, 24}};
+    {30, 108, 44, 24}, {138, 108, 58, 24}, {312, 108, 44, 24}};
 constexpr LayoutRect PATIENT_EDITS[3] = {
-    {78, 104, 64, 27}, {212, 104, 118, 27}, {384, 104, 110, 27}};
-constexpr LayoutRect WARD_PATIENTS = {504, 104, CLIENT_WIDTH - 540, 320};
+    {78, 104, 56, 27}, {200, 104, 108, 27}, {360, 104, 96, 27}};
+constexpr LayoutRect WARD_PATIENTS_LABEL = {460, 108, 72, 24};
+constexpr LayoutRect WARD_PATIENTS = {536, 104, CLIENT_WIDTH - 572, 320};
 constexpr LayoutRect FILTER_LABEL = {30, 146, 44, 24};
 constexpr LayoutRect FILTER_EDIT = {78, 142, 416, 27};
 // The outbox's line, which opens the list of uploads; shown only while records wait or were

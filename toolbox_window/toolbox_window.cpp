@@ -54,6 +54,7 @@ struct ToolboxState {
     HWND patient_labels[STRIP_FIELDS];
     HWND patient_edits[STRIP_FIELDS];
     HWND ward_patients;
+    HWND ward_patients_label;
     HWND uploads;
     wchar_t uploads_text[STATUS_CAPACITY];
     int uploads_refused;
@@ -314,6 +315,8 @@ void relayout() {
         move_child_control(state.patient_edits[f], scaled_rect(tl::PATIENT_EDITS[f], state.scale),
                            state.fonts[FONT_INPUT]);
     }
+    move_child_control(state.ward_patients_label, scaled_rect(tl::WARD_PATIENTS_LABEL, state.scale),
+                       state.fonts[FONT_LABEL]);
     move_child_control(state.ward_patients, scaled_rect(tl::WARD_PATIENTS, state.scale),
                        state.fonts[FONT_INPUT]);
     move_child_control(state.uploads, scaled_rect(tl::UPLOADS_LINE, state.scale), nullptr);
@@ -345,6 +348,8 @@ void build_controls(HWND window) {
         // As the tools' strip: a pasted text is refused whole when too long, never cut.
         SendMessageW(state.patient_edits[f], EM_LIMITTEXT, PATIENT_TYPED_CAPACITY - 1, 0);
     }
+    state.ward_patients_label = create_child(L"STATIC", 0, SS_RIGHT, tl::WARD_PATIENTS_LABEL, 0,
+                                             state.fonts[FONT_LABEL], L"病区患者");
     state.ward_patients =
         create_child(L"COMBOBOX", 0, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, tl::WARD_PATIENTS,
                      ID_TOOLBOX_WARD_PATIENTS, state.fonts[FONT_INPUT], L"");

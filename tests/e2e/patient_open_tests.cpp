@@ -147,6 +147,7 @@ TEST_F(PatientOpen, TheLastAssessmentBesideTheNewOne) {
     EXPECT_NE(shown.find(L" Braden 总分 14 分 "), std::wstring::npos) << to_utf8(shown);
     const std::wstring change = L"较上次 \u22122";
     EXPECT_EQ(shown.substr(shown.size() - change.size()), change) << to_utf8(shown);
+    EXPECT_TRUE(window.save_screenshot(L"braden_for_patient.bmp"));
     empty_clipboard();
     window.click(ID_COPY);
     const std::wstring copied = clipboard_text();
@@ -271,6 +272,20 @@ TEST_F(ToolboxPatient, TheOverviewOpensAToolForItsPatient) {
     ASSERT_NE(saved, nullptr);
     tool.close_message_box(saved);
     tool.stop();
+
+    // The drop-down list offers the ward's patients, newest first: this one leads.
+    const HWND ward = toolbox.control(ID_TOOLBOX_WARD_PATIENTS);
+    SendMessageW(ward, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(wait_until([&] { return SendMessageW(ward, CB_GETCOUNT, 0, 0) > 0; }));
+    wchar_t first[64] = L"";
+    SendMessageW(ward, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, L"31床 周六 Z4031");
+    SendMessageW(ward, CB_SETCURSEL, 0, 0);
+    SendMessageW(toolbox.main(), WM_COMMAND, MAKEWPARAM(ID_TOOLBOX_WARD_PATIENTS, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(ward));
+    SendMessageW(ward, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(strip(1), L"Z4031") << "the chosen patient is not the strip's";
+    choose(L"", L"", L"");
 
     // Enter on the patient's row: the patient becomes the toolbox's, and the overview closes.
     HWND overview = open_overview();
