@@ -1,7 +1,6 @@
 #include "fhir_win32/fhir_sender.h"
 
-#include <algorithm>
-
+#include "core/stable_sort.h"
 #include "core/text.h"
 #include "fhir/observation.h"
 #include "fhir_win32/http_post.h"
@@ -55,7 +54,7 @@ int list_queued(const wchar_t* folder, Queued* files) {
         ++count;
     } while (FindNextFileW(find, &found));
     FindClose(find);
-    std::sort(files, files + count, older);
+    stable_sort_in_place(files, count, older);
     return count;
 }
 

@@ -1,7 +1,6 @@
 #include "fhir_win32/outbox_list.h"
 
-#include <algorithm>
-
+#include "core/stable_sort.h"
 #include "core/text.h"
 #include "fhir/observation.h"
 
@@ -67,8 +66,8 @@ void outbox_list_read(const wchar_t* folder, OutboxList* list) {
     const auto older = [](const OutboxRow& a, const OutboxRow& b) {
         return CompareFileTime(&a.written, &b.written) < 0;
     };
-    std::sort(list->rows, list->rows + waiting, older);
-    std::sort(list->rows + waiting, list->rows + list->count, older);
+    stable_sort_in_place(list->rows, waiting, older);
+    stable_sort_in_place(list->rows + waiting, list->count - waiting, older);
 }
 
 bool outbox_requeue(const wchar_t* folder, const wchar_t* id) {

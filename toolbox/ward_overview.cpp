@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "core/civil_date.h"
+#include "core/stable_sort.h"
 #include "core/text.h"
 #include "core/text_sink.h"
 #include "records/csv.h"
@@ -158,7 +159,7 @@ void overview_add(WardOverview* overview, int column, const ToolDef& tool, const
 }
 
 void overview_sort(WardOverview* overview) {
-    std::stable_sort(overview->patients, overview->patients + overview->count, bed_before);
+    stable_sort_in_place(overview->patients, overview->count, bed_before);
 }
 
 void overview_row_patient(const OverviewPatient& row, PatientFields* patient) {
@@ -172,7 +173,7 @@ int overview_newest_first(const WardOverview& overview, int* order, int capacity
     int all[OVERVIEW_MAX_PATIENTS];
     for (int i = 0; i < overview.count; ++i) all[i] = i;
     // Record times are "YYYY-MM-DD HH:MM:SS": their text order is their time order.
-    std::stable_sort(all, all + overview.count, [&overview](int a, int b) {
+    stable_sort_in_place(all, overview.count, [&overview](int a, int b) {
         return std::wcscmp(overview.patients[a].latest, overview.patients[b].latest) > 0;
     });
     const int count = std::min(overview.count, capacity);
