@@ -59,6 +59,17 @@ void coding(Body& body, const char* system, const char* code, const wchar_t* dis
     body.json.EndObject();
 }
 
+// A concept of one coding: {"coding": [{"system": system, "code": code}][, "text": text]}.
+void coded(Body& body, const char* system, const char* code, const wchar_t* text = nullptr) {
+    body.json.StartObject();
+    key(body, "coding");
+    body.json.StartArray();
+    coding(body, system, code);
+    body.json.EndArray();
+    if (text != nullptr) wide_member(body, "text", text);
+    body.json.EndObject();
+}
+
 // A number as the record writes it, the shortest text that reads back to the same value.
 void number(Body& body, double value) {
     wchar_t shown[40];
@@ -76,12 +87,7 @@ void number(Body& body, double value) {
 void quantity(Body& body, double value, const wchar_t* unit, const char* ucum) {
     if (!std::isfinite(value)) {
         key(body, "dataAbsentReason");
-        body.json.StartObject();
-        key(body, "coding");
-        body.json.StartArray();
-        coding(body, "http://terminology.hl7.org/CodeSystem/data-absent-reason", "error");
-        body.json.EndArray();
-        body.json.EndObject();
+        coded(body, "http://terminology.hl7.org/CodeSystem/data-absent-reason", "error");
         return;
     }
     key(body, "valueQuantity");
@@ -137,12 +143,7 @@ void subject(Body& body, const ObservationSource& source) {
     key(body, "identifier");
     body.json.StartObject();
     key(body, "type");
-    body.json.StartObject();
-    key(body, "coding");
-    body.json.StartArray();
-    coding(body, "http://terminology.hl7.org/CodeSystem/v2-0203", "MR");
-    body.json.EndArray();
-    body.json.EndObject();
+    coded(body, "http://terminology.hl7.org/CodeSystem/v2-0203", "MR");
     if (source.patient_system != nullptr && source.patient_system[0] != L'\0')
         wide_member(body, "system", source.patient_system);
     else
@@ -172,12 +173,7 @@ void observation(Body& body, const ObservationSource& source, const ObservationC
     member(body, "status", "final");
     key(body, "category");
     body.json.StartArray();
-    body.json.StartObject();
-    key(body, "coding");
-    body.json.StartArray();
-    coding(body, "http://terminology.hl7.org/CodeSystem/observation-category", codes.category);
-    body.json.EndArray();
-    body.json.EndObject();
+    coded(body, "http://terminology.hl7.org/CodeSystem/observation-category", codes.category);
     body.json.EndArray();
     key(body, "code");
     body.json.StartObject();
@@ -201,15 +197,9 @@ void observation(Body& body, const ObservationSource& source, const ObservationC
     quantity(body, outcome.headline, tool.outputs[headline].unit, codes.ucum);
     key(body, "interpretation");
     body.json.StartArray();
-    body.json.StartObject();
-    key(body, "coding");
-    body.json.StartArray();
     char level[8];
     (void)std::snprintf(level, sizeof level, "%d", outcome.level);
-    coding(body, "urn:halvimed:level", level);
-    body.json.EndArray();
-    wide_member(body, "text", outcome.verdict);
-    body.json.EndObject();
+    coded(body, "urn:halvimed:level", level, outcome.verdict);
     body.json.EndArray();
     key(body, "component");
     body.json.StartArray();

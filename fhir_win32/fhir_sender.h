@@ -10,9 +10,20 @@
 #include "fhir/export_status.h"
 #include "records/records_policy.h"
 
-// Starts a run of the policy's server unless this program's last run is still going; when it
-// ends, message is posted to window. False when none was started.
-bool fhir_send_start(HWND window, UINT message, const RecordsPolicy& policy);
+// Posted to the window when a run ends; the window's timer of the runs every 5 minutes.
+constexpr UINT WM_FHIR_RUN_ENDED = WM_APP + 20;
+constexpr UINT_PTR FHIR_TIMER_ID = 20;
+constexpr UINT FHIR_RUN_INTERVAL_MS = 5 * 60 * 1000;
 
-// The report of the last run that ended: read when its message comes.
-FhirRunReport fhir_last_run();
+// When the policy names a server: sets the window's timer (FHIR_TIMER_ID) of the next runs, and
+// starts a run unless this program's last run is still going; WM_FHIR_RUN_ENDED is posted to the
+// window when it ends. False when no run was started.
+bool fhir_send_start(HWND window, const RecordsPolicy& policy);
+
+// The same under the policy as it reads now: at start-up, at each tick of the timer, and when the
+// nurse asks to send again.
+bool fhir_send_start(HWND window);
+
+// The status line after the last run that ended (build_fhir_run_status): read when its message
+// comes; empty when the run did nothing to say.
+void fhir_last_run_status(wchar_t* dest, int capacity);

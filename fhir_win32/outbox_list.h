@@ -7,14 +7,13 @@
 
 #include "fhir/outbox.h"
 #include "fhir/outbox_entry.h"
+#include "fhir_win32/outbox_folder.h"
 
 constexpr int OUTBOX_LIST_MAX = 256;
-constexpr int OUTBOX_ID_CAPACITY = 40;
 
 struct OutboxRow {
     bool refused;
     wchar_t id[OUTBOX_ID_CAPACITY];
-    FILETIME written;
     OutboxEntry entry;
     wchar_t reason[FHIR_REASON_CAPACITY]; // a refused record's: "HTTP 422：…"
 };

@@ -131,8 +131,13 @@ int toolbox_selftest_report(const ToolProgram* programs, int count, ToolboxProgr
     return absent > 0 ? 2 : 0;
 }
 
-const ToolDef* toolbox_tool_named(const char* name) {
+int toolbox_program_named(const char* name) {
     for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
-        if (std::strcmp(TOOL_PROGRAMS[p].name, name) == 0) return TOOL_PROGRAMS[p].tool;
-    return nullptr;
+        if (std::strcmp(TOOL_PROGRAMS[p].name, name) == 0) return p;
+    return -1;
+}
+
+const ToolDef* toolbox_tool_named(const char* name) {
+    const int program = toolbox_program_named(name);
+    return program >= 0 ? TOOL_PROGRAMS[program].tool : nullptr;
 }

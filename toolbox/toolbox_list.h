@@ -32,6 +32,9 @@ bool toolbox_program_matches(const ToolProgram& program, const wchar_t* filter);
 // The descriptor of the catalog's program of that file name; null when there is none.
 const ToolDef* toolbox_tool_named(const char* name);
 
+// The catalogue's index of the program of that file name; -1 when there is none.
+int toolbox_program_named(const char* name);
+
 // The rows for a filter: every category with a matching program gets a heading, then those
 // programs in the order of the catalogue. Categories in TOOLBOX_CATEGORY_ORDER first.
 void toolbox_build_list(const ToolProgram* programs, int count, const wchar_t* filter,

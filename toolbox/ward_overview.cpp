@@ -10,6 +10,7 @@
 #include "records/csv.h"
 #include "records/record_row.h"
 #include "records/record_scan.h"
+#include "toolbox/toolbox_list.h"
 
 const char* const OVERVIEW_PROGRAMS[OVERVIEW_TOOL_COUNT] = {
     "braden",  "morse-fall", "barthel-adl", "padua-vte", "caprini-vte",
@@ -95,6 +96,11 @@ bool bed_before(const OverviewPatient& a, const OverviewPatient& b) {
 }
 
 } // namespace
+
+void overview_tools(const ToolDef* tools[OVERVIEW_TOOL_COUNT]) {
+    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t)
+        tools[t] = toolbox_tool_named(OVERVIEW_PROGRAMS[t]);
+}
 
 void overview_clear(WardOverview* overview) {
     overview->count = 0;

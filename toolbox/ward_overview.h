@@ -50,6 +50,9 @@ struct WardOverview {
 
 void overview_clear(WardOverview* overview);
 
+// The descriptors of the columns, in OVERVIEW_PROGRAMS' order; null for one the catalogue lacks.
+void overview_tools(const ToolDef* tools[OVERVIEW_TOOL_COUNT]);
+
 // The date OVERVIEW_DAYS days before today (year, month, day), "YYYY-MM-DD": records before it
 // are left out.
 void overview_since(int year, int month, int day, wchar_t* dest, int capacity);

@@ -9,10 +9,8 @@
 
 #include "app/patient_argument.h"
 #include "core/text.h"
-#include "fhir/export_status.h"
 #include "fhir_win32/fhir_sender.h"
 #include "fhir_win32/outbox_folder.h"
-#include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
@@ -68,12 +66,9 @@ struct ToolboxState {
 
 ToolboxState state;
 
-// Posted by the sender when a run ends; the timers of the outbox's line and of the runs.
-constexpr UINT WM_FHIR_RUN_ENDED = WM_APP + 20;
+// The timer of the outbox's line (the sender's runs have their own, FHIR_TIMER_ID).
 constexpr UINT_PTR UPLOADS_TIMER_ID = 1;
 constexpr UINT UPLOADS_REFRESH_MS = 10 * 1000;
-constexpr UINT_PTR FHIR_TIMER_ID = 2;
-constexpr UINT FHIR_RUN_INTERVAL_MS = 5 * 60 * 1000;
 
 // The ward's patients that the drop-down list offers, newest first.
 struct WardPatients {
@@ -242,27 +237,13 @@ void refresh_uploads() {
 }
 
 // A run of the sender under the policy as it is now, when it names a server.
-void send_now() {
-    RecordsPolicy policy;
-    records_policy_read(&policy);
-    if (policy.invalid_value >= 0 || !policy_exports(policy)) return;
-    SetTimer(state.main, FHIR_TIMER_ID, FHIR_RUN_INTERVAL_MS, nullptr);
-    fhir_send_start(state.main, WM_FHIR_RUN_ENDED, policy);
-}
+void send_now() { fhir_send_start(state.main); }
 
 void run_ended() {
-    const FhirRunReport report = fhir_last_run();
     wchar_t status[STATUS_CAPACITY];
-    build_fhir_run_status(report, status, STATUS_CAPACITY);
+    fhir_last_run_status(status, STATUS_CAPACITY);
     if (status[0] != L'\0') set_status(status);
     refresh_uploads();
-}
-
-// The program of that name in the catalogue; -1 when there is none.
-int program_named(const char* name) {
-    for (int p = 0; p < TOOL_PROGRAM_COUNT; ++p)
-        if (lstrcmpA(TOOL_PROGRAMS[p].name, name) == 0) return p;
-    return -1;
 }
 
 // The overview's actions: its patient becomes the strip's, and a tool's cell opens that tool.
@@ -270,15 +251,14 @@ void choose_from_overview(const PatientFields& patient) { set_strip(patient); }
 
 void open_from_overview(const char* name, const PatientFields& patient) {
     set_strip(patient);
-    open_program(program_named(name));
+    open_program(toolbox_program_named(name));
 }
 
 // The drop-down list, read again each time it opens: the ward's patients, newest first; when
 // there are none, the status says what was read, or why nothing could be.
 void fill_ward_patients() {
     const ToolDef* tools[OVERVIEW_TOOL_COUNT];
-    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t)
-        tools[t] = toolbox_tool_named(OVERVIEW_PROGRAMS[t]);
+    overview_tools(tools);
     read_ward_overview(tools, &ward.overview, ward.line, WARD_READ_LINE_CAPACITY);
     ward.count = overview_newest_first(ward.overview, ward.order, OVERVIEW_MAX_PATIENTS);
     SendMessageW(state.ward_patients, CB_RESETCONTENT, 0, 0);

@@ -12,7 +12,6 @@
 #include "screen/record_texts.h"
 #include "screen/scale.h"
 #include "screen/toolbox_layout.h"
-#include "toolbox/toolbox_list.h"
 #include "toolbox/ward_overview.h"
 #include "toolbox_window/ward_read.h"
 #include "window_kit/colours.h"
@@ -213,8 +212,7 @@ void show_ward_overview(HWND owner, HINSTANCE instance, const WindowFonts& fonts
     view.scale = scale;
     view.actions = actions;
     view.column = 0;
-    for (int t = 0; t < OVERVIEW_TOOL_COUNT; ++t)
-        view.tools[t] = toolbox_tool_named(OVERVIEW_PROGRAMS[t]);
+    overview_tools(view.tools);
     read_ward_overview(view.tools, &view.overview, view.last_line, LAST_LINE_CAPACITY);
     if (view.white_brush == nullptr) view.white_brush = CreateSolidBrush(colour_panel);
     static ListWindow window;

@@ -5,12 +5,11 @@
 
 #include "app/patient_argument.h"
 #include "core/text.h"
-#include "records_win32/records_policy_read.h"
+#include "fhir_win32/fhir_sender.h"
 #include "screen/record_texts.h"
 #include "ui/commands.h"
 #include "ui/history_dialog.h"
 #include "ui/input_guide.h"
-#include "ui/record_export.h"
 #include "ui/window_state.h"
 #include "window_kit/app_window.h"
 #include "window_kit/colours.h"
@@ -123,9 +122,7 @@ int gui_run(HINSTANCE instance, const ToolDef* tool) {
     UpdateWindow(window);
     open_for_patient();
     // Records left in the outbox by an earlier run go out now, and every few minutes.
-    static RecordsPolicy policy;
-    records_policy_read(&policy);
-    if (policy.invalid_value < 0) record_export_start(policy);
+    fhir_send_start(window);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,5 +1,6 @@
 // The window procedure and the child controls built from the tool descriptor.
 #include "core/text.h"
+#include "fhir_win32/fhir_sender.h"
 #include "records_win32/assessor_setting.h"
 #include "records_win32/records_policy_read.h"
 #include "screen/record_texts.h"
@@ -187,13 +188,6 @@ bool on_input_notification(int id, int code) {
     return true;
 }
 
-// A run of the sender under the policy as it is now.
-void start_export_run() {
-    RecordsPolicy policy;
-    records_policy_read(&policy);
-    if (policy.invalid_value < 0) record_export_start(policy);
-}
-
 } // namespace
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -211,7 +205,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_FHIR_RUN_ENDED: record_export_run_ended(); return 0;
     case WM_TIMER:
         if (wparam != FHIR_TIMER_ID) break;
-        start_export_run();
+        fhir_send_start(window);
         return 0;
     case WM_PAINT: paint_main(window); return 0;
     case WM_ERASEBKGND: return 1; // paint_main covers the whole client area

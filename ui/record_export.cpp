@@ -1,7 +1,6 @@
 #include "ui/record_export.h"
 
 #include "core/text.h"
-#include "fhir/export_status.h"
 #include "fhir/observation.h"
 #include "fhir_win32/fhir_sender.h"
 #include "fhir_win32/outbox_folder.h"
@@ -96,16 +95,9 @@ void record_export_withdraw(const wchar_t* record_id) {
         DeleteFileW(path);
 }
 
-void record_export_start(const RecordsPolicy& policy) {
-    if (!policy_exports(policy)) return;
-    SetTimer(window_state.main_window, FHIR_TIMER_ID, FHIR_RUN_INTERVAL_MS, nullptr);
-    fhir_send_start(window_state.main_window, WM_FHIR_RUN_ENDED, policy);
-}
-
 void record_export_run_ended() {
-    const FhirRunReport report = fhir_last_run();
     wchar_t status[STATUS_TEXT_CAPACITY];
-    build_fhir_run_status(report, status, STATUS_TEXT_CAPACITY);
+    fhir_last_run_status(status, STATUS_TEXT_CAPACITY);
     if (status[0] == L'\0') return;
     text_copy(window_state.status_text, STATUS_TEXT_CAPACITY, status);
     invalidate_main_window();

@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "fhir/export_status.h"
+#include "fhir_win32/fhir_sender.h"
 #include "records/record_id.h"
 #include "records/record_lines.h"
 #include "records_win32/assessor_setting.h"
@@ -104,7 +105,7 @@ void record_save() {
     else
         build_save_status(path, window_state.status_text, STATUS_TEXT_CAPACITY);
     invalidate_main_window();
-    if (exported == RecordExport::queued) record_export_start(policy);
+    if (exported == RecordExport::queued) fhir_send_start(window_state.main_window, policy);
     wchar_t saved[MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY];
     build_saved_text(policy_names_folder(policy) ? folder : nullptr, saved,
                      MESSAGE_TEXT_CAPACITY + RECORD_FOLDER_CAPACITY);
